@@ -1,0 +1,278 @@
+#include "model/game_data.h"
+
+#include "model/score_table.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+namespace scrivel {
+
+namespace {
+
+// The accented vowels of the word base and the plain vowel each one is played as (Latin-1).
+constexpr std::uint8_t FoldedVowel(std::uint8_t c) {
+    switch (c) {
+    case 0xE2: // â
+    case 0xE0: // à
+        return 'a';
+    case 0xE9: // é
+    case 0xE8: // è
+    case 0xEA: // ê
+    case 0xEB: // ë
+        return 'e';
+    case 0xEE: // î
+    case 0xEF: // ï
+        return 'i';
+    case 0xF4: // ô
+    case 0xF6: // ö
+        return 'o';
+    case 0xFB: // û
+    case 0xFC: // ü
+    case 0xF9: // ù
+        return 'u';
+    default:
+        return c;
+    }
+}
+
+int RandomBelow(int n) {
+    return n > 0 ? std::rand() % n : 0;
+}
+
+} // namespace
+
+TGameData::TGameData(GameView& view, std::string folder, std::optional<unsigned> seed)
+    : view_(view), folder_(std::move(folder)) {
+    std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
+
+    optionsFile_ = folder_ + "options.ini";
+    options_ = std::make_unique<TOptionsData>(optionsFile_);
+    grid_ = std::make_unique<TLetterArray>(options_->GridSize);
+    view_.SetOptions(*options_);
+
+    scoreFile_ = folder_ + "score.ini";
+    if (!platform::FileExists(scoreFile_) && !platform::CreateEmptyFile(scoreFile_)) {
+        platform::MessageBox("Impossible de créer le fichier : \n" + scoreFile_);
+    }
+    LoadScores(scoreFile_, scores_);
+    scores_.Sort(CompareScores);
+    view_.SetScoreList(scores_);
+
+    base_ = std::make_unique<TBase>(folder_ + "words.let", compare_);
+    for (int i = 0; i < ListCount; ++i) {
+        base_->CopyList(i, wordLists_[i]);
+    }
+
+    FoldAccents();
+    NewGame();
+    FillPool();
+    ChooseWord(pool_.Count());
+
+    view_.SetLetterArray(*grid_);
+    AdvanceLetter();
+}
+
+TGameData::~TGameData() {
+    SaveScores();
+    // Destroying the options writes options.ini.
+    options_.reset();
+}
+
+platform::StringCompare TGameData::WordOrder() const {
+    return [this](const std::string& a, const std::string& b) { return compare_.Compare(a, b); };
+}
+
+void TGameData::SaveScores() {
+    if (!scores_.SaveToFile(scoreFile_)) {
+        platform::MessageBox("Impossible d'enregistrer le fichier : \n" + scoreFile_);
+    }
+}
+
+void TGameData::NewGame() {
+    grid_->Clear();
+    score_ = 0;
+    view_.SetScore(0);
+    view_.SetLetterArray(*grid_);
+    gameOver_ = false;
+}
+
+void TGameData::FoldAccents() {
+    // Folding keeps each list in order: accents only matter between otherwise equal words.
+    for (auto& list : wordLists_) {
+        for (std::string& word : list.Items()) {
+            for (char& c : word) {
+                c = static_cast<char>(FoldedVowel(static_cast<std::uint8_t>(c)));
+            }
+        }
+    }
+}
+
+void TGameData::FillPool() {
+    pool_.Clear();
+    const int last = std::min(options_->MinWordSize - 3, ListCount - 1);
+    for (int i = 0; i <= last; ++i) {
+        for (const std::string& word : wordLists_[i].Items()) {
+            pool_.Add(word);
+        }
+    }
+}
+
+void TGameData::ChooseWord(int below) {
+    if (pool_.Count() == 0) {
+        // Every word has been handed out or removed: the supply starts over from the word lists.
+        FillPool();
+        below = pool_.Count();
+    }
+    poolIndex_ = RandomBelow(below);
+    letterPos_ = pool_.Count() > 0 ? static_cast<int>(pool_[poolIndex_].size()) - 1 : -1;
+}
+
+void TGameData::AdvanceLetter() {
+    if (jokerOdds_ != 0 && RandomBelow(jokerOdds_ + 1) == 1) {
+        view_.SetNextLetter(0);
+        return;
+    }
+    if (pool_.Count() == 0 || letterPos_ < 0) {
+        // No word base at all: plain random letters keep the game playable.
+        view_.SetNextLetter(static_cast<std::uint8_t>('a' + RandomBelow(26)));
+        ChooseWord(pool_.Count());
+        return;
+    }
+    const std::string& word = pool_[poolIndex_];
+    view_.SetNextLetter(static_cast<std::uint8_t>(word[static_cast<size_t>(letterPos_)]));
+    if (--letterPos_ < 0) {
+        pool_.Delete(poolIndex_);
+        // The word at the highest index is never chosen here unless it is the only one left.
+        ChooseWord(pool_.Count() - 1);
+    }
+}
+
+void TGameData::PlaceLetter(std::uint8_t letter, int column, int row) {
+    if (!grid_->Drop(column, row, letter)) {
+        gameOver_ = true;
+        return;
+    }
+    const int shortest = options_->MinWordSize - 3;
+    int i = ListCount - 1;
+    while (i >= 0) {
+        // The longest list is searched in every pass, even when the minimum is above its length.
+        const bool searched = i == ListCount - 1 || i >= shortest;
+        if (searched && FindWord(i)) {
+            i = ListCount - 1;
+        } else {
+            --i;
+        }
+    }
+    AdvanceLetter();
+}
+
+bool TGameData::Contains(int index, const std::string& word) const {
+    const auto& items = wordLists_[index].Items();
+    const auto it = std::lower_bound(
+        items.begin(), items.end(), word,
+        [this](const std::string& a, const std::string& b) { return compare_.Compare(a, b) < 0; });
+    return it != items.end() && compare_.Compare(*it, word) == 0;
+}
+
+bool TGameData::FindWord(int index) {
+    const int length = index + 3;
+    const int size = options_->GridSize;
+    std::string candidate(static_cast<size_t>(length), '\0');
+
+    // Reads the run of `length` cells from (x, y) along (dx, dy); false when a cell is empty.
+    const auto readRun = [&](int x, int y, int dx, int dy) {
+        for (int k = 0; k < length; ++k) {
+            const std::uint8_t c = grid_->Cell(x + k * dx, y + k * dy);
+            if (c == 0) {
+                return false;
+            }
+            candidate[static_cast<size_t>(k)] = static_cast<char>(c);
+        }
+        return Contains(index, candidate);
+    };
+
+    int foundX = -1;
+    int foundY = -1;
+    int direction = 0;
+    for (int y = 0; y < size && foundX < 0; ++y) {
+        for (int x = 0; x + length <= size; ++x) {
+            if (readRun(x, y, 1, 0)) {
+                foundX = x;
+                foundY = y;
+                break;
+            }
+        }
+    }
+    if (foundX < 0) {
+        direction = 1;
+        for (int x = 0; x < size && foundX < 0; ++x) {
+            for (int y = 0; y + length <= size; ++y) {
+                if (readRun(x, y, 0, 1)) {
+                    foundX = x;
+                    foundY = y;
+                    break;
+                }
+            }
+        }
+    }
+    if (foundX < 0) {
+        return false;
+    }
+
+    score_ += 10 * length * length;
+    view_.AddFoundWord(candidate, foundX, direction, foundY);
+    view_.SetScore(score_);
+    if (direction == 1) {
+        RemoveFromPool(candidate);
+    }
+    for (int k = 0; k < length; ++k) {
+        grid_->SetCell(foundX + k * (1 - direction), foundY + k * direction, 0);
+    }
+    grid_->Settle();
+    AdvanceLetter();
+    return true;
+}
+
+void TGameData::RemoveFromPool(const std::string& word) {
+    const int found = pool_.IndexOf(word, WordOrder());
+    if (found < 0) {
+        return;
+    }
+    pool_.Delete(found);
+    // Keep handing out the same word: removing an entry before it would shift another word (with a
+    // letter position that may not fit it) under the current index.
+    if (found < poolIndex_) {
+        --poolIndex_;
+    } else if (found == poolIndex_) {
+        ChooseWord(pool_.Count() - 1);
+    }
+}
+
+bool TGameData::EnterScore() {
+    const std::string line = playerName_ + "=" + std::to_string(score_);
+    scores_.Add(line);
+    scores_.Sort(CompareScores);
+    view_.SetScoreList(scores_);
+    const int index = scores_.IndexOf(line, WordOrder());
+    if (index >= 0 && index < 9) {
+        return true;
+    }
+    if (index >= 0) {
+        scores_.Delete(index);
+    }
+    return false;
+}
+
+void TGameData::SetPlayerName(const std::string& name) {
+    const int index = scores_.IndexOf(playerName_ + "=" + std::to_string(score_), WordOrder());
+    if (index < 0) {
+        return;
+    }
+    playerName_ = name;
+    scores_.Set(index, name + "=" + std::to_string(score_));
+}
+
+} // namespace scrivel

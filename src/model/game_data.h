@@ -1,0 +1,90 @@
+#pragma once
+
+#include "model/game_view.h"
+#include "model/letter_array.h"
+#include "model/options_data.h"
+#include "model/word_base.h"
+#include "platform/string_list.h"
+#include "platform/word_compare.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace scrivel {
+
+// The model of play: the grid, the word lists, the letter supply, scoring and the score table.
+// It draws nothing; everything visible goes to the view.
+class TGameData {
+public:
+    static constexpr int ListCount = 6; // word lists of 3 to 8 letters
+    static constexpr int MaxWordLength = ListCount + 2;
+    static constexpr int DefaultJokerOdds = 5;
+
+    // Reads options.ini, score.ini and words.let from folder (ending with '/'), creating missing
+    // ones, and hands the first letter to the view. rand is seeded with seed, or with the time.
+    TGameData(GameView& view, std::string folder, std::optional<unsigned> seed = std::nullopt);
+    // Saves score.ini, then options.ini.
+    ~TGameData();
+    TGameData(const TGameData&) = delete;
+    TGameData& operator=(const TGameData&) = delete;
+
+    // Empties the grid and the score; keeps the pool, the pending letter and the score table.
+    void NewGame();
+    // A falling letter came to rest at (column, row): stores it, removes and scores every word
+    // found, then hands out the next letter. Sets GameOver when it cannot be stored.
+    void PlaceLetter(std::uint8_t letter, int column, int row);
+    // Adds the finished game to the score table; true when it ranks among the first nine.
+    bool EnterScore();
+    // Renames the finished game's entry as the player types; nothing changes when it is not in the
+    // table.
+    void SetPlayerName(const std::string& name);
+    std::int16_t GetTickPeriod() const { return options_->TickPeriod; }
+
+    bool GameOver() const { return gameOver_; }
+    int Score() const { return score_; }
+    const std::string& PlayerName() const { return playerName_; }
+    const platform::StringList& Scores() const { return scores_; }
+    const platform::StringList& Pool() const { return pool_; }
+    const platform::StringList& WordList(int index) const { return wordLists_.at(index); }
+    TOptionsData& Options() { return *options_; }
+    TLetterArray& Grid() { return *grid_; }
+    int JokerOdds() const { return jokerOdds_; }
+    // For tests: 0 turns jokers off.
+    void SetJokerOdds(int odds) { jokerOdds_ = odds; }
+
+private:
+    void FoldAccents();
+    void FillPool();
+    // Picks the word whose letters are handed out next, among the first `below` words.
+    void ChooseWord(int below);
+    void AdvanceLetter();
+    // Searches the list of words of length index + 3; removes and scores the first word found.
+    bool FindWord(int index);
+    bool Contains(int index, const std::string& word) const;
+    void RemoveFromPool(const std::string& word);
+    void SaveScores();
+    platform::StringCompare WordOrder() const;
+
+    GameView& view_;
+    std::string folder_;
+    platform::WordCompare compare_;
+    int jokerOdds_ = DefaultJokerOdds;
+    bool gameOver_ = false;
+    std::unique_ptr<TLetterArray> grid_;
+    int poolIndex_ = 0;
+    int letterPos_ = 2;
+    int score_ = 0;
+    std::string scoreFile_;
+    std::array<platform::StringList, ListCount> wordLists_;
+    std::unique_ptr<TBase> base_;
+    std::unique_ptr<TOptionsData> options_;
+    std::string optionsFile_;
+    std::string playerName_ = "Anonyme";
+    platform::StringList scores_;
+    platform::StringList pool_;
+};
+
+} // namespace scrivel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/string_list.h"
+
+#include <cstdint>
+#include <string>
+
+namespace scrivel {
+
+class TLetterArray;
+class TOptionsData;
+
+// What the game data needs of the view: every visible consequence of play goes through here, so the
+// rules can be played and tested without drawing anything.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Kept by the view for its layout; the options outlive the view's use of them.
+    virtual void SetOptions(TOptionsData& options) = 0;
+    // The score table to show, one "name=score" line per entry.
+    virtual void SetScoreList(const platform::StringList& scores) = 0;
+    // The grid whose letters the view draws.
+    virtual void SetLetterArray(TLetterArray& grid) = 0;
+    virtual void SetScore(int score) = 0;
+    // A found word before its cells are emptied; direction 0 is horizontal, 1 vertical; column and
+    // row are those of its first letter.
+    virtual void AddFoundWord(const std::string& word, int column, int direction, int row) = 0;
+    // The letter of the next falling letter, 0 for a joker; replaces a pending one.
+    virtual void SetNextLetter(std::uint8_t code) = 0;
+};
+
+} // namespace scrivel

@@ -1,0 +1,108 @@
+#include "model/options_data.h"
+
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+#include "platform/message_box.h"
+
+#include <algorithm>
+#include <string>
+
+namespace scrivel {
+
+namespace {
+
+constexpr const char* kGridSection = "GridSize";
+constexpr const char* kSpeedSection = "SpeedInfo";
+constexpr const char* kResultSection = "Result Filter";
+constexpr const char* kDataSection = "Data Filter";
+constexpr const char* kDisplaySection = "Display";
+
+} // namespace
+
+TOptionsData::TOptionsData(std::string fileName) : FileName(std::move(fileName)) {
+    SetDefaults();
+    if (platform::FileExists(FileName)) {
+        Load();
+        return;
+    }
+    if (!platform::CreateEmptyFile(FileName)) {
+        platform::MessageBox("Impossible de créer le fichier : \n" + FileName);
+        return;
+    }
+    Save();
+}
+
+TOptionsData::~TOptionsData() {
+    ApplySpeed();
+    if (!Save()) {
+        platform::MessageBox("Impossible d'enregistrer le fichier : \n" + FileName);
+    }
+}
+
+void TOptionsData::SetDefaults() {
+    SpeedMode = 1;
+    GridSize = 8;
+    MinWordSize = 3;
+    RandomLetter = false;
+    Background = true;
+    NumTexture = 0;
+    FontName = "Arial";
+    FontColorNum = 9;
+    ApplySpeed();
+}
+
+void TOptionsData::ApplySpeed() {
+    switch (SpeedMode) {
+    case 0:
+        TickPeriod = 75;
+        break;
+    case 2:
+        TickPeriod = 37;
+        break;
+    default:
+        TickPeriod = 50;
+        break;
+    }
+}
+
+void TOptionsData::Load() {
+    const platform::IniFile ini(FileName);
+    // A missing key, "None" and text that is not a number all read as the default.
+    SpeedMode = ini.ReadInteger(kSpeedSection, "SpeedMode", 1);
+    const int gridSize = ini.ReadInteger(kGridSection, "Size", 8);
+    const int minWordSize = ini.ReadInteger(kResultSection, "MinWordSize", 3);
+    RandomLetter = ini.ReadInteger(kDataSection, "RandomLetter", 0) != 0;
+    Background = ini.ReadInteger(kDisplaySection, "Background", 1) != 0;
+    NumTexture = ini.ReadInteger(kDisplaySection, "NumTexture", 0);
+    FontName = ini.ReadString(kDisplaySection, "FontName", "None");
+    FontColorNum = ini.ReadInteger(kDisplaySection, "FontColorNum", 9);
+
+    // A hand-edited file must not size the grid beyond its storage or break the options screen.
+    GridSize = static_cast<std::int16_t>(std::clamp(gridSize, MinGridSize, MaxGridSize));
+    MinWordSize = static_cast<std::int16_t>(std::clamp(minWordSize, MinMinWordSize, int{GridSize}));
+    if (SpeedMode < 0 || SpeedMode > 2) {
+        // Any unknown speed already plays at the normal pace; store it as normal.
+        SpeedMode = 1;
+    }
+    NumTexture = std::clamp(NumTexture, 0, MaxNumTexture);
+    FontColorNum = std::clamp(FontColorNum, 0, MaxFontColorNum);
+    if (FontName == "None" || FontName.empty()) {
+        FontName = "Arial";
+    }
+    ApplySpeed();
+}
+
+bool TOptionsData::Save() const {
+    platform::IniFile ini(FileName);
+    ini.WriteString(kGridSection, "Size", std::to_string(GridSize));
+    ini.WriteString(kSpeedSection, "SpeedMode", std::to_string(SpeedMode));
+    ini.WriteString(kResultSection, "MinWordSize", std::to_string(MinWordSize));
+    ini.WriteString(kDataSection, "RandomLetter", RandomLetter ? "1" : "0");
+    ini.WriteString(kDisplaySection, "Background", Background ? "1" : "0");
+    ini.WriteString(kDisplaySection, "NumTexture", std::to_string(NumTexture));
+    ini.WriteString(kDisplaySection, "FontName", FontName);
+    ini.WriteString(kDisplaySection, "FontColorNum", std::to_string(FontColorNum));
+    return ini.Save();
+}
+
+} // namespace scrivel

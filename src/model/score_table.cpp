@@ -1,0 +1,38 @@
+#include "model/score_table.h"
+
+#include <charconv>
+
+namespace scrivel {
+
+int ScoreOfLine(std::string_view line) {
+    const size_t equals = line.rfind('=');
+    if (equals == std::string_view::npos) {
+        return 0;
+    }
+    const std::string_view digits = line.substr(equals + 1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return 0;
+    }
+    return value;
+}
+
+int CompareScores(const std::string& a, const std::string& b) {
+    // Wider than int so extreme scores cannot overflow the difference.
+    const long long difference =
+        static_cast<long long>(ScoreOfLine(b)) - static_cast<long long>(ScoreOfLine(a));
+    return difference < 0 ? -1 : (difference > 0 ? 1 : 0);
+}
+
+bool LoadScores(const std::string& path, platform::StringList& scores) {
+    if (!scores.LoadFromFile(path)) {
+        scores.Clear();
+        return false;
+    }
+    auto& lines = scores.Items();
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    return true;
+}
+
+} // namespace scrivel

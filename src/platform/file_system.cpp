@@ -1,0 +1,202 @@
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace scrivel::platform {
+
+namespace {
+
+// Owns a file descriptor; closing it twice or leaking it on an early return is then impossible.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+
+    int Get() const { return fd_; }
+    bool Valid() const { return fd_ >= 0; }
+
+    // Closes now and reports the result: on some file systems a failed write only shows here.
+    bool Close() {
+        const int fd = std::exchange(fd_, -1);
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+// Removes the temporary file unless the rename took it over.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) {
+            ::unlink(path_.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+    void Release() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Opens a new, exclusive file beside path. Created with 0666 so the umask applies as it would to
+// any new file of the user's.
+FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    std::random_device device;
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary =
+            path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(digits(device));
+        FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.Valid() || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return FileDescriptor(-1);
+}
+
+} // namespace
+
+std::string ExecutableFolder() {
+    std::vector<char> buffer(256);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) {
+            // No /proc: the current folder is the best remaining guess.
+            return "./";
+        }
+        if (static_cast<size_t>(length) < buffer.size()) {
+            const std::string path(buffer.data(), static_cast<size_t>(length));
+            return path.substr(0, path.rfind('/') + 1);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool CreateEmptyFile(const std::string& path) {
+    // No O_TRUNC: an existing file keeps its contents.
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    return fd.Valid() && fd.Close();
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.Valid()) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (info.st_size > 0) {
+        bytes.reserve(static_cast<size_t>(info.st_size));
+    }
+    // Read to the end rather than trusting st_size: the file may grow, or be a pipe.
+    char chunk[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd.Get(), chunk, sizeof chunk);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (count == 0) {
+            return bytes;
+        }
+        bytes.append(chunk, static_cast<size_t>(count));
+    }
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string temporaryPath;
+    FileDescriptor fd = CreateTemporaryBeside(path, temporaryPath);
+    if (!fd.Valid()) {
+        return false;
+    }
+    TemporaryFile temporary(temporaryPath);
+
+    // A rewritten file keeps the permissions the user gave the old one.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd.Get(), old.st_mode & 07777);
+    }
+    if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 || !fd.Close()) {
+        return false;
+    }
+    if (::rename(temporary.Path().c_str(), path.c_str()) != 0) {
+        return false;
+    }
+    temporary.Release();
+
+    // Makes the rename itself durable; the new contents are in place whatever this returns.
+    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Valid()) {
+        ::fsync(folder.Get());
+    }
+    return true;
+}
+
+std::string Latin1ToUtf8(std::string_view latin1) {
+    std::string utf8;
+    utf8.reserve(latin1.size() * 2);
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+} // namespace scrivel::platform

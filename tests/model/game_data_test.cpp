@@ -1,0 +1,453 @@
+#include "model/game_data.h"
+#include "model/recording_view.h"
+#include "support/temp_dir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace scrivel {
+namespace {
+
+using test::RecordingView;
+
+class GameDataTest : public ::testing::Test {
+protected:
+    void Words(const std::vector<std::string>& words) {
+        std::string bytes;
+        for (const auto& w : words) {
+            bytes += w + "/";
+        }
+        dir.Write("words.let", bytes);
+    }
+    void Options(int gridSize, int minWordSize) {
+        game.reset(); // a running game would write its own options over these
+        dir.Write("options.ini",
+                  "[GridSize]\r\nSize=" + std::to_string(gridSize) +
+                      "\r\n[Result Filter]\r\nMinWordSize=" + std::to_string(minWordSize) + "\r\n");
+    }
+    // Without jokers, seeds whose first letter is a joker are passed over.
+    TGameData& Start(unsigned seed = 1, bool jokers = false) {
+        for (;; ++seed) {
+            game.reset();
+            view = RecordingView();
+            game = std::make_unique<TGameData>(view, dir.Path(), seed);
+            if (jokers) {
+                return *game;
+            }
+            if (view.Pending() != 0) {
+                game->SetJokerOdds(0);
+                return *game;
+            }
+        }
+    }
+    // Writes rows top to bottom ('.' empty) into the bottom of the grid.
+    void Fill(const std::vector<std::string>& rows) {
+        TLetterArray& grid = game->Grid();
+        const int top = grid.Rows() - static_cast<int>(rows.size());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            for (size_t c = 0; c < rows[r].size(); ++c) {
+                const char ch = rows[r][c];
+                grid.SetCell(static_cast<int>(c), top + static_cast<int>(r),
+                             ch == '.' ? 0 : static_cast<std::uint8_t>(ch));
+            }
+        }
+    }
+    std::string Row(int row) {
+        std::string text;
+        for (int c = 0; c < game->Grid().Cols(); ++c) {
+            const auto ch = game->Grid().Cell(c, row);
+            text += ch == 0 ? '.' : static_cast<char>(ch);
+        }
+        return text;
+    }
+
+    test::TempDir dir;
+    RecordingView view;
+    std::unique_ptr<TGameData> game;
+};
+
+TEST_F(GameDataTest, StartUpWiresTheViewAndHandsOutTheFirstLetter) {
+    Words({"chat", "chien"});
+    auto& game = Start();
+    EXPECT_EQ(view.options, &game.Options());
+    EXPECT_EQ(view.grid, &game.Grid());
+    EXPECT_EQ(view.scoreList, &game.Scores());
+    ASSERT_EQ(view.letters.size(), 1u);
+    EXPECT_EQ(view.scores, std::vector<int>{0});
+    EXPECT_EQ(game.GetTickPeriod(), 50);
+    EXPECT_EQ(game.PlayerName(), "Anonyme");
+    // Missing files are created.
+    EXPECT_TRUE(dir.Read("options.ini").find("FontColorNum=9") != std::string::npos);
+}
+
+TEST_F(GameDataTest, HorizontalWordIsRemovedScoredAndLettersAboveFall) {
+    Options(5, 3);
+    Words({"chat"});
+    auto& game = Start();
+    Fill({".k...", ".cha.", "xyzwv", "vwzyx"});
+    const size_t before = view.letters.size();
+    game.PlaceLetter('t', 4, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"chat", 1, 0, 2}));
+    EXPECT_EQ(game.Score(), 160);
+    EXPECT_EQ(view.scores.back(), 160);
+    EXPECT_EQ(Row(1), ".....");
+    EXPECT_EQ(Row(2), ".k...");
+    EXPECT_EQ(Row(3), "xyzwv");
+    // One removal: one letter for the word and one for the placement.
+    EXPECT_EQ(view.letters.size() - before, 2u);
+}
+
+TEST_F(GameDataTest, CaseAndAccentsOfTheWordBaseAreIgnored) {
+    Options(4, 3);
+    Words({"P\xE2te", "\xC9ta"}); // Latin-1, as in words.let
+    auto& game = Start();
+    EXPECT_EQ(game.WordList(1)[0], "Pate"); // accents folded, case kept
+    Fill({"pat."});
+    game.PlaceLetter('e', 3, 3);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0].word, "pate");
+}
+
+TEST_F(GameDataTest, LongestWordFirst) {
+    Options(6, 3);
+    Words({"crabes", "rab"});
+    auto& game = Start();
+    // "rab" lies inside "crabes": the six-letter word wins and takes it along.
+    Fill({"crabe."});
+    game.PlaceLetter('s', 5, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"crabes", 0, 0, 5}));
+    EXPECT_EQ(game.Score(), 360);
+}
+
+TEST_F(GameDataTest, RemovalsChainUntilNoWordIsLeft) {
+    Options(4, 3);
+    Words({"axe", "ame"});
+    auto& game = Start();
+    // Removing "axe" across row 1 lets the "a" above it fall onto "m", "e": "ame" then reads
+    // down column 1.
+    Fill({".a..", "ax..", "qmq.", "qeq."});
+    const size_t before = view.letters.size();
+    game.PlaceLetter('e', 2, 0);
+    ASSERT_EQ(view.found.size(), 2u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"axe", 0, 0, 1}));
+    EXPECT_EQ(view.found[1], (RecordingView::FoundWord{"ame", 1, 1, 1}));
+    EXPECT_EQ(game.Score(), 180);
+    EXPECT_EQ(view.scores.back(), 180);
+    // Two removals consume three letters.
+    EXPECT_EQ(view.letters.size() - before, 3u);
+    EXPECT_EQ(Row(2), "q.q.");
+    EXPECT_EQ(Row(3), "q.q.");
+}
+
+TEST_F(GameDataTest, HorizontalBeforeVerticalAndTheVerticalOnlyIfItSurvives) {
+    Options(4, 3);
+    Words({"axe", "ami"});
+    auto& game = Start();
+    // The landed "a" starts "ami" across row 1 and "axe" down column 0.
+    Fill({".mi.", "xqq.", "eqq."});
+    game.PlaceLetter('a', 0, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"ami", 0, 0, 1}));
+    EXPECT_EQ(Row(1), "....");
+    EXPECT_EQ(Row(2), "xqq.");
+}
+
+TEST_F(GameDataTest, VerticalWordReadsTopToBottom) {
+    Options(4, 3);
+    Words({"axe"});
+    auto& game = Start();
+    Fill({"x...", "e..."});
+    game.PlaceLetter('a', 0, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"axe", 0, 1, 1}));
+    EXPECT_EQ(game.Score(), 90);
+    EXPECT_EQ(Row(3), "....");
+}
+
+TEST_F(GameDataTest, WordsAreNeverReadBackwards) {
+    Options(4, 3);
+    Words({"axe"});
+    auto& game = Start();
+    Fill({"e...", "x...", "ex.."});
+    game.PlaceLetter('a', 2, 0); // the bottom row reads "exa.", "axe" only backwards
+    EXPECT_TRUE(view.found.empty());
+}
+
+TEST_F(GameDataTest, MinimumWordSizeSkipsShortListsButNotTheLongest) {
+    Options(8, 5);
+    Words({"sol", "rame", "rames", "abc", "retraite"});
+    auto& game = Start();
+    // The pool holds the words of 3 to 5 letters, three-letter words first.
+    ASSERT_EQ(game.Pool().Count(), 4);
+    EXPECT_EQ(game.Pool()[0], "abc");
+    EXPECT_EQ(game.Pool()[3], "rames");
+    Fill({"sol.ram."});
+    game.PlaceLetter('e', 7, 0);
+    EXPECT_TRUE(view.found.empty());
+    Fill({"retraite"});
+    game.Grid().SetCell(7, 7, 0);
+    game.PlaceLetter('e', 7, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0].word, "retraite");
+    EXPECT_EQ(game.Score(), 640);
+}
+
+TEST_F(GameDataTest, FullColumnEndsTheGameWithoutChangingAnything) {
+    Options(4, 3);
+    Words({"axe"});
+    auto& game = Start();
+    Fill({"q...", "w...", "r...", "t..."});
+    const size_t letters = view.letters.size();
+    game.PlaceLetter('a', 0, 0);
+    EXPECT_TRUE(game.GameOver());
+    EXPECT_EQ(Row(0), "q...");
+    EXPECT_EQ(view.letters.size(), letters);
+    EXPECT_EQ(game.Score(), 0);
+    game.NewGame();
+    EXPECT_FALSE(game.GameOver());
+    EXPECT_EQ(Row(3), "....");
+}
+
+TEST_F(GameDataTest, LettersComeFromPoolWordsLastLetterFirstAndThePoolRefills) {
+    Words({"abc"});
+    auto& game = Start();
+    // The first letter was handed out at start-up, then one per placement in an empty column.
+    for (int i = 0; i < 5; ++i) {
+        game.PlaceLetter(view.Pending(), i % 8, 0);
+    }
+    const std::string handed(view.letters.begin(), view.letters.end());
+    EXPECT_EQ(handed, "cbacba");
+    EXPECT_EQ(game.Pool().Count(), 1);
+}
+
+TEST_F(GameDataTest, JokersAreOneInSixAndDoNotMoveThePool) {
+    Words({"abcdefgh"});
+    Options(8, 8);
+    auto& game = Start(7, true);
+    int jokers = 0;
+    std::string plain;
+    for (int i = 0; i < 600; ++i) {
+        game.NewGame();
+        game.PlaceLetter('q', 0, 0);
+    }
+    for (const auto letter : view.letters) {
+        if (letter == 0) {
+            ++jokers;
+        } else {
+            plain += static_cast<char>(letter);
+        }
+    }
+    EXPECT_GT(jokers, 60);
+    EXPECT_LT(jokers, 150);
+    // Between jokers the word still comes out last letter first.
+    EXPECT_EQ(plain.substr(0, 16), "hgfedcbahgfedcba");
+}
+
+TEST_F(GameDataTest, EmptyWordBaseStillHandsOutLetters) {
+    auto& game = Start(3, true);
+    EXPECT_TRUE(dir.Read("words.let").empty()); // created empty
+    for (int i = 0; i < 40; ++i) {
+        game.NewGame();
+        game.PlaceLetter(view.Pending() == 0 ? 'a' : view.Pending(), 0, 0);
+    }
+    EXPECT_EQ(view.letters.size(), 41u);
+    for (const auto letter : view.letters) {
+        EXPECT_TRUE(letter == 0 || (letter >= 'a' && letter <= 'z')) << int{letter};
+    }
+}
+
+TEST_F(GameDataTest, VerticalWordLeavesThePoolAndTheCurrentWordKeepsComing) {
+    Options(8, 3);
+    Words({"abc", "bar", "cab", "rue"});
+    // A start whose current word is "rue", the last pool entry.
+    unsigned seed = 1;
+    while (Start(seed).Pool().Count() != 4 || view.Pending() != 'e') {
+        ++seed;
+    }
+    auto& game = *this->game;
+    Fill({"b.......", "c......."});
+    game.PlaceLetter('a', 0, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"abc", 0, 1, 5}));
+    // "abc" stood before "rue" in the pool; "rue" still comes out whole.
+    EXPECT_EQ(std::string(view.letters.begin(), view.letters.end()), "eur");
+    ASSERT_EQ(game.Pool().Count(), 2);
+    EXPECT_EQ(game.Pool()[0], "bar");
+    EXPECT_EQ(game.Pool()[1], "cab");
+}
+
+TEST_F(GameDataTest, HorizontalWordsStayInThePool) {
+    Options(4, 3);
+    Words({"abc", "xyz"});
+    auto& game = Start();
+    Fill({"ab.."});
+    game.PlaceLetter('c', 2, 0);
+    ASSERT_EQ(view.found.size(), 1u);
+    EXPECT_GE(game.Pool().IndexOf(
+                  "abc", [](const std::string& a, const std::string& b) { return a.compare(b); }),
+              0);
+}
+
+// Every run of a searched length, across and down, that is a word of the list.
+std::vector<std::string> WordsLeft(TGameData& game) {
+    std::vector<std::string> left;
+    TLetterArray& grid = game.Grid();
+    const int n = game.Options().GridSize;
+    for (int index = 0; index < TGameData::ListCount; ++index) {
+        const int length = index + 3;
+        if (index != TGameData::ListCount - 1 && length < game.Options().MinWordSize) {
+            continue;
+        }
+        std::set<std::string> list(game.WordList(index).Items().begin(),
+                                   game.WordList(index).Items().end());
+        for (int a = 0; a < n; ++a) {
+            for (int b = 0; b + length <= n; ++b) {
+                std::string across;
+                std::string down;
+                for (int k = 0; k < length; ++k) {
+                    across += static_cast<char>(grid.Cell(b + k, a));
+                    down += static_cast<char>(grid.Cell(a, b + k));
+                }
+                for (const auto& run : {across, down}) {
+                    if (list.count(run) != 0) {
+                        left.push_back(run);
+                    }
+                }
+            }
+        }
+    }
+    return left;
+}
+
+bool ColumnsRestOnTheBottom(TLetterArray& grid) {
+    for (int c = 0; c < grid.Cols(); ++c) {
+        bool seenLetter = false;
+        for (int r = 0; r < grid.Rows(); ++r) {
+            if (grid.Cell(c, r) != 0) {
+                seenLetter = true;
+            } else if (seenLetter) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(GameDataTest, WholeGamesKeepEveryRule) {
+    Words({"les",   "des",  "mer",  "ame",    "rue",  "sel",  "ses",   "tes",   "set",
+           "ras",   "sur",  "mes",  "ete",    "sec",  "arme", "rames", "reste", "terre",
+           "mare",  "ruse", "seme", "tresse", "les",  "rues", "tes",   "sels",  "mers",
+           "dames", "reel", "elle", "acre",   "dure", "tete"});
+    size_t totalFound = 0;
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        Options(4 + static_cast<int>(seed % 9), 3 + static_cast<int>(seed % 2));
+        auto& game = Start(seed, true);
+        game.NewGame();
+        unsigned random = seed;
+        unsigned column = 0;
+        int expectedScore = 0;
+        int placements = 0;
+        while (!game.GameOver() && placements < 2000) {
+            const size_t foundBefore = view.found.size();
+            const size_t lettersBefore = view.letters.size();
+            const std::uint8_t letter = view.Pending() == 0 ? 'e' : view.Pending();
+            // Mostly stay in one column, as a player spelling the pool's words down would.
+            random = random * 1103515245u + 12345u;
+            if ((random >> 16) % 8 == 0 || game.Grid().Cell(static_cast<int>(column), 1) != 0) {
+                column = (random >> 20) % static_cast<unsigned>(game.Grid().Cols());
+            }
+            game.PlaceLetter(letter, static_cast<int>(column), 0);
+            ++placements;
+            if (game.GameOver()) {
+                EXPECT_EQ(view.letters.size(), lettersBefore);
+                break;
+            }
+            const size_t removed = view.found.size() - foundBefore;
+            for (size_t i = foundBefore; i < view.found.size(); ++i) {
+                const int length = static_cast<int>(view.found[i].word.size());
+                expectedScore += 10 * length * length;
+            }
+            ASSERT_EQ(view.letters.size() - lettersBefore, removed + 1);
+            ASSERT_EQ(game.Score(), expectedScore);
+            ASSERT_TRUE(ColumnsRestOnTheBottom(game.Grid())) << "seed " << seed;
+            ASSERT_EQ(WordsLeft(game), std::vector<std::string>{}) << "seed " << seed;
+        }
+        EXPECT_TRUE(game.GameOver()) << "seed " << seed;
+        totalFound += view.found.size();
+    }
+    // The games did exercise removals, not just fill the grid.
+    EXPECT_GT(totalFound, 12u);
+}
+
+TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSaved) {
+    dir.Write("score.ini", "Ann=90\r\nBob=640\r\n");
+    Options(5, 3);
+    Words({"rames"});
+    {
+        auto& game = Start();
+        ASSERT_EQ(game.Scores().Count(), 2);
+        EXPECT_EQ(game.Scores()[0], "Bob=640");
+        Fill({"rame."});
+        game.PlaceLetter('s', 4, 0);
+        ASSERT_EQ(game.Score(), 250);
+        const int calls = view.scoreListCalls;
+        EXPECT_TRUE(game.EnterScore());
+        EXPECT_EQ(view.scoreListCalls, calls + 1);
+        EXPECT_EQ(game.Scores()[1], "Anonyme=250");
+        // The entry follows the typing, one key at a time.
+        for (const char* name : {"B", "Bo", "Bob"}) {
+            game.SetPlayerName(name);
+        }
+        EXPECT_EQ(game.Scores()[1], "Bob=250");
+        EXPECT_EQ(game.PlayerName(), "Bob");
+    }
+    game.reset(); // saves the table
+    EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\nBob=250\r\nAnn=90\r\n");
+}
+
+TEST_F(GameDataTest, OnlyTheFirstNineRank) {
+    std::string table;
+    for (int i = 1; i <= 9; ++i) {
+        table += "P" + std::to_string(i) + "=" + std::to_string(1000 * i) + "\r\n";
+    }
+    dir.Write("score.ini", table);
+    auto& game = Start();
+    EXPECT_FALSE(game.EnterScore()); // 0 is the tenth score
+    EXPECT_EQ(game.Scores().Count(), 9);
+    EXPECT_EQ(game.Scores()[0], "P9=9000");
+    EXPECT_EQ(game.Scores()[8], "P1=1000");
+    // Not in the table: renaming changes nothing.
+    game.SetPlayerName("Zoe");
+    EXPECT_EQ(game.PlayerName(), "Anonyme");
+    EXPECT_EQ(game.Scores().Count(), 9);
+}
+
+TEST_F(GameDataTest, EmptyTableRanksAndNamesWithEqualsKeepTheirScore) {
+    Options(5, 3);
+    Words({"rames"});
+    {
+        auto& game = Start();
+        EXPECT_TRUE(game.EnterScore());
+        EXPECT_EQ(game.Scores()[0], "Anonyme=0");
+        game.NewGame();
+        Fill({"rame."});
+        game.PlaceLetter('s', 4, 0);
+        EXPECT_TRUE(game.EnterScore());
+        game.SetPlayerName("a=b");
+        EXPECT_EQ(game.Scores()[0], "a=b=250");
+    }
+    game.reset(); // saves the table
+    test::RecordingView second;
+    TGameData reread(second, dir.Path(), 1);
+    ASSERT_EQ(reread.Scores().Count(), 2);
+    EXPECT_EQ(reread.Scores()[0], "a=b=250");
+}
+
+} // namespace
+} // namespace scrivel

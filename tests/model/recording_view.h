@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/game_view.h"
+#include "model/letter_array.h"
+#include "model/options_data.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scrivel::test {
+
+// Records what the game data tells the view, so whole games can be checked without drawing.
+class RecordingView : public GameView {
+public:
+    struct FoundWord {
+        std::string word;
+        int column;
+        int direction;
+        int row;
+        bool operator==(const FoundWord&) const = default;
+    };
+
+    void SetOptions(TOptionsData& options) override { this->options = &options; }
+    void SetScoreList(const platform::StringList& scores) override {
+        scoreList = &scores;
+        ++scoreListCalls;
+    }
+    void SetLetterArray(TLetterArray& grid) override { this->grid = &grid; }
+    void SetScore(int score) override { scores.push_back(score); }
+    void AddFoundWord(const std::string& word, int column, int direction, int row) override {
+        found.push_back({word, column, direction, row});
+    }
+    void SetNextLetter(std::uint8_t code) override { letters.push_back(code); }
+
+    // The letter the player would see falling next.
+    std::uint8_t Pending() const { return letters.empty() ? 0 : letters.back(); }
+
+    TOptionsData* options = nullptr;
+    const platform::StringList* scoreList = nullptr;
+    int scoreListCalls = 0;
+    TLetterArray* grid = nullptr;
+    std::vector<int> scores;
+    std::vector<FoundWord> found;
+    std::vector<std::uint8_t> letters;
+};
+
+} // namespace scrivel::test

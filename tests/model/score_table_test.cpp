@@ -1,0 +1,45 @@
+#include "model/score_table.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+TEST(ScoreTable, ScoreIsTheNumberAfterTheLastEquals) {
+    EXPECT_EQ(ScoreOfLine("Anonyme=250"), 250);
+    EXPECT_EQ(ScoreOfLine("a=b=640"), 640);
+    EXPECT_EQ(ScoreOfLine("Bob=-5"), -5);
+    EXPECT_EQ(ScoreOfLine("Bob="), 0);
+    EXPECT_EQ(ScoreOfLine("Bob=12x"), 0);
+    EXPECT_EQ(ScoreOfLine("no equals"), 0);
+    EXPECT_EQ(ScoreOfLine("Big=99999999999999"), 0);
+}
+
+TEST(ScoreTable, CompareOrdersHighestFirstWithoutOverflow) {
+    EXPECT_LT(CompareScores("b=640", "a=90"), 0);
+    EXPECT_GT(CompareScores("a=90", "b=640"), 0);
+    EXPECT_EQ(CompareScores("a=90", "b=90"), 0);
+    EXPECT_LT(CompareScores("a=2147483647", "b=-2147483648"), 0);
+}
+
+TEST(ScoreTable, LoadSkipsEmptyLinesAndKeepsEveryEntry) {
+    test::TempDir dir;
+    dir.Write("score.ini", "Ann=90\r\n\r\nBob=640\nbroken\rZoé=abc\r\n");
+    platform::StringList scores;
+    ASSERT_TRUE(LoadScores(dir.File("score.ini"), scores));
+    ASSERT_EQ(scores.Count(), 4);
+    scores.Sort(CompareScores);
+    EXPECT_EQ(scores[0], "Bob=640");
+    EXPECT_EQ(scores[1], "Ann=90");
+}
+
+TEST(ScoreTable, UnreadableFileGivesAnEmptyTable) {
+    platform::StringList scores;
+    scores.Add("stale=1");
+    EXPECT_FALSE(LoadScores("/nonexistent/score.ini", scores));
+    EXPECT_EQ(scores.Count(), 0);
+}
+
+} // namespace
+} // namespace scrivel

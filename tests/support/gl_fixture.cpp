@@ -1,0 +1,159 @@
+#include "gl_fixture.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <cairo.h>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace scrivel::test {
+
+namespace {
+
+void InitGlutOnce() {
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    int argc = 1;
+    char name[] = "scrivel-tests";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    done = true;
+}
+
+} // namespace
+
+struct GlWindow::Impl {
+    Display* display = nullptr;
+    Window window = 0;
+    Colormap colormap = 0;
+    GLXContext context = nullptr;
+
+    ~Impl() {
+        if (display == nullptr) {
+            return;
+        }
+        if (context != nullptr) {
+            glXMakeCurrent(display, None, nullptr);
+            glXDestroyContext(display, context);
+        }
+        if (window != 0) {
+            XDestroyWindow(display, window);
+        }
+        if (colormap != 0) {
+            XFreeColormap(display, colormap);
+        }
+        XCloseDisplay(display);
+    }
+};
+
+GlWindow::GlWindow(int width, int height)
+    : impl_(std::make_unique<Impl>()), width_(width), height_(height) {
+    impl_->display = XOpenDisplay(nullptr);
+    if (impl_->display == nullptr) {
+        throw std::runtime_error("GL tests need an X display: none is reachable (DISPLAY is '" +
+                                 std::string(getenv("DISPLAY") ? getenv("DISPLAY") : "") +
+                                 "'); run them under xvfb-run -a");
+    }
+    Display* display = impl_->display;
+    int attributes[] = {
+        GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
+        8,        GLX_DEPTH_SIZE,   24,           None};
+    XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), attributes);
+    if (visual == nullptr) {
+        throw std::runtime_error("GLX: no double-buffered RGBA visual with a 24-bit depth buffer");
+    }
+    Window root = RootWindow(display, visual->screen);
+    impl_->colormap = XCreateColormap(display, root, visual->visual, AllocNone);
+    XSetWindowAttributes set{};
+    set.colormap = impl_->colormap;
+    set.event_mask = StructureNotifyMask;
+    impl_->window = XCreateWindow(display, root, 0, 0, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height), 0, visual->depth, InputOutput,
+                                  visual->visual, CWColormap | CWEventMask, &set);
+    impl_->context = glXCreateContext(display, visual, nullptr, True);
+    XFree(visual);
+    if (impl_->context == nullptr) {
+        throw std::runtime_error("GLX: cannot create a context");
+    }
+    XMapWindow(display, impl_->window);
+    XEvent event;
+    do {
+        XWindowEvent(display, impl_->window, StructureNotifyMask, &event);
+    } while (event.type != MapNotify);
+    MakeCurrent();
+    InitGlutOnce();
+    glViewport(0, 0, width, height);
+}
+
+GlWindow::~GlWindow() = default;
+
+void GlWindow::MakeCurrent() {
+    if (!glXMakeCurrent(impl_->display, impl_->window, impl_->context)) {
+        throw std::runtime_error("GLX: cannot make the test context current");
+    }
+}
+
+void GlWindow::SwapBuffers() {
+    glXSwapBuffers(impl_->display, impl_->window);
+}
+
+std::vector<std::uint8_t> GlWindow::ReadPixels() const {
+    std::vector<std::uint8_t> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_) *
+                                     4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+void GlWindow::SavePng(const std::string& path) const {
+    const std::vector<std::uint8_t> pixels = ReadPixels();
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint8_t* source = &pixels[static_cast<size_t>((height_ - 1 - y) * width_ * 4)];
+        auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+        for (int x = 0; x < width_; ++x) {
+            const std::uint8_t* p = source + x * 4;
+            row[x] = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+    cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+}
+
+std::unique_ptr<GlWindow> GlTest::window_;
+std::string GlTest::error_;
+
+void GlTest::SetUpTestSuite() {
+    if (window_) {
+        return;
+    }
+    try {
+        window_ = std::make_unique<GlWindow>(kWidth, kHeight);
+    } catch (const std::exception& e) {
+        error_ = e.what();
+    }
+}
+
+void GlTest::TearDownTestSuite() {
+    window_.reset();
+}
+
+void GlTest::SetUp() {
+    ASSERT_TRUE(window_) << error_;
+    window_->MakeCurrent();
+}
+
+GlWindow& GlTest::Window() {
+    return *window_;
+}
+
+} // namespace scrivel::test

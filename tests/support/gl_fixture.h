@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace scrivel::test {
+
+// A small mapped X11 window with a current GLX context (double-buffered RGBA, depth 24), on the
+// server named by DISPLAY. glutInit runs once per process. Throws with a clear message when there
+// is no display or no suitable visual, so GL tests fail instead of passing silently.
+class GlWindow {
+public:
+    GlWindow(int width, int height);
+    ~GlWindow();
+    GlWindow(const GlWindow&) = delete;
+    GlWindow& operator=(const GlWindow&) = delete;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void MakeCurrent();
+    void SwapBuffers();
+    // RGBA bytes of the back buffer, bottom row first, as glReadPixels gives them.
+    std::vector<std::uint8_t> ReadPixels() const;
+    // Writes the back buffer as a PNG file (top row first).
+    void SavePng(const std::string& path) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int width_;
+    int height_;
+};
+
+// Base of every test that calls GL: one window per test suite, made current before each test.
+class GlTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static GlWindow& Window();
+    static constexpr int kWidth = 256;
+    static constexpr int kHeight = 256;
+
+private:
+    static std::unique_ptr<GlWindow> window_;
+    static std::string error_;
+};
+
+} // namespace scrivel::test
