@@ -22,19 +22,38 @@ public:
     void NextLetter();
     void SetLetter(std::uint8_t code);
 
+    // Moves the letter, gives it code (a joker too) and draws it with its colour.
+    void DrawAt(std::uint8_t code, float px, float py);
+    void DrawAt(std::uint8_t code, float px, float py, float pz);
+    // The cube textured with the letter's glyph on all six faces, one unit below y.
+    void Draw();
+    // The green wire outline of an empty cell's cube at (px, py); sets Letter to 'A'.
+    void DrawCellFrame(float px, float py);
+
+    // Advances a joker's swelling by one draw and returns how much its cube grows now; 0 for
+    // other letters.
+    float Pulse();
+    // Largest swelling of a joker, as a fraction of its width.
+    static constexpr float PulseLimit = 1.0f / 6.0f;
+    static constexpr float PulseSpeed = 0.05f;
+
     std::uint8_t Letter = 'a';
     bool Joker = false;
     float x = 0.0f;
     float y = 0.0f;
     float z = 2.0f;
     float PulseOffset = 0.0f;
-    float PulseStep = 0.05f;
+    float PulseStep = PulseSpeed;
     float TexLeft = 0.0f;
     float TexRight = 1.0f;
     float TexBottom = 0.0f;
     float TexTop = 1.0f;
     TFontTexMg* FontBank = nullptr;
     unsigned TextureName = 0;
+
+private:
+    // The 24 vertices of the cube's six faces, each after its texture coordinate.
+    void EmitFaces(float grow) const;
 };
 
 } // namespace scrivel

@@ -1,0 +1,222 @@
+#include "render/font_tex_mg.h"
+
+#include "platform/bitmap.h"
+#include "platform/fatal.h"
+#include "platform/file_system.h"
+#include "render/lettre.h"
+#include "render/texel_image.h"
+#include "scene/rotation.h"
+
+#include <cmath>
+#include <cstddef>
+#include <utility>
+
+namespace scrivel {
+
+namespace {
+
+constexpr std::size_t kTexelBytes = TFontTexMg::GlyphSize * TFontTexMg::GlyphSize * 4;
+
+// The character drawn in glyph cell k: A to Z, then 0 to 9.
+char GlyphCharacter(int k) {
+    return k < TFontTexMg::FirstDigit ? static_cast<char>('A' + k)
+                                      : static_cast<char>('0' + k - TFontTexMg::FirstDigit);
+}
+
+} // namespace
+
+TFontTexMg::TFontTexMg(const std::string& fontName, int patternFile, int patternIndex,
+                       int colourIndex, std::string folder)
+    : PatternFile(patternFile), folder_(std::move(folder)) {
+    if (folder_.empty()) {
+        folder_ = platform::ExecutableFolder();
+    }
+    for (Texels& glyph : Glyphs) {
+        glyph.assign(kTexelBytes, 0);
+    }
+    for (Texels& pattern : Patterns) {
+        pattern.assign(kTexelBytes, 0);
+    }
+    Font.size = FontPoints;
+    SelectFont(fontName, patternIndex, colourIndex);
+    Dirty = true;
+}
+
+TFontTexMg::~TFontTexMg() = default;
+
+std::string TFontTexMg::PatternPath() const {
+    return folder_ + "Graphics/patterns" + std::to_string(PatternFile) + ".bmp";
+}
+
+void TFontTexMg::ReadPatterns(const std::string& path) {
+    const platform::Bitmap bitmap = LoadBitmapOrDie(path);
+    if (bitmap.Width() != PatternSheetSide || bitmap.Height() != PatternSheetSide) {
+        platform::Fatal("Bitmap incorrect pour une fonte :\n" + path);
+    }
+    for (int k = 0; k < PatternCount; ++k) {
+        const int left = (k % PatternColumns) * (GlyphSize + 1) + 1;
+        const int top = (k / PatternColumns) * (GlyphSize + 1) + 1;
+        CopyTransposed(bitmap, left, top, GlyphSize, GlyphSize, Patterns[k].data());
+    }
+}
+
+void TFontTexMg::LoadPatterns() {
+    ReadPatterns(PatternPath());
+    DrawLetter = std::make_unique<TLettre>('A', this, LetterWidth, LetterHeight);
+    Rebuild();
+}
+
+void TFontTexMg::SelectFont(const std::string& fontName, int patternIndex, int colourIndex) {
+    // Values from a hand-edited options file must not index past the tables.
+    if (patternIndex < 0 || patternIndex >= PatternCount) {
+        patternIndex = 0;
+    }
+    if (colourIndex < 0 || colourIndex >= static_cast<int>(FontColours.size())) {
+        colourIndex = 0;
+    }
+    // A change stays pending until Rebuild, even if a later call repeats the new values.
+    Dirty = Dirty || fontName != Font.name || patternIndex != PatternIndex ||
+            colourIndex != ColourIndex;
+    Font.name = fontName;
+    PatternIndex = patternIndex;
+    ColourIndex = colourIndex;
+    Multicolour = colourIndex == MulticolourIndex;
+}
+
+void TFontTexMg::Rebuild() {
+    if (!Dirty) {
+        return;
+    }
+    Dirty = false;
+    RenderGlyphs();
+    UploadGlyphs();
+}
+
+void TFontTexMg::RenderGlyphs() {
+    // Each glyph on a cell of its own, so a wide character is cut at its cell's edges instead of
+    // spilling into its neighbours.
+    platform::Bitmap cell(GlyphSize, GlyphSize);
+    platform::Canvas canvas(cell);
+    platform::Font font = Font;
+    for (int k = 0; k < GlyphCount; ++k) {
+        const char character = GlyphCharacter(k);
+        if (k >= FirstDigit) {
+            font.colour = DigitColour;
+        } else {
+            font.colour = Multicolour ? LetterColours[k] : FontColours[ColourIndex];
+        }
+        cell.Fill(0);
+        canvas.SetFont(font);
+        const std::string_view text(&character, 1);
+        const platform::TextSize size = canvas.TextExtent(text);
+        canvas.TextOut((GlyphSize - size.width) / 2, (GlyphSize - size.height) / 2, text);
+        CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, Glyphs[k].data());
+
+        // The black background shows the chosen pattern.
+        const Texels& pattern = Patterns[PatternIndex];
+        Texels& glyph = Glyphs[k];
+        for (std::size_t i = 0; i < kTexelBytes; i += 4) {
+            if (glyph[i] == 0 && glyph[i + 1] == 0 && glyph[i + 2] == 0) {
+                glyph[i] = pattern[i];
+                glyph[i + 1] = pattern[i + 1];
+                glyph[i + 2] = pattern[i + 2];
+            }
+        }
+    }
+}
+
+void TFontTexMg::UploadGlyphs() {
+    // The names are kept across rebuilds, so letters that ask for them at each draw stay valid.
+    for (int k = 0; k < GlyphCount; ++k) {
+        CurrentName = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
+                                   MagFilter::Linear);
+        GlyphNames[k] = CurrentName;
+    }
+}
+
+int TFontTexMg::GlyphIndex(std::uint8_t character) {
+    if (character >= 'a' && character <= 'z') {
+        return character - 'a';
+    }
+    if (character >= 'A' && character <= 'Z') {
+        return character - 'A';
+    }
+    if (character >= '0' && character <= '9') {
+        return FirstDigit + character - '0';
+    }
+    return FirstDigit;
+}
+
+unsigned TFontTexMg::GlyphName(std::uint8_t character) const {
+    return GlyphNames[GlyphIndex(character)];
+}
+
+void TFontTexMg::DrawCharacter(char character, float x, float y, float z) {
+    DrawLetter->DrawAt(static_cast<std::uint8_t>(character), x, y, z);
+}
+
+void TFontTexMg::DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
+                                float s) {
+    if (!DrawLetter) {
+        return;
+    }
+    DrawLetter->SetWidth(w);
+    DrawLetter->SetHeight(h);
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        const auto i = static_cast<float>(n);
+        DrawCharacter(text[n], x + i * w - i * s * 0.125f, y - i * s * 0.25f, z + i * s * 1.5f);
+    }
+}
+
+void TFontTexMg::DrawTextDown(std::string_view text, float x, float y, float z, float w, float h,
+                              float s) {
+    if (!DrawLetter) {
+        return;
+    }
+    DrawLetter->SetWidth(w);
+    DrawLetter->SetHeight(h);
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        const auto i = static_cast<float>(n);
+        DrawCharacter(text[n], x + i * s * 0.25f, y - i * h - i * s * 0.125f, z + i * s * 1.5f);
+    }
+}
+
+void TFontTexMg::DrawTextDepth(std::string_view text, float x, float y, float z, float w, float h,
+                               float s) {
+    if (!DrawLetter) {
+        return;
+    }
+    DrawLetter->SetWidth(w);
+    DrawLetter->SetHeight(h);
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        if (text[n] == ' ') {
+            continue;
+        }
+        const auto i = static_cast<float>(n);
+        DrawCharacter(text[n], x, y - i * s * 0.125f, z - i * h - i * s * 0.25f);
+    }
+}
+
+void TFontTexMg::DrawTextRec(const TTextRecord& record) {
+    if (!DrawLetter) {
+        return;
+    }
+    for (std::size_t n = 0; n < record.Text.size(); ++n) {
+        const bool even = n % 2 == 0;
+        const float width = even ? record.SizeA : record.SizeB;
+        DrawLetter->SetWidth(width);
+        DrawLetter->SetHeight(even ? record.SizeB : record.SizeA);
+        if (record.Text[n] == ' ') {
+            continue;
+        }
+        TVector3 step{record.Spacing + std::fabs(width), 0.0f, 0.0f};
+        step = TransformPoint(RotationY(record.AngleY), step);
+        step = TransformPoint(RotationX(record.AngleX), step);
+        step = TransformPoint(RotationZ(record.AngleZ), step);
+        const auto i = static_cast<float>(n);
+        DrawCharacter(record.Text[n], record.X + i * step.x, record.Y + i * step.y,
+                      record.Z + i * step.z);
+    }
+}
+
+} // namespace scrivel

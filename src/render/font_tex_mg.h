@@ -1,0 +1,151 @@
+#pragma once
+
+#include "platform/canvas.h"
+#include "scene/gl_object.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scrivel {
+
+class TLettre;
+
+// A colour as 0x00BBGGRR, the way the platform's canvas takes it.
+constexpr std::uint32_t ColourRgb(int red, int green, int blue) {
+    return static_cast<std::uint32_t>(red) | static_cast<std::uint32_t>(green) << 8 |
+           static_cast<std::uint32_t>(blue) << 16;
+}
+
+// A text laid out along a turned line (the options screen's texts).
+struct TTextRecord {
+    float X = 0.0f;
+    float Y = 0.0f;
+    float Z = 0.0f;
+    float SizeA = 0.0f; // width of even characters, height of odd ones
+    float SizeB = 0.0f; // height of even characters, width of odd ones
+    float Spacing = 0.0f;
+    float AngleY = 0.0f; // radians
+    float AngleX = 0.0f; // radians
+    float AngleZ = 0.0f; // degrees
+    std::string Text;
+};
+
+// The 36 glyph textures (A to Z, 0 to 9) with which letters are drawn: each character is written
+// in the bank's font and colour and its black background filled with one of nine patterns. Also
+// draws whole strings as rows of letter cubes.
+class TFontTexMg : public TGLObject {
+public:
+    static constexpr int GlyphCount = 36;
+    static constexpr int FirstDigit = 26;
+    static constexpr int PatternCount = 9;
+    static constexpr int GlyphSize = 64;
+    static constexpr int PatternColumns = 3;
+    // 3 patterns of 64 pixels and 4 frame lines on each side.
+    static constexpr int PatternSheetSide = PatternColumns * (GlyphSize + 1) + 1;
+    static constexpr int FontPoints = 42;
+    static constexpr int MulticolourIndex = 9;
+
+    // By font colour option: white, red, blue, maroon, yellow, orange, green, grey, purple; the
+    // tenth option (multicolour) draws each letter in its LetterColours entry instead.
+    static constexpr std::array<std::uint32_t, 10> FontColours = {
+        ColourRgb(255, 255, 255), ColourRgb(255, 0, 0),     ColourRgb(0, 0, 255),
+        ColourRgb(128, 0, 0),     ColourRgb(255, 255, 0),   ColourRgb(243, 171, 45),
+        ColourRgb(0, 128, 0),     ColourRgb(128, 128, 128), ColourRgb(128, 0, 128),
+        ColourRgb(255, 255, 255)};
+    static constexpr std::uint32_t DigitColour = ColourRgb(255, 255, 255);
+    static constexpr std::uint32_t VowelColour = ColourRgb(113, 240, 96);
+    // A to Z in the multicoloured mode.
+    static constexpr std::array<std::uint32_t, 26> LetterColours = {VowelColour,
+                                                                    ColourRgb(68, 45, 243),
+                                                                    ColourRgb(138, 45, 243),
+                                                                    ColourRgb(213, 45, 243),
+                                                                    VowelColour,
+                                                                    ColourRgb(243, 45, 227),
+                                                                    ColourRgb(243, 45, 157),
+                                                                    ColourRgb(45, 243, 213),
+                                                                    VowelColour,
+                                                                    ColourRgb(64, 45, 243),
+                                                                    ColourRgb(45, 110, 243),
+                                                                    ColourRgb(243, 171, 45),
+                                                                    ColourRgb(243, 231, 45),
+                                                                    ColourRgb(185, 243, 45),
+                                                                    VowelColour,
+                                                                    ColourRgb(96, 243, 45),
+                                                                    ColourRgb(45, 243, 87),
+                                                                    ColourRgb(45, 243, 162),
+                                                                    ColourRgb(45, 243, 222),
+                                                                    ColourRgb(45, 203, 243),
+                                                                    VowelColour,
+                                                                    ColourRgb(46, 120, 242),
+                                                                    ColourRgb(65, 47, 241),
+                                                                    ColourRgb(138, 46, 242),
+                                                                    ColourRgb(217, 45, 243),
+                                                                    ColourRgb(243, 45, 180)};
+
+    // folder holds Graphics/ and ends with '/'; empty means the executable's folder. Nothing is
+    // loaded or uploaded yet.
+    TFontTexMg(const std::string& fontName, int patternFile, int patternIndex, int colourIndex,
+               std::string folder = {});
+    ~TFontTexMg() override;
+    TFontTexMg(const TFontTexMg&) = delete;
+    TFontTexMg& operator=(const TFontTexMg&) = delete;
+
+    // Reads the patterns, creates the letter used for strings and renders and uploads the glyphs.
+    // Needs a current GL context. A pattern bitmap that is not 196 x 196 ends the program.
+    void LoadPatterns();
+    // The file part of LoadPatterns: fills Patterns, no GL.
+    void ReadPatterns(const std::string& path);
+    std::string PatternPath() const;
+
+    // Marks the glyphs dirty when any of the three values changes; does not rebuild.
+    void SelectFont(const std::string& fontName, int patternIndex, int colourIndex);
+    // When dirty: renders the glyphs and uploads them under their previous names.
+    void Rebuild();
+    // The drawing half of Rebuild: writes Glyphs, no GL.
+    void RenderGlyphs();
+
+    // GL texture of a character: letters of either case share one, other characters than digits
+    // get the digit 0's.
+    unsigned GlyphName(std::uint8_t character) const;
+    // Index into Glyphs and GlyphNames, by the same rule.
+    static int GlyphIndex(std::uint8_t character);
+
+    // String layouts: character i is drawn as a w x h cube at the start point moved i steps,
+    // the slant s tilting the row. Across and Down draw spaces; Depth and Rec skip them.
+    void DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
+                        float s);
+    void DrawTextDown(std::string_view text, float x, float y, float z, float w, float h, float s);
+    void DrawTextDepth(std::string_view text, float x, float y, float z, float w, float h, float s);
+    void DrawTextRec(const TTextRecord& record);
+
+    using Texels = std::vector<std::uint8_t>;
+
+    float LetterWidth = 0.25f;
+    float LetterHeight = 0.25f;
+    // RGBA 64 x 64, transposed like every texture of the game: 0-25 A to Z, 26-35 0 to 9.
+    std::array<Texels, GlyphCount> Glyphs;
+    std::array<Texels, PatternCount> Patterns;
+    std::array<unsigned, GlyphCount> GlyphNames{};
+    bool Multicolour = false;
+    int ColourIndex = 0;
+    bool Dirty = true;
+    int PatternFile = 1;
+    unsigned CurrentName = 0;
+    int GlyphWidth = GlyphSize;
+    int GlyphHeight = GlyphSize;
+    std::unique_ptr<TLettre> DrawLetter;
+    platform::Font Font;
+    int PatternIndex = 0;
+
+private:
+    void UploadGlyphs();
+    void DrawCharacter(char character, float x, float y, float z);
+
+    std::string folder_;
+};
+
+} // namespace scrivel

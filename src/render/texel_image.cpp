@@ -1,0 +1,88 @@
+#include "render/texel_image.h"
+
+#include "platform/bitmap.h"
+#include "platform/fatal.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <algorithm>
+#include <cstddef>
+
+namespace scrivel {
+
+platform::Bitmap LoadBitmapOrDie(const std::string& path) {
+    try {
+        return platform::Bitmap::LoadBmp(path);
+    } catch (const platform::ImageError& error) {
+        // The scene cannot be drawn without its pictures; say which one and stop.
+        platform::Fatal(error.what());
+    }
+}
+
+platform::Bitmap LoadTextureBitmap(const std::string& path, int width, int height) {
+    platform::Bitmap bitmap = LoadBitmapOrDie(path);
+    if (bitmap.Width() < width || bitmap.Height() < height) {
+        platform::Fatal("Bitmap trop petit pour ce type de texture :\n" + path);
+    }
+    return bitmap;
+}
+
+void FillChecker(std::uint8_t* texels, int width, int height, int colour) {
+    const auto red = static_cast<std::uint8_t>(colour >> 16);
+    const auto green = static_cast<std::uint8_t>(colour >> 8);
+    const auto blue = static_cast<std::uint8_t>(colour);
+    for (int i = 0; i < height; ++i) {
+        for (int j = 0; j < width; ++j) {
+            const bool on = ((i & 8) != 0) != ((j & 16) != 0);
+            std::uint8_t* texel = texels + (static_cast<std::size_t>(i) * width + j) * 4;
+            texel[0] = on ? red : 0;
+            texel[1] = on ? green : 0;
+            texel[2] = on ? blue : 0;
+            texel[3] = 255;
+        }
+    }
+}
+
+void CopyTransposed(const platform::Bitmap& bitmap, int left, int top, int width, int height,
+                    std::uint8_t* texels) {
+    // Row by row through the bitmap, scattering into texture columns: one pass over the source
+    // memory, no per-pixel calls.
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = bitmap.Row(top + y) + left;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t native = row[x]; // 0xAARRGGBB
+            std::uint8_t* texel = texels + (static_cast<std::size_t>(x) * width + y) * 4;
+            texel[0] = static_cast<std::uint8_t>(native >> 16);
+            texel[1] = static_cast<std::uint8_t>(native >> 8);
+            texel[2] = static_cast<std::uint8_t>(native);
+            texel[3] = 255;
+        }
+    }
+}
+
+unsigned UploadTexels(unsigned name, const std::uint8_t* texels, int width, int height,
+                      int components, MagFilter magFilter) {
+    const int used = std::min(components, 3);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (name == 0) {
+        glGenTextures(1, &name);
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                    magFilter == MagFilter::Linear ? GL_LINEAR : GL_NEAREST);
+    if (used > 1) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, used, width, height, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    } else {
+        // A single level with a mipmapping filter would leave the texture incomplete, and GL
+        // would draw as if texturing were off.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     texels);
+    }
+    return name;
+}
+
+} // namespace scrivel

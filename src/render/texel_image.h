@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace scrivel::platform {
+class Bitmap;
+}
+
+namespace scrivel {
+
+// Helpers shared by every class that turns bitmaps into GL textures: the copy into the game's
+// transposed RGBA layout and the upload with the game's parameters.
+
+enum class MagFilter {
+    Linear,
+    Nearest,
+};
+
+// Loads a BMP file; a missing or unreadable file ends the program with the loader's message.
+platform::Bitmap LoadBitmapOrDie(const std::string& path);
+
+// Loads the bitmap of a single texture; one smaller than width x height ends the program.
+platform::Bitmap LoadTextureBitmap(const std::string& path, int width, int height);
+
+// Fills RGBA texels with stripes of 8 rows crossed with stripes of 16 columns: colour (0xRRGGBB)
+// where exactly one of them is set, black elsewhere.
+void FillChecker(std::uint8_t* texels, int width, int height, int colour);
+
+// Copies the width x height pixels of bitmap whose top-left corner is (left, top) into texels:
+// bitmap pixel (x, y) becomes texel (x, y) at byte (x * width + y) * 4, so texture row t holds
+// bitmap column t. Alpha is 255. The rectangle must lie inside the bitmap.
+void CopyTransposed(const platform::Bitmap& bitmap, int left, int top, int width, int height,
+                    std::uint8_t* texels);
+
+// Uploads RGBA texels into texture `name` (a new name when 0) with repeat wrapping and trilinear
+// minification; more than one component builds mipmaps with that many components. Returns the
+// name, which stays bound.
+unsigned UploadTexels(unsigned name, const std::uint8_t* texels, int width, int height,
+                      int components, MagFilter magFilter);
+
+} // namespace scrivel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "scene/gl_object.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scrivel {
+
+// The bank of 36 small textures cut from Graphics/texbank<n>_64.bmp, shared by the landscape and
+// the birds.
+class TTextureMg : public TGLObject {
+public:
+    static constexpr int TileCount = 36;
+    static constexpr int TileSize = 64;
+    static constexpr int BankColumns = 6;
+    // 6 tiles of 64 pixels and 7 separator lines on each side.
+    static constexpr int BankSide = BankColumns * (TileSize + 1) + 1;
+    // Any index outside the bank binds this tile.
+    static constexpr int FallbackTile = 6;
+
+    // folder holds Graphics/ and ends with '/'; empty means the executable's folder.
+    explicit TTextureMg(int bankNumber, std::string folder = {});
+
+    // Loads the bank bitmap and uploads the 36 tiles. A bitmap that is not exactly 391 x 391, or
+    // cannot be read, ends the program.
+    void LoadBanks();
+    // Cuts the tiles out of a bank bitmap without uploading them.
+    void LoadTiles(const std::string& path);
+    // Binds tile index (0 to 35) for texturing with the given environment mode.
+    void Bind(int index, float mode);
+
+    std::string BankPath() const;
+
+    using Tile = std::vector<std::uint8_t>;
+
+    float TileWidth = TileSize;
+    float TileHeight = TileSize;
+    // RGBA, the bank's tile k transposed like every texture of the game.
+    std::array<Tile, TileCount> Tiles;
+    std::array<unsigned, TileCount> TileNames{};
+    unsigned CurrentName = 0;
+    int BankNumber = 1;
+
+private:
+    std::string folder_;
+};
+
+} // namespace scrivel
