@@ -1,0 +1,54 @@
+// One game frame of the view at 600 x 500: a full 12 x 12 grid and 20 found words. Needs an X
+// display with GLX (run under xvfb-run -a for llvmpipe).
+#include "model/game_data.h"
+#include "render/view.h"
+#include "support/gl_fixture.h"
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+void BM_ViewDrawFullGame(benchmark::State& state) {
+    char pattern[] = "/tmp/scrivel-bench-XXXXXX";
+    const std::string folder = std::string(mkdtemp(pattern)) + "/";
+    std::FILE* f = std::fopen((folder + "options.ini").c_str(), "wb");
+    std::fputs("[GridSize]\r\nSize=12\r\n", f);
+    std::fclose(f);
+    {
+        scrivel::test::GlWindow window(600, 500);
+        scrivel::TView view(600, 500, SCRIVEL_GAME_DIR);
+        scrivel::TGameData game(view, folder, 1);
+        view.Build();
+        view.Resize(600, 500);
+        view.SetMode(1);
+        for (int c = 0; c < 12; ++c) {
+            for (int r = 0; r < 12; ++r) {
+                game.Grid().SetCell(c, r, static_cast<std::uint8_t>('a' + (c * 7 + r * 3) % 26));
+            }
+        }
+        for (int i = 0; i < 20; ++i) {
+            view.AddFoundWord("maison", i % 7, i % 2, i % 12);
+        }
+        for (int i = 0; i < 200; ++i) {
+            view.UpdateFalling();
+            view.Draw();
+        }
+        for (auto _ : state) {
+            view.UpdateFalling();
+            view.Draw();
+            window.SwapBuffers();
+            glFinish();
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ViewDrawFullGame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,470 @@
+#include "render/view.h"
+
+#include "model/letter_array.h"
+#include "model/options_data.h"
+#include "render/falling_lettre.h"
+#include "render/font_tex_mg.h"
+#include "render/found_words_mg.h"
+#include "render/grid.h"
+#include "render/option_module.h"
+#include "scene/camera.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+namespace scrivel {
+
+namespace {
+
+constexpr float kFoundWordSize = 0.25f;
+constexpr float kFoundWordHeadDepth = 3.0f;
+
+struct CameraPose {
+    float x, y, z, ax, ay, az;
+};
+
+// Where the camera goes for each screen.
+constexpr CameraPose kMenuCamera{10, 16, 20, 30, -50, 0};
+constexpr CameraPose kGameCamera{0, 5, 20, 12, 0, 0};
+constexpr CameraPose kScoreCamera{6, 2, 5, 0, -100, 5};
+constexpr CameraPose kOptionsCamera{0, -0.0f, 23, -10, 0, 0};
+
+std::uint8_t RandomLetter() {
+    return static_cast<std::uint8_t>('a' + std::rand() % 25);
+}
+
+// Font size of the score line and the name prompt by window height, 0 to keep the last one.
+int HeadUpSize(int height, int small) {
+    const int b = height / 100;
+    if (b >= 1 && b <= 3) {
+        return small;
+    }
+    if (b == 4) {
+        return 14;
+    }
+    if (b >= 5 && b <= 8) {
+        return 24;
+    }
+    return 0;
+}
+
+} // namespace
+
+TView::TView(int width, int height, std::string folder)
+    : WindowWidth(width), WindowHeight(height), folder_(std::move(folder)),
+      camera_(std::make_unique<TCamera>()) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    camera_->Set(0, 2, 20, 0, 0, 0);
+    // The sun of the background scenery is created here once the scenery exists.
+}
+
+TView::~TView() = default;
+
+int TView::GridSize() const {
+    return Options != nullptr ? Options->GridSize : 0;
+}
+
+void TView::SetOptions(TOptionsData& options) {
+    Options = &options;
+    InitGeometry();
+}
+
+void TView::SetLetterArray(TLetterArray& grid) {
+    LetterArray = &grid;
+    if (grid_) {
+        grid_->SetLetterArray(LetterArray);
+    }
+}
+
+std::unique_ptr<TFallingLettre> TView::NewLetter(std::uint8_t letter) {
+    auto falling = std::make_unique<TFallingLettre>(letter, letterBank_.get(), grid_.get(),
+                                                    CellWidth, CellHeight);
+    falling->SetWidth(CellWidth);
+    falling->SetHeight(CellHeight);
+    return falling;
+}
+
+void TView::InitGeometry() {
+    const int n = GridSize();
+    if (n > 0) {
+        CellWidth = 6.0f / static_cast<float>(n);
+        CellHeight = 4.0f / static_cast<float>(n);
+    }
+    GridLeft = 0.5f * CellWidth - 0.5f * static_cast<float>(n) * CellWidth;
+    GridTop = static_cast<float>(n) * CellHeight;
+    BaseHeight = GridTop - (static_cast<float>(n) - 0.5f) * CellHeight - 1.0f;
+    LaunchX = -2.0f;
+    LaunchY = GridTop;
+
+    activeLetter_.reset();
+    flyingLetter_ = NewLetter(RandomLetter());
+    flyingLetter_->x = GridLeft + static_cast<float>(n > 0 ? std::rand() % n : 0) * CellWidth;
+    flyingLetter_->SetY(LaunchY);
+    flyingLetter_->z = LaunchDepth;
+}
+
+void TView::LayOutFoundWords() {
+    foundWords_->SetLayout(CellWidth, CellHeight, kFoundWordSize, kFoundWordSize);
+    foundWords_->SetHead(ListX, ListTop, kFoundWordHeadDepth);
+}
+
+void TView::Build() {
+    glClearColor(0.8f, 0.3f, 0.8f, 1.0f);
+    glShadeModel(GL_SMOOTH);
+
+    letterBank_ = std::make_unique<TFontTexMg>(Options->FontName, 1, Options->NumTexture,
+                                               Options->FontColorNum, folder_);
+    letterBank_->LoadPatterns();
+    InitGeometry();
+
+    grid_ = std::make_unique<TGrid>(letterBank_.get(), static_cast<std::int16_t>(GridSize()),
+                                    CellWidth, CellHeight);
+    grid_->Location = {GridLeft, GridTop, GridDepth};
+    grid_->SetLetterArray(LetterArray);
+    flyingLetter_->SetGrid(grid_.get());
+    // The ground plate of the background scenery is built here.
+
+    titleBank_ = std::make_unique<TFontTexMg>("Garamond", 1, 0, 4, folder_);
+    titleBank_->LoadPatterns();
+    // The scenery's texture bank and the sun's texture are loaded here.
+
+    optionModule_ = std::make_unique<TOptionModule>(titleBank_.get(), *Options);
+    foundWords_ = std::make_unique<TFoundWordsMg>(letterBank_.get());
+    LayOutFoundWords();
+    // The volcano, the twelve birds and the height field are built here.
+
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_AUTO_NORMAL);
+    glEnable(GL_NORMALIZE);
+    // The sun's first step (light, sky and fog colours) comes here with the scenery.
+    glEnable(GL_FOG);
+    const GLfloat fogColour[] = {0.85f, 0.82f, 0.32f, 0.1f};
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_DENSITY, 0.01f);
+    glHint(GL_FOG_HINT, GL_NICEST);
+    glFogf(GL_FOG_START, 30.0f);
+    glFogf(GL_FOG_END, 100.0f);
+}
+
+void TView::Resize(int width, int height) {
+    if (width == 0 || height == 0) {
+        return;
+    }
+    WindowWidth = width;
+    WindowHeight = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-1.0, 1.0, -0.75, 0.95, 3.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void TView::Draw() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    camera_->Apply();
+    // The background scenery (sun, ground plate, height field, volcano, birds) is drawn here.
+
+    switch (Mode) {
+    case 0:
+        grid_->Draw();
+        foundWords_->Animate();
+        DrawScoreTable();
+        break;
+    case 1:
+        if (!camera_->Arrived) {
+            DrawScoreTable();
+        }
+        flyingLetter_->Draw();
+        if (activeLetter_) {
+            activeLetter_->Draw();
+        }
+        grid_->Draw();
+        foundWords_->Animate();
+        break;
+    case 2:
+    case 3:
+        DrawScoreTable();
+        break;
+    case 4:
+        optionModule_->Draw();
+        grid_->DrawPreview();
+        break;
+    default:
+        break;
+    }
+    DrawHeadUp();
+}
+
+void TView::DrawHeadUp() {
+    glDisable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, WindowWidth, 0, WindowHeight, -1.0, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glColor3f(1.0f, 0.2f, 0.2f);
+    if (const int size = HeadUpSize(WindowHeight, 8); size != 0) {
+        SetFont(size);
+    }
+    DrawText(100, WindowHeight - 18, std::to_string(Score));
+
+    glColor3f(1.0f, 1.0f, 1.0f);
+    SetFont(18);
+    DrawText(100, WindowHeight - WindowHeight / 12, NameTextValue);
+
+    BlinkCounter = BlinkCounter > 0 ? BlinkCounter - 1 : 30;
+    switch (Mode) {
+    case 0:
+    case 4:
+        DrawBanner();
+        break;
+    case 3:
+        if (BlinkCounter > 10) {
+            DrawNamePrompt();
+        }
+        [[fallthrough]];
+    case 2:
+        if (BlinkCounter < 10) {
+            glColor3f(1.0f, 1.0f, 1.0f);
+            SetFont(18);
+            DrawText(130, WindowHeight - 250, "GAME OVER");
+            SetFont(12);
+            DrawText(120, WindowHeight - 300, "Appuyer sur Espace");
+            DrawText(100, WindowHeight - 350, "pour recommencer une partie");
+        }
+        break;
+    default:
+        break;
+    }
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glFlush();
+}
+
+void TView::DrawBanner() {
+    if (!BannerStarted) {
+        BannerX = WindowWidth;
+        BannerStarted = true;
+    }
+    BannerX -= WindowWidth / 50;
+    if (BannerX >= 50) {
+        glRasterPos2d(BannerX, 50);
+    } else {
+        if (BannerX < -WindowWidth) {
+            BannerX = WindowWidth;
+        }
+        glRasterPos2d(50, 50);
+    }
+    const char* text =
+        Mode == 0 ? "F1 = Jouer  F2 = Options" : "F1, Esc = Retour  Espace = Changer Option";
+    glColor3f(1.0f, 0.0f, 0.0f);
+    for (const char* c = text; *c != '\0'; ++c) {
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
+    }
+}
+
+void TView::DrawNamePrompt() {
+    if (BlinkCounter < 20) {
+        return;
+    }
+    // Heights the table leaves open get the nearest size, so the prompt never overlaps itself.
+    int size = HeadUpSize(WindowHeight, 12);
+    if (size == 0) {
+        size = WindowHeight < 100 ? 12 : 24;
+    }
+    SetFont(size);
+    glColor3f(1.0f, 0.8f, 0.8f);
+    DrawText(0, WindowHeight / 2, "Veuillez entrer votre nom");
+    glColor3f(1.0f, 0.0f, 0.0f);
+    DrawText(100, WindowHeight / 2 - size, NameTextValue);
+}
+
+void TView::DrawScoreTable() {
+    if (ScoreList == nullptr) {
+        return;
+    }
+    const int n = std::min(ScoreList->Count(), MaxScoreLines);
+    for (int i = 0; i < n; ++i) {
+        const std::string& line = (*ScoreList)[i];
+        const size_t first = line.find('=');
+        const size_t last = line.rfind('=');
+        const std::string name = first == std::string::npos ? std::string() : line.substr(0, first);
+        const std::string score = last == std::string::npos ? line : line.substr(last + 1);
+        const float y = ListTop - 0.75f * static_cast<float>(i);
+        titleBank_->DrawTextDepth(name, GridLeft - 4.0f, y, 10.0f, 0.5f, 0.5f, 0.0f);
+        titleBank_->DrawTextDepth(score, GridLeft - 4.0f, y, 4.0f, 0.5f, 0.5f, 0.0f);
+    }
+}
+
+void TView::AddFoundWord(const std::string& word, int column, int direction, int row) {
+    if (!foundWords_) {
+        return;
+    }
+    foundWords_->Add(word, direction, GridLeft + static_cast<float>(column) * CellWidth,
+                     GridTop - static_cast<float>(row) * CellHeight, GridDepth);
+}
+
+void TView::SetNextLetter(std::uint8_t code) {
+    NextLetter = code;
+    activeLetter_.reset();
+}
+
+void TView::SetMode(int mode) {
+    const CameraPose* pose = nullptr;
+    switch (mode) {
+    case 0:
+        pose = &kMenuCamera;
+        break;
+    case 1:
+        pose = &kGameCamera;
+        if (foundWords_) {
+            foundWords_->Clear();
+        }
+        activeLetter_.reset();
+        flyingLetter_ = NewLetter(RandomLetter());
+        // It starts at the grid's depth, so the first tick makes it the falling letter; from a cell
+        // above the top row it falls into its column from above.
+        flyingLetter_->SetY(LaunchY + CellHeight);
+        break;
+    case 2:
+    case 3:
+        pose = &kScoreCamera;
+        break;
+    case 4:
+        pose = &kOptionsCamera;
+        break;
+    default:
+        break;
+    }
+    Mode = mode;
+    if (pose != nullptr) {
+        camera_->SetTarget(pose->x, pose->y, pose->z, pose->ax, pose->ay, pose->az);
+    }
+}
+
+void TView::UpdateFalling() {
+    if (!Flying) {
+        Flying = true;
+        LandedFlag = false;
+        return;
+    }
+    // The volcano's eruption check comes here with the scenery.
+    if (flyingLetter_->z >= GridDepth) {
+        activeLetter_ = std::move(flyingLetter_);
+        flyingLetter_ = NewLetter(NextLetter);
+        flyingLetter_->SetY(LaunchY);
+        flyingLetter_->z = LaunchDepth;
+    }
+
+    flyingLetter_->Advance();
+    const float half = FlightLength * 0.5f;
+    const float t = (half + flyingLetter_->z - GridDepth) / half;
+    flyingLetter_->SetY(std::cos(t) * static_cast<float>(GridSize()) * CellHeight + LaunchY);
+
+    if (activeLetter_ && activeLetter_->Fall()) {
+        LandedColumn = activeLetter_->Column;
+        LandedRow = activeLetter_->CurrentRow();
+        Flying = false;
+        LandedFlag = true;
+        return;
+    }
+    Flying = true;
+    LandedFlag = false;
+}
+
+void TView::GetLandingCell(int& column, int& row) const {
+    column = LandedColumn;
+    row = LandedRow;
+}
+
+std::uint8_t TView::GetFallingLetter() const {
+    return activeLetter_ ? activeLetter_->Letter : 'a';
+}
+
+TFallingLettre& TView::SteeredLetter() {
+    return activeLetter_ ? *activeLetter_ : *flyingLetter_;
+}
+
+void TView::MoveLeft() {
+    SteeredLetter().MoveLeft();
+}
+
+void TView::MoveRight() {
+    SteeredLetter().MoveRight();
+}
+
+void TView::DropFast() {
+    SteeredLetter().DropFast();
+}
+
+void TView::PreviousJokerLetter() {
+    if (activeLetter_) {
+        activeLetter_->PreviousLetter();
+    }
+}
+
+void TView::NextJokerLetter() {
+    if (activeLetter_) {
+        activeLetter_->NextLetter();
+    }
+}
+
+void TView::SetJokerLetter(char key) {
+    const char lower = (key >= 'A' && key <= 'Z') ? static_cast<char>(key - 'A' + 'a') : key;
+    const auto code = static_cast<std::uint8_t>(lower);
+    // The changers only act on jokers.
+    if (!activeLetter_) {
+        flyingLetter_->SetLetter(code);
+    } else {
+        activeLetter_->SetLetter(code);
+    }
+}
+
+void TView::EditName(char key) {
+    if (key == 8) {
+        if (!NameTextValue.empty()) {
+            NameTextValue.pop_back();
+        }
+        return;
+    }
+    NameTextValue += key;
+}
+
+bool TView::OptionKeyPress(char key) {
+    return optionModule_ && optionModule_->OnKeyPress(key);
+}
+
+bool TView::OptionKeyDown(int key) {
+    return optionModule_ && optionModule_->OnKeyDown(key);
+}
+
+void TView::ApplyOptions() {
+    InitGeometry();
+    if (grid_) {
+        grid_->Resize(static_cast<std::int16_t>(GridSize()), CellWidth, CellHeight);
+        grid_->Location.y = GridTop;
+    }
+    // The ground plate follows the new geometry here, with the scenery.
+    if (foundWords_) {
+        LayOutFoundWords();
+    }
+    if (letterBank_) {
+        letterBank_->SelectFont(Options->FontName, Options->NumTexture, Options->FontColorNum);
+        letterBank_->Rebuild();
+    }
+}
+
+} // namespace scrivel

@@ -1,0 +1,71 @@
+#include "shell/game_host.h"
+
+#include "model/game_data.h"
+#include "states/menu_state.h"
+#include "states/state_factory.h"
+
+#include <cstdlib>
+
+namespace scrivel {
+
+GameHost::GameHost(TGameData& gameData, StateView& view, std::function<void()> quit)
+    : gameData_(gameData), view_(view), quit_(std::move(quit)),
+      state_(std::make_unique<TMenuState>(gameData, view)) {}
+
+GameHost::~GameHost() = default;
+
+void GameHost::StartClock(int reading) {
+    currentTick_ = reading;
+    lastTick_ = reading;
+}
+
+bool GameHost::Idle(int reading) {
+    currentTick_ = reading;
+    const int period = gameData_.GetTickPeriod();
+    // The clock is the millisecond of the second, so the difference jumps at each roll-over and a
+    // tick fires early there; that is how the game has always paced itself.
+    if (period > std::abs(currentTick_ - lastTick_)) {
+        return false;
+    }
+    lastTick_ = currentTick_;
+    if (state_) {
+        state_->Update();
+        CheckState();
+    }
+    return true;
+}
+
+void GameHost::KeyPress(char key) {
+    if (state_) {
+        state_->OnKeyPress(key);
+        CheckState();
+    }
+}
+
+void GameHost::KeyDown(std::uint16_t& key, platform::ShiftState shift) {
+    if (state_) {
+        state_->OnKeyDown(key, shift);
+        CheckState();
+    }
+}
+
+void GameHost::CheckState() {
+    if (!state_) {
+        return;
+    }
+    const int code = state_->NextState;
+    if (code == QuitProgram) {
+        if (quit_) {
+            quit_();
+        }
+        return;
+    }
+    if (code < GoToOptions || code > GoToGameOver) {
+        return;
+    }
+    // The old screen goes first: an options screen applies its options to the view as it leaves.
+    state_.reset();
+    state_ = CreateState(code, gameData_, view_);
+}
+
+} // namespace scrivel

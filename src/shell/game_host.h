@@ -1,0 +1,48 @@
+#pragma once
+
+#include "states/state.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace scrivel {
+
+class StateView;
+class TGameData;
+
+// The game's clock and screen switching, apart from any window: it ticks the current screen when
+// the speed's period has passed on the millisecond-of-second clock, hands it the keys, and replaces
+// it when it asks for another screen.
+class GameHost {
+public:
+    // Starts on the menu. quit is called when a screen asks to end the program.
+    GameHost(TGameData& gameData, StateView& view, std::function<void()> quit);
+    ~GameHost();
+
+    // Sets the clock's starting reading (0..999).
+    void StartClock(int reading);
+    // One idle call with the clock's reading; true when a tick ran and a frame is due.
+    bool Idle(int reading);
+
+    void KeyPress(char key);
+    void KeyDown(std::uint16_t& key, platform::ShiftState shift);
+
+    // Acts on the current screen's NextState: another screen for 1 to 5, quit for 6.
+    void CheckState();
+    // Destroys the current screen first: its clean-up may still use the view.
+    void ReleaseState() { state_.reset(); }
+
+    TState* State() const { return state_.get(); }
+    int LastTick() const { return lastTick_; }
+
+private:
+    TGameData& gameData_;
+    StateView& view_;
+    std::function<void()> quit_;
+    std::unique_ptr<TState> state_;
+    int lastTick_ = 0;
+    int currentTick_ = 0;
+};
+
+} // namespace scrivel

@@ -1,0 +1,17 @@
+#include "states/game_over_state.h"
+
+#include "states/state_view.h"
+
+namespace scrivel {
+
+TGameOverState::TGameOverState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+    View.SetMode(2);
+}
+
+void TGameOverState::OnKeyPress(char key) {
+    if (key == ' ' || key == 'p') {
+        NextState = GoToGame;
+    }
+}
+
+} // namespace scrivel

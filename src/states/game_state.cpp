@@ -1,0 +1,69 @@
+#include "states/game_state.h"
+
+#include "model/game_data.h"
+#include "states/state_view.h"
+
+namespace scrivel {
+
+namespace {
+
+bool IsLetter(char key) {
+    return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z');
+}
+
+} // namespace
+
+TGameState::TGameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+    GameData.NewGame();
+    View.SetMode(1);
+}
+
+void TGameState::OnKeyPress(char key) {
+    if (IsLetter(key)) {
+        View.SetJokerLetter(key);
+    }
+}
+
+void TGameState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
+    TState::OnKeyDown(key, shift);
+    switch (key) {
+    case platform::key::kLeft:
+    case platform::key::kNumpad0 + 4:
+        View.MoveLeft();
+        break;
+    case platform::key::kRight:
+    case platform::key::kNumpad0 + 6:
+        View.MoveRight();
+        break;
+    case platform::key::kDown:
+    case platform::key::kNumpad0 + 7:
+        View.DropFast();
+        break;
+    case platform::key::kShift:
+        View.NextJokerLetter();
+        break;
+    case platform::key::kControl:
+        View.PreviousJokerLetter();
+        break;
+    case platform::key::kF1 + 1:
+        NextState = GoToMenu;
+        break;
+    default:
+        break;
+    }
+}
+
+void TGameState::Update() {
+    View.UpdateFalling();
+    if (View.Landed()) {
+        int column = 0;
+        int row = 0;
+        View.GetLandingCell(column, row);
+        GameData.PlaceLetter(View.GetFallingLetter(), column, row);
+    }
+    if (GameData.GameOver()) {
+        NextState = GameData.EnterScore() ? GoToNameEntry : GoToMenu;
+    }
+}
+
+} // namespace scrivel

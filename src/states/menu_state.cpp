@@ -1,0 +1,20 @@
+#include "states/menu_state.h"
+
+#include "states/state_view.h"
+
+namespace scrivel {
+
+TMenuState::TMenuState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+    View.SetMode(0);
+}
+
+void TMenuState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
+    TState::OnKeyDown(key, shift);
+    if (key == platform::key::kF1) {
+        NextState = GoToGame;
+    } else if (key == platform::key::kF1 + 1) {
+        NextState = GoToOptions;
+    }
+}
+
+} // namespace scrivel

@@ -1,0 +1,23 @@
+#include "states/name_state.h"
+
+#include "model/game_data.h"
+#include "states/state_view.h"
+
+namespace scrivel {
+
+TNameState::TNameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+    View.SetMode(3);
+}
+
+void TNameState::OnKeyPress(char key) {
+    if (key == platform::key::kEnter) {
+        NextState = GoToMenu;
+    } else if ((key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
+               key == platform::key::kBackspace) {
+        View.EditName(key);
+    }
+    // The table entry follows the name as typed so far.
+    GameData.SetPlayerName(View.NameText());
+}
+
+} // namespace scrivel

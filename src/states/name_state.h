@@ -1,0 +1,14 @@
+#pragma once
+
+#include "states/state.h"
+
+namespace scrivel {
+
+// Name entry after a ranking score: letters and Backspace edit the name, Enter goes to the menu.
+class TNameState : public TState {
+public:
+    TNameState(TGameData& gameData, StateView& view);
+    void OnKeyPress(char key) override;
+};
+
+} // namespace scrivel

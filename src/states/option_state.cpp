@@ -1,0 +1,33 @@
+#include "states/option_state.h"
+
+#include "states/state_view.h"
+
+namespace scrivel {
+
+TOptionState::TOptionState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+    View.SetMode(4);
+}
+
+TOptionState::~TOptionState() {
+    View.ApplyOptions();
+}
+
+void TOptionState::OnKeyPress(char key) {
+    if (View.OptionKeyPress(key)) {
+        View.ApplyOptions();
+    }
+    if (key == platform::key::kEscape) {
+        NextState = GoToMenu;
+    }
+}
+
+void TOptionState::OnKeyDown(std::uint16_t& key, platform::ShiftState /*shift*/) {
+    if (View.OptionKeyDown(key)) {
+        View.ApplyOptions();
+    }
+    if (key == platform::key::kF1) {
+        NextState = GoToMenu;
+    }
+}
+
+} // namespace scrivel

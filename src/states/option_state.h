@@ -1,0 +1,18 @@
+#pragma once
+
+#include "states/state.h"
+
+namespace scrivel {
+
+// The options screen: the module takes the arrows and Space; F1 or Escape go back to the menu.
+// Leaving always applies the options to the view.
+class TOptionState : public TState {
+public:
+    TOptionState(TGameData& gameData, StateView& view);
+    ~TOptionState() override;
+    void OnKeyPress(char key) override;
+    // Escape does not quit here: it arrives as a typed character and returns to the menu.
+    void OnKeyDown(std::uint16_t& key, platform::ShiftState shift) override;
+};
+
+} // namespace scrivel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/input.h"
+
+#include <cstdint>
+
+namespace scrivel {
+
+class StateView;
+class TGameData;
+
+// Codes by which a screen names the next one.
+enum NextStateCode : std::int8_t {
+    StayHere = 0,
+    GoToOptions = 1,
+    GoToMenu = 2,
+    GoToGame = 3,
+    GoToNameEntry = 4,
+    GoToGameOver = 5,
+    QuitProgram = 6,
+};
+
+// One screen of the program: it takes keys and ticks, acts on the game data and the view, and names
+// the screen it wants next in NextState.
+class TState {
+public:
+    TState(TGameData& gameData, StateView& view) : GameData(gameData), View(view) {}
+    virtual ~TState() = default;
+    TState(const TState&) = delete;
+    TState& operator=(const TState&) = delete;
+
+    // A typed character, 8 for Backspace, 13 for Enter and 27 for Escape included.
+    virtual void OnKeyPress(char /*key*/) {}
+    // A key pressed: Escape asks to quit.
+    virtual void OnKeyDown(std::uint16_t& key, platform::ShiftState /*shift*/) {
+        if (key == platform::key::kEscape) {
+            NextState = QuitProgram;
+        }
+    }
+    // One game tick.
+    virtual void Update() {}
+
+    TGameData& GameData;
+    StateView& View;
+    std::int8_t NextState = StayHere;
+};
+
+} // namespace scrivel

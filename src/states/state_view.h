@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace scrivel {
+
+// What the screens ask of the scene view: its mode, the letters' ticks and moves, the name being
+// typed and the options screen. The view implements it; tests use a recording double.
+class StateView {
+public:
+    virtual ~StateView() = default;
+
+    // 0 menu, 1 game, 2 game over, 3 name entry, 4 options.
+    virtual void SetMode(int mode) = 0;
+
+    // One tick of the flying and the falling letter; Landed() then tells whether it came to rest.
+    virtual void UpdateFalling() = 0;
+    virtual bool Landed() const = 0;
+    virtual void GetLandingCell(int& column, int& row) const = 0;
+    // The falling letter's code, 'a' when none is falling.
+    virtual std::uint8_t GetFallingLetter() const = 0;
+
+    virtual void MoveLeft() = 0;
+    virtual void MoveRight() = 0;
+    virtual void DropFast() = 0;
+    virtual void PreviousJokerLetter() = 0;
+    virtual void NextJokerLetter() = 0;
+    virtual void SetJokerLetter(char key) = 0;
+
+    virtual void EditName(char key) = 0;
+    virtual const std::string& NameText() const = 0;
+
+    // The options screen's keys; true when the scene must be rebuilt.
+    virtual bool OptionKeyPress(char key) = 0;
+    virtual bool OptionKeyDown(int key) = 0;
+    virtual void ApplyOptions() = 0;
+};
+
+} // namespace scrivel

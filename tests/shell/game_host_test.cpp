@@ -1,0 +1,91 @@
+#include "model/game_data.h"
+#include "model/recording_view.h"
+#include "shell/game_host.h"
+#include "states/game_state.h"
+#include "states/menu_state.h"
+#include "states/option_state.h"
+#include "states/recording_state_view.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace scrivel {
+namespace {
+
+class GameHostTest : public ::testing::Test {
+protected:
+    GameHostTest() {
+        game = std::make_unique<TGameData>(gameView, dir.Path(), 1);
+        host = std::make_unique<GameHost>(*game, view, [this] { ++quits; });
+    }
+    // How many of the readings produced a tick.
+    int Ticks(std::initializer_list<int> readings) {
+        int ticks = 0;
+        for (int reading : readings) {
+            ticks += host->Idle(reading) ? 1 : 0;
+        }
+        return ticks;
+    }
+
+    test::TempDir dir;
+    test::RecordingView gameView;
+    test::RecordingStateView view;
+    std::unique_ptr<TGameData> game;
+    std::unique_ptr<GameHost> host;
+    int quits = 0;
+};
+
+TEST_F(GameHostTest, TicksWhenThePeriodHasPassedOnTheMillisecondClock) {
+    ASSERT_EQ(game->GetTickPeriod(), 50);
+    host->StartClock(100);
+    EXPECT_EQ(Ticks({100, 120, 149}), 0);
+    EXPECT_EQ(Ticks({150}), 1);
+    EXPECT_EQ(host->LastTick(), 150);
+    // The second's roll-over makes a big difference: a tick at once.
+    host->StartClock(990);
+    EXPECT_EQ(Ticks({5}), 1);
+    // A period of a second or more never ticks.
+    game->Options().TickPeriod = 1000;
+    EXPECT_EQ(Ticks({0, 500, 999, 0}), 0);
+}
+
+TEST_F(GameHostTest, TickRunsTheScreenAndSwitchesItWhenAsked) {
+    std::uint16_t f1 = 112;
+    host->KeyDown(f1, platform::ShiftState::Empty);
+    ASSERT_NE(dynamic_cast<TGameState*>(host->State()), nullptr);
+    view.Take();
+    host->StartClock(0);
+    EXPECT_TRUE(host->Idle(60));
+    EXPECT_EQ(view.Take(), std::vector<std::string>{"UpdateFalling"});
+    std::uint16_t f2 = 113;
+    host->KeyDown(f2, platform::ShiftState::Empty);
+    EXPECT_NE(dynamic_cast<TMenuState*>(host->State()), nullptr);
+}
+
+TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {
+    TState* menu = host->State();
+    for (int code : {7, 200, -1}) {
+        menu->NextState = static_cast<std::int8_t>(code);
+        host->CheckState();
+        EXPECT_EQ(host->State(), menu) << code;
+    }
+    EXPECT_EQ(quits, 0);
+    std::uint16_t escape = 27;
+    host->KeyDown(escape, platform::ShiftState::Empty);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(GameHostTest, TheOldScreenLeavesBeforeTheNewOneComes) {
+    std::uint16_t f2 = 113;
+    host->KeyDown(f2, platform::ShiftState::Empty);
+    ASSERT_NE(dynamic_cast<TOptionState*>(host->State()), nullptr);
+    view.Take();
+    host->KeyPress(27);
+    // The options are applied as the options screen goes, then the menu sets its mode.
+    EXPECT_EQ(view.Take(),
+              (std::vector<std::string>{"OptionKeyPress \x1b", "ApplyOptions", "SetMode 0"}));
+}
+
+} // namespace
+} // namespace scrivel
