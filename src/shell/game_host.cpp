@@ -20,6 +20,9 @@ void GameHost::StartClock(int reading) {
 }
 
 bool GameHost::Idle(int reading) {
+    if (!state_) {
+        return false;
+    }
     currentTick_ = reading;
     const int period = gameData_.GetTickPeriod();
     // The clock is the millisecond of the second, so the difference jumps at each roll-over and a
@@ -28,10 +31,8 @@ bool GameHost::Idle(int reading) {
         return false;
     }
     lastTick_ = currentTick_;
-    if (state_) {
-        state_->Update();
-        CheckState();
-    }
+    state_->Update();
+    CheckState();
     return true;
 }
 

@@ -1,0 +1,53 @@
+#include "shell/gl_panel.h"
+
+#include "platform/application.h"
+#include "platform/gl_context.h"
+#include "platform/message_box.h"
+
+#include <GL/freeglut.h>
+
+namespace scrivel {
+
+TGLPanel::TGLPanel(platform::Window& owner, int width, int height)
+    : TTavrinControl(owner, platform::GlContext::ChooseVisual(owner.App())) {
+    App().SetIdleHandler([this] {
+        bool done = false;
+        Idle(done);
+    });
+    SetSize(width, height);
+}
+
+TGLPanel::~TGLPanel() {
+    App().SetIdleHandler(nullptr);
+    context_.reset();
+}
+
+void TGLPanel::InitGlut(int& argc, char** argv) {
+    glutInit(&argc, argv);
+}
+
+void TGLPanel::CreateContext() {
+    if (!context_) {
+        context_ = std::make_unique<platform::GlContext>(*this);
+        if (!context_->Valid()) {
+            platform::MessageBox(":-)~ FGLContextHandle == NULL");
+            return;
+        }
+    }
+    current_ = context_->MakeCurrent();
+    if (!current_) {
+        platform::MessageBox("Could not MakeCurrent");
+    }
+}
+
+bool TGLPanel::HasContext() const {
+    return context_ && context_->Valid() && current_;
+}
+
+void TGLPanel::SwapBuffers() {
+    if (context_) {
+        context_->SwapBuffers();
+    }
+}
+
+} // namespace scrivel

@@ -1,0 +1,90 @@
+#include "shell/gl_window.h"
+
+#include "model/game_data.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/termination.h"
+#include "render/view.h"
+#include "shell/game_host.h"
+
+namespace scrivel {
+
+TGLWindow::TGLWindow(platform::Window& owner, int left, int top, int width, int height,
+                     std::string folder)
+    : TGLPanel(owner, width, height) {
+    SetBounds(left, top, width, height);
+    if (folder.empty()) {
+        folder = platform::ExecutableFolder();
+    }
+    view_ = std::make_unique<TView>(width, height, folder);
+    gameData_ = std::make_unique<TGameData>(*view_, folder);
+    host_ = std::make_unique<GameHost>(*gameData_, *view_, [this] { Quit(); });
+    host_->StartClock(platform::MillisecondOfSecond());
+    CreateContext();
+    // Without a context there is nothing to build on; the game still runs and saves its files.
+    if (HasContext()) {
+        view_->Build();
+        view_->Resize(Width(), Height());
+        built_ = true;
+    }
+}
+
+TGLWindow::~TGLWindow() {
+    Release();
+}
+
+void TGLWindow::Release() {
+    // The screen goes first: an options screen applies its options to the view as it leaves.
+    if (host_) {
+        host_->ReleaseState();
+    }
+    view_.reset();
+    gameData_.reset();
+    built_ = false;
+}
+
+void TGLWindow::Quit() {
+    Release();
+    App().Quit();
+}
+
+void TGLWindow::Paint() {
+    if (built_ && view_) {
+        view_->Draw();
+        SwapBuffers();
+    }
+}
+
+void TGLWindow::Resize(int width, int height) {
+    if (built_ && view_) {
+        view_->Resize(width, height);
+    }
+}
+
+void TGLWindow::KeyPress(char key) {
+    if (gameData_) {
+        host_->KeyPress(key);
+    }
+}
+
+void TGLWindow::KeyDown(std::uint16_t& key, platform::ShiftState shift) {
+    if (gameData_) {
+        host_->KeyDown(key, shift);
+    }
+}
+
+void TGLWindow::Idle(bool& done) {
+    done = false;
+    if (platform::TerminationRequested()) {
+        if (gameData_) {
+            Quit();
+        }
+        return;
+    }
+    if (gameData_ && host_->Idle(platform::MillisecondOfSecond())) {
+        Repaint();
+    }
+}
+
+} // namespace scrivel
