@@ -45,20 +45,6 @@ TEST(TOptionsData, PartialFileKeepsDefaultsForWhatIsMissing) {
     EXPECT_EQ(options.FontName, "Arial");
 }
 
-TEST(TOptionsData, TickPeriodFollowsSpeed) {
-    TempDir dir;
-    TOptionsData options(dir.File("options.ini"));
-    const int expected[] = {75, 50, 37};
-    for (int speed = 0; speed <= 2; ++speed) {
-        options.SpeedMode = speed;
-        options.ApplySpeed();
-        EXPECT_EQ(options.TickPeriod, expected[speed]);
-    }
-    options.SpeedMode = 9;
-    options.ApplySpeed();
-    EXPECT_EQ(options.TickPeriod, 50);
-}
-
 TEST(TOptionsData, HandEditedValuesAreBroughtIntoRange) {
     TempDir dir;
     dir.Write("options.ini", "[gridsize]\nsize = 40\n[SpeedInfo]\nSpeedMode=7\n"

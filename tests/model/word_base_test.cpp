@@ -166,22 +166,9 @@ TEST(TBase, AddWordKeepsEachListSortedAndUnique) {
     EXPECT_EQ(lists[1], (Words{"abri", "chat", "zebu"}));
     EXPECT_EQ(lists[6], Words{"abcdefghi"});
     EXPECT_EQ(lists[7], (Words{"aaaaaaaaaa", "mmmmmmmmmm", "xyz/abcdefghj/", "zzzzzzzzzz"}));
-}
-
-TEST(TBase, CopyListReplacesTheTargetAndChecksTheIndex) {
-    const test::TempDir folder;
-    const platform::WordCompare compare;
-    TBase base(folder.Write("words.let", "chat/abri/"), compare);
-    EXPECT_EQ(base.FileName(), folder.File("words.let"));
     platform::StringList target;
-    target.Add("old");
-    base.CopyList(1, target);
-    EXPECT_EQ(target.Items(), (Words{"abri", "chat"}));
-    base.CopyList(0, target);
-    EXPECT_EQ(target.Count(), 0);
     EXPECT_THROW(base.CopyList(8, target), std::out_of_range);
-    EXPECT_THROW(base.CopyList(-1, target), std::out_of_range);
-    EXPECT_THROW(base.WordCount(8), std::out_of_range);
+    EXPECT_THROW(base.WordCount(-1), std::out_of_range);
 }
 
 TEST(TBase, MissingOrUnreadableFilesLeaveAnEmptyBase) {

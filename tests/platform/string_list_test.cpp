@@ -18,14 +18,9 @@ int FirstByte(const std::string& a, const std::string& b) {
     return (a.empty() ? 0 : a[0]) - (b.empty() ? 0 : b[0]);
 }
 
-StringList Of(const Lines& items) {
-    StringList list;
-    list.Items() = items;
-    return list;
-}
-
 TEST(StringList, EditsRejectBadIndexes) {
-    StringList list = Of({"b", "d"});
+    StringList list;
+    list.Items() = {"b", "d"};
     list.Insert(0, "a");
     list.Insert(3, "e");
     list.Set(3, "E");
@@ -33,7 +28,6 @@ TEST(StringList, EditsRejectBadIndexes) {
     EXPECT_EQ(list.Items(), (Lines{"a", "d", "E"}));
     EXPECT_EQ(list.IndexOf("dx", FirstByte), 1);
     EXPECT_EQ(list.IndexOf("z", Plain), -1);
-
     EXPECT_THROW(list.Insert(4, "x"), std::out_of_range);
     EXPECT_THROW(list.Insert(-1, "x"), std::out_of_range);
     EXPECT_THROW(list.Delete(3), std::out_of_range);
@@ -41,46 +35,33 @@ TEST(StringList, EditsRejectBadIndexes) {
     EXPECT_EQ(list.Count(), 3);
 }
 
-TEST(StringList, FindReportsInsertionPointWhenAbsent) {
-    int index = 99;
-    EXPECT_FALSE(StringList().Find("a", Plain, index));
-    EXPECT_EQ(index, 0);
-
-    const StringList list = Of({"b", "d", "f"});
-    const std::pair<const char*, int> absent[] = {{"a", 0}, {"c", 1}, {"e", 2}, {"g", 3}};
-    for (const auto& [value, expected] : absent) {
-        EXPECT_FALSE(list.Find(value, Plain, index));
-        EXPECT_EQ(index, expected) << value;
-    }
-    EXPECT_TRUE(list.Find("f", Plain, index));
-    EXPECT_EQ(index, 2);
-}
-
-TEST(StringList, FindLandsOnFirstOfEqualStrings) {
-    // A run of equal strings at every place in lists of 1 to 9, so both halves of the search are
-    // exercised.
-    for (int size = 1; size < 10; ++size) {
-        for (int first = 0; first < size; ++first) {
-            for (int end = first + 1; end <= size; ++end) {
+TEST(StringList, FindGivesFirstOfEqualStringsOrTheInsertionPoint) {
+    // A run of equal strings (maybe empty) at every place in lists of 0 to 9.
+    for (int size = 0; size < 10; ++size) {
+        for (int first = 0; first <= size; ++first) {
+            for (int end = first; end <= size; ++end) {
                 StringList list;
                 for (int i = 0; i < size; ++i) {
                     list.Add(i < first ? "a" : i < end ? "m" + std::to_string(i) : "z");
                 }
                 int index = -1;
-                ASSERT_TRUE(list.Find("m", FirstByte, index));
+                EXPECT_EQ(list.Find("m", FirstByte, index), end > first);
                 EXPECT_EQ(index, first) << size << " " << first << " " << end;
+                EXPECT_FALSE(list.Find("n", FirstByte, index));
+                EXPECT_EQ(index, end);
             }
         }
     }
 }
 
 TEST(StringList, SortIsStable) {
-    StringList list = Of({"b1", "a1", "b2", "a2", "c1", "a3", "b3"});
+    StringList list;
+    list.Items() = {"b1", "a1", "b2", "a2", "c1", "a3", "b3"};
     list.Sort(FirstByte);
     EXPECT_EQ(list.Items(), (Lines{"a1", "a2", "a3", "b1", "b2", "b3", "c1"}));
 }
 
-TEST(StringList, LoadsEveryLineEnding) {
+TEST(StringList, LoadsEveryLineEndingAndSavesCrLf) {
     test::TempDir dir;
     StringList list;
     ASSERT_TRUE(list.LoadFromFile(dir.Write("mixed", "\xE9t\xE9\r\nb\nc\rd\r\n\r\n\n\re")));
@@ -91,21 +72,13 @@ TEST(StringList, LoadsEveryLineEnding) {
     EXPECT_EQ(list.Items(), (Lines{""}));
     ASSERT_TRUE(list.LoadFromFile(dir.Write("empty", "")));
     EXPECT_EQ(list.Count(), 0);
-
     list.Add("stale");
     EXPECT_FALSE(list.LoadFromFile(dir.File("missing")));
     EXPECT_EQ(list.Count(), 0);
-}
 
-TEST(StringList, SavesCrLfAfterEachLine) {
-    test::TempDir dir;
-    const StringList list = Of({"Bob=640", "", "Ann=90"});
+    list.Items() = {"Bob=640", "", "Ann=90"};
     ASSERT_TRUE(list.SaveToFile(dir.File("score.ini")));
     EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n\r\nAnn=90\r\n");
-    StringList again;
-    ASSERT_TRUE(again.LoadFromFile(dir.File("score.ini")));
-    EXPECT_EQ(again.Items(), list.Items());
-
     EXPECT_FALSE(list.SaveToFile(dir.File("missing-folder/score.ini")));
 }
 

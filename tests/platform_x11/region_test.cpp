@@ -1,173 +1,118 @@
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/path.h"
-#include "platform/region.h"
+#include "platform_x11/x11_fixture.h"
 
-#include <gtest/gtest.h>
-#include <set>
-#include <utility>
+#include <algorithm>
+#include <tuple>
 
 namespace scrivel::platform {
 namespace {
 
-using Pixels = std::set<std::pair<int, int>>;
+using test::PixelSet;
 
-Pixels PixelsOf(const Region& region) {
-    Pixels pixels;
-    for (int y = 0; y < region.Height(); ++y) {
-        for (int x = 0; x < region.Width(); ++x) {
-            if (region.Contains(x, y)) {
-                pixels.insert({x, y});
-            }
-        }
+struct Probe {
+    int x;
+    int y;
+    bool inside;
+};
+
+void ExpectPixels(const Region& region, const std::vector<Probe>& probes) {
+    for (const Probe& p : probes) {
+        EXPECT_EQ(region.Contains(p.x, p.y), p.inside) << p.x << ", " << p.y;
     }
-    return pixels;
 }
 
 TEST(Region, RectIncludesLeftAndTopButNotRightAndBottom) {
     const Region region = Region::Rect(2, 3, 5, 6);
     EXPECT_EQ(region.PixelCount(), 9);
-    EXPECT_TRUE(region.Contains(2, 3));
-    EXPECT_TRUE(region.Contains(4, 5));
-    EXPECT_FALSE(region.Contains(5, 5));
-    EXPECT_FALSE(region.Contains(4, 6));
-    EXPECT_FALSE(region.Contains(1, 3));
+    ExpectPixels(region, {{2, 3, true}, {4, 5, true}, {5, 5, false}, {4, 6, false}, {1, 3, false}});
     EXPECT_EQ(Region::Rect(5, 6, 2, 3), region);
     // Nothing at negative coordinates, and no crash for them.
     EXPECT_EQ(Region::Rect(-4, -4, 2, 2).PixelCount(), 4);
     EXPECT_FALSE(Region::Rect(-4, -4, 2, 2).Contains(-1, -1));
 }
 
-TEST(Region, NothingComesOfAPathWithoutFigures) {
+TEST(Region, APathEnclosesExactlyItsPixels) {
     EXPECT_FALSE(Region::FromPath(Path()).has_value());
-}
-
-TEST(Region, APixelChainEnclosesExactlyItsPixels) {
-    // The border chain of a 5 x 3 block, as the outline tracer gives it.
-    Path block;
+    Path block; // the border chain of a 5 x 3 block, as the outline tracer gives it
     block.MoveTo(2, 2);
-    block.LineTo(6, 2);
-    block.LineTo(6, 4);
-    block.LineTo(2, 4);
-    block.LineTo(2, 2);
-    const std::optional<Region> region = Region::FromPath(block);
-    ASSERT_TRUE(region);
-    Pixels expected;
-    for (int y = 2; y <= 4; ++y) {
-        for (int x = 2; x <= 6; ++x) {
-            expected.insert({x, y});
-        }
+    for (auto [x, y] : {std::pair{6, 2}, {6, 4}, {2, 4}, {2, 2}}) {
+        block.LineTo(x, y);
     }
-    EXPECT_EQ(PixelsOf(*region), expected);
+    EXPECT_EQ(test::PixelsOf(*Region::FromPath(block)), test::PixelsOf(Region::Rect(2, 2, 7, 5)));
 
-    // A triangle with a diagonal side: the diagonal's pixels belong, those beyond it do not.
-    Path triangle;
-    triangle.MoveTo(0, 0);
+    Path triangle; // without a MoveTo, from the origin; the diagonal's pixels belong
     triangle.LineTo(4, 4);
     triangle.LineTo(0, 4);
-    const Pixels below = PixelsOf(*Region::FromPath(triangle));
+    const PixelSet below = test::PixelsOf(*Region::FromPath(triangle));
     EXPECT_EQ(below.size(), 15u);
-    for (const auto& [x, y] : below) {
-        EXPECT_LE(x, y);
-    }
+    EXPECT_TRUE(
+        std::all_of(below.begin(), below.end(), [](auto p) { return p.first <= p.second; }));
+
+    Path point;
+    point.MoveTo(3, 7);
+    point.LineTo(3, 7);
+    EXPECT_EQ(test::PixelsOf(*Region::FromPath(point)), (PixelSet{{3, 7}}));
 }
 
-TEST(Region, ADegeneratePathIsItsOnePixel) {
-    Path path;
-    path.MoveTo(3, 7);
-    path.LineTo(3, 7);
-    EXPECT_EQ(PixelsOf(*Region::FromPath(path)), (Pixels{{3, 7}}));
-}
-
-TEST(Region, RoundRectCutsTheCornersOnly) {
+TEST(Region, RoundRectCutsTheCornersWithAnEllipseAtMostItsSize) {
     Path path;
     path.RoundRect(0, 0, 20, 10, 8, 6);
-    const Region region = *Region::FromPath(path);
-    EXPECT_FALSE(region.Contains(0, 0));
-    EXPECT_FALSE(region.Contains(19, 9));
-    EXPECT_TRUE(region.Contains(10, 0));
-    EXPECT_TRUE(region.Contains(0, 5));
-    EXPECT_TRUE(region.Contains(19, 5));
-    EXPECT_FALSE(region.Contains(20, 5));
-    EXPECT_TRUE(region.Contains(10, 9));
-    EXPECT_FALSE(region.Contains(10, 10));
-}
-
-TEST(Region, AnEllipseLargerThanTheRectangleIsCutDownToIt) {
+    ExpectPixels(*Region::FromPath(path), {{0, 0, false},
+                                           {19, 9, false},
+                                           {10, 0, true},
+                                           {0, 5, true},
+                                           {19, 5, true},
+                                           {20, 5, false},
+                                           {10, 9, true},
+                                           {10, 10, false}});
     Path large;
     large.RoundRect(0, 0, 40, 30, 233, 233);
     Path fitting;
     fitting.RoundRect(0, 0, 40, 30, 40, 30);
     EXPECT_EQ(large.Figures()[0].cornerWidth, 40);
     EXPECT_EQ(*Region::FromPath(large), *Region::FromPath(fitting));
-    EXPECT_TRUE(Region::FromPath(large)->Contains(20, 15));
-    EXPECT_FALSE(Region::FromPath(large)->Contains(1, 1));
+    ExpectPixels(*Region::FromPath(large), {{20, 15, true}, {1, 1, false}});
 }
 
-TEST(Region, IntersectKeepsThePixelsOfBoth) {
+TEST(Region, IntersectFrameAndPaint) {
     const Region a = Region::Rect(0, 0, 6, 4);
-    const Region b = Region::Rect(4, 2, 10, 10);
-    EXPECT_EQ(PixelsOf(a.Intersect(b)), (Pixels{{4, 2}, {5, 2}, {4, 3}, {5, 3}}));
-    EXPECT_EQ(a.Intersect(a), a);
+    EXPECT_EQ(test::PixelsOf(a.Intersect(Region::Rect(4, 2, 10, 10))),
+              (PixelSet{{4, 2}, {5, 2}, {4, 3}, {5, 3}}));
     EXPECT_TRUE(a.Intersect(Region()).IsEmpty());
-}
 
-TEST(Region, FrameIsTheBandAlongTheOutline) {
     const Region square = Region::Rect(0, 0, 10, 10);
     EXPECT_EQ(square.Frame(1, 1).PixelCount(), 36);
     EXPECT_EQ(square.Frame(2, 2).PixelCount(), 64);
-    EXPECT_FALSE(square.Frame(2, 2).Contains(2, 2));
-    EXPECT_TRUE(square.Frame(2, 2).Contains(1, 5));
-    // Wider than high: only the columns near the left and right edges count twice as deep.
-    EXPECT_TRUE(square.Frame(3, 1).Contains(2, 5));
-    EXPECT_FALSE(square.Frame(3, 1).Contains(5, 2));
+    // Wider than high: only the columns near the left and right edges count deeper.
+    ExpectPixels(square.Frame(3, 1), {{2, 5, true}, {5, 2, false}});
     EXPECT_TRUE(square.Frame(0, 0).IsEmpty());
-}
 
-TEST(Region, PaintStaysInsideTheBitmap) {
     Bitmap bitmap(4, 3);
     bitmap.Fill(0x000000);
-    Region::Rect(2, 1, 50, 50).Paint(bitmap, 0x0000FF);
-    EXPECT_EQ(bitmap.Pixel(1, 1), 0x000000u);
-    EXPECT_EQ(bitmap.Pixel(2, 1), 0x0000FFu);
-    EXPECT_EQ(bitmap.Pixel(3, 2), 0x0000FFu);
-    EXPECT_EQ(bitmap.Pixel(2, 0), 0x000000u);
-}
-
-TEST(Region, PackedRowsPutTheLeftmostPixelInTheLowestBit) {
-    int bytesPerRow = 0;
-    const std::vector<unsigned char> rows = Region::Rect(1, 1, 10, 2).PackedRows(bytesPerRow);
-    ASSERT_EQ(bytesPerRow, 2);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], 0x00);
-    EXPECT_EQ(rows[1], 0x00);
-    EXPECT_EQ(rows[2], 0xFE);
-    EXPECT_EQ(rows[3], 0x03);
-}
-
-TEST(Path, LineToWithoutMoveToStartsAtTheOrigin) {
-    Path path;
-    path.LineTo(4, 0);
-    ASSERT_EQ(path.Figures().size(), 1u);
-    EXPECT_EQ(path.Figures()[0].points, (std::vector<PixelPoint>{{0, 0}, {4, 0}}));
+    Region::Rect(2, 1, 50, 50).Paint(bitmap, 0x0000FF); // stays inside the bitmap
+    for (auto [x, y, colour] : {std::tuple{1, 1, 0u}, {2, 1, 0xFFu}, {3, 2, 0xFFu}, {2, 0, 0u}}) {
+        EXPECT_EQ(bitmap.Pixel(x, y), colour) << x << ", " << y;
+    }
 }
 
 TEST(Path, AOnePixelPenStrokesTheOutlinePixelsOfARectangle) {
     Bitmap bitmap(12, 12);
     bitmap.Fill(0x000000);
+    Path path;
+    path.Rectangle(2, 3, 8, 9);
     {
         Canvas canvas(bitmap);
-        Path path;
-        path.Rectangle(2, 3, 8, 9);
         StrokePath(canvas, path, 0xFFFFFF, 1);
     }
-    for (int y = 0; y < 12; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            const bool inside = x >= 2 && x < 8 && y >= 3 && y < 9;
-            const bool outline = inside && (x == 2 || x == 7 || y == 3 || y == 8);
-            EXPECT_EQ(bitmap.Pixel(x, y), outline ? 0xFFFFFFu : 0u) << x << ", " << y;
+    PixelSet lit;
+    for (int i = 0; i < 12 * 12; ++i) {
+        if (bitmap.Pixel(i % 12, i / 12) != 0) {
+            lit.insert({i % 12, i / 12});
         }
     }
+    EXPECT_EQ(lit, test::PixelsOf(Region::Rect(2, 3, 8, 9).Frame(1, 1)));
 }
 
 } // namespace

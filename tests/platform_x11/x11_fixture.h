@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include "platform/x11_internal.h"
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
 // clang-format on
 
 #include "platform/application.h"
+#include "platform/region.h"
 #include "platform/window.h"
 
 #include <cctype>
@@ -16,6 +18,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <sys/file.h>
 #include <unistd.h>
@@ -23,48 +26,46 @@
 
 namespace scrivel::test {
 
-// Where the tests put their top-level windows: clear of the GL tests' windows at the screen's
-// top-left corner, which may be mapped at the same time by another test program.
+// Clear of the GL tests' windows at the screen's top-left corner.
 inline constexpr int kLeft = 500;
 inline constexpr int kTop = 300;
 
-// A platform::Application on the X server named by DISPLAY for each test, with helpers that drive
-// the real pointer and keyboard through XTEST and read the screen back. Without a display the test
-// fails in SetUp.
+using PixelSet = std::set<std::pair<int, int>>;
+
+inline PixelSet PixelsOf(const platform::Region& region) {
+    PixelSet pixels;
+    for (int i = 0; i < region.Width() * region.Height(); ++i) {
+        if (region.Contains(i % region.Width(), i / region.Width())) {
+            pixels.insert({i % region.Width(), i / region.Width()});
+        }
+    }
+    return pixels;
+}
+
+// A platform::Application on the X server named by DISPLAY, driving the real pointer and keyboard
+// through XTEST and reading the screen back.
 class X11Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The pointer, the keyboard focus and the screen are shared: one such test at a time per
-        // display, even when the test programs run in parallel.
+        // Pointer, focus and screen are shared: one such test at a time per display.
         const char* display = std::getenv("DISPLAY");
         std::string lock = "/tmp/scrivel-x11-input";
         for (const char* c = display != nullptr ? display : ""; *c != 0; ++c) {
             lock += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         }
         lockFd_ = open((lock + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (lockFd_ >= 0) {
-            flock(lockFd_, LOCK_EX);
-        }
+        flock(lockFd_, LOCK_EX); // fails harmlessly without the file
         try {
             app_ = std::make_unique<platform::Application>();
         } catch (const platform::DisplayError& error) {
             FAIL() << error.what() << ": X11 tests need a display; run them under xvfb-run -a";
         }
-        int eventBase = 0;
-        int errorBase = 0;
-        int major = 0;
-        int minor = 0;
-        ASSERT_TRUE(XTestQueryExtension(XDisplay(), &eventBase, &errorBase, &major, &minor))
-            << "the X server has no XTEST extension";
-        // Out of the way of every window the tests open.
         MovePointer(App().ScreenWidth() - 1, App().ScreenHeight() - 1);
     }
 
     void TearDown() override {
         app_.reset();
-        if (lockFd_ >= 0) {
-            close(lockFd_); // releases the lock
-        }
+        close(lockFd_);
     }
 
     platform::Application& App() { return *app_; }
@@ -83,14 +84,10 @@ protected:
         }
         return true;
     }
-
     void Pump(std::chrono::milliseconds duration) {
         const auto end = std::chrono::steady_clock::now() + duration;
-        while (std::chrono::steady_clock::now() < end) {
-            app_->RunOnce(std::chrono::milliseconds(1));
-        }
+        PumpUntil([&] { return std::chrono::steady_clock::now() >= end; }, duration * 2);
     }
-
     // Every request handled by the server and every event it caused dispatched and painted.
     void Settle() {
         for (int i = 0; i < 3; ++i) {
@@ -98,23 +95,21 @@ protected:
             Pump(std::chrono::milliseconds(10));
         }
     }
-
-    // Shows a top-level window and waits until it is on the screen and painted.
     void ShowAndSettle(platform::Window& window) {
         window.Show();
-        ASSERT_TRUE(PumpUntil([&] {
-            XWindowAttributes attributes{};
-            XGetWindowAttributes(XDisplay(), window.Handle(), &attributes);
-            return attributes.map_state == IsViewable;
-        })) << "the window never became viewable";
+        ASSERT_TRUE(PumpUntil([&] { return MapState(window.Handle()) == IsViewable; }));
         Settle();
+    }
+    int MapState(::Window window) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(XDisplay(), window, &attributes);
+        return attributes.map_state;
     }
 
     void MovePointer(int screenX, int screenY) {
         XTestFakeMotionEvent(XDisplay(), -1, screenX, screenY, CurrentTime);
         Settle();
     }
-    // Moves the pointer to pixel (x, y) of the window.
     void MovePointerTo(const platform::Window& window, int x, int y) {
         const auto [screenX, screenY] = ScreenPosition(window, x, y);
         MovePointer(screenX, screenY);
@@ -126,6 +121,11 @@ protected:
     void ReleaseButton(unsigned button = 1) {
         XTestFakeButtonEvent(XDisplay(), button, False, CurrentTime);
         Settle();
+    }
+    void Click(const platform::Window& window, int x, int y) {
+        MovePointerTo(window, x, y);
+        PressButton();
+        ReleaseButton();
     }
     void PressKey(KeySym keysym) {
         const KeyCode code = XKeysymToKeycode(XDisplay(), keysym);
@@ -143,21 +143,39 @@ protected:
                               &child);
         return {screenX, screenY};
     }
-
-    // The colour (0x00BBGGRR) shown on the screen at a position: read from the root window, so
-    // stacking and shapes are taken into account.
+    static std::uint32_t Rgb(unsigned long pixel) { // to 0x00BBGGRR
+        return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
+    }
+    // Read from the root window, so stacking and shapes are taken into account.
     std::uint32_t ScreenPixel(int screenX, int screenY) {
         XImage* image = XGetImage(XDisplay(), Root(), screenX, screenY, 1, 1, AllPlanes, ZPixmap);
         if (image == nullptr) {
             return 0xFFFFFFFF;
         }
-        const unsigned long pixel = XGetPixel(image, 0, 0);
+        const std::uint32_t pixel = Rgb(XGetPixel(image, 0, 0));
         XDestroyImage(image);
-        return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
+        return pixel;
     }
     std::uint32_t WindowPixel(const platform::Window& window, int x, int y) {
         const auto [screenX, screenY] = ScreenPosition(window, x, y);
         return ScreenPixel(screenX, screenY);
+    }
+
+    // The shape as the server holds it, pixel by pixel.
+    PixelSet ServerShape(const platform::Window& window, int kind = ShapeBounding) {
+        int count = 0;
+        int ordering = 0;
+        XRectangle* rects =
+            XShapeGetRectangles(XDisplay(), window.Handle(), kind, &count, &ordering);
+        PixelSet pixels;
+        for (int i = 0; i < count; ++i) {
+            const XRectangle& r = rects[i];
+            for (int p = 0; p < r.width * r.height; ++p) {
+                pixels.insert({r.x + p % r.width, r.y + p / r.width});
+            }
+        }
+        XFree(rects);
+        return pixels;
     }
 
 private:

@@ -1,9 +1,9 @@
-#include "feedback.h"
 #include "model/options_data.h"
 #include "platform/input.h"
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
 #include "render/option_module.h"
+#include "render_support.h"
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
 
@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,25 +20,33 @@ namespace {
 
 using Fonts = std::vector<std::string>;
 
-// Options in a folder of their own, and the screen over them.
 struct Screen {
     test::TempDir dir;
     TOptionsData options{dir.File("options.ini")};
     TOptionModule module;
     explicit Screen(Fonts fonts = {"Alpha", "Beta", "Gamma"})
         : module(nullptr, options, std::move(fonts)) {}
-};
-
-// Keys pressed on one row from the default options (grid 8, speed 1, words of 3, random words,
-// landscape on, texture 0, first font, multicolour): L left, R right, space.
-struct Case {
-    int row;
-    const char* keys;
-    const char* value; // the row's text afterwards
+    // Presses keys on a row: L left, R right, space; returns what the last key returned.
+    bool Press(int row, const std::string& keys) {
+        module.Selected = row;
+        bool rebuild = false;
+        for (const char key : keys) {
+            rebuild = key == ' ' ? module.OnKeyPress(' ')
+                                 : module.OnKeyDown(key == 'L' ? platform::key::kLeft
+                                                               : platform::key::kRight);
+        }
+        return rebuild;
+    }
 };
 
 TEST(TOptionModule, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
-    const Case cases[] = {
+    // From the default options: grid 8, speed 1, words of 3, random words, landscape on,
+    // texture 0, first font, multicolour.
+    const struct {
+        int row;
+        const char* keys;
+        const char* value;
+    } cases[] = {
         {0, "RRRR", "12x12"},
         {0, "RRRRR", "4x4"},
         {0, "LLLLL", "12x12"},
@@ -66,40 +73,25 @@ TEST(TOptionModule, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
         {7, "L", "Pourpre"},
     };
     const std::int16_t periods[] = {75, 50, 37};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + " '" + c.keys + "'");
         Screen s;
-        s.module.Selected = c.row;
-        bool rebuild = false;
-        for (const char* key = c.keys; *key != 0; ++key) {
-            rebuild = *key == ' ' ? s.module.OnKeyPress(' ')
-                                  : s.module.OnKeyDown(*key == 'L' ? platform::key::kLeft
-                                                                   : platform::key::kRight);
-        }
+        EXPECT_EQ(s.Press(c.row, c.keys), c.row == 0 || c.row >= 5);
         EXPECT_EQ(s.module.Values[static_cast<std::size_t>(c.row)], c.value);
-        EXPECT_EQ(rebuild, c.row == 0 || c.row >= 5);
         EXPECT_EQ(s.options.TickPeriod, periods[s.options.SpeedMode]) << "the speed follows";
-        if (c.row == 0) {
-            EXPECT_EQ(s.options.MinWordSize, 3) << "the grid size leaves the word length alone";
-        }
+        EXPECT_EQ(s.options.MinWordSize, c.row == 2 ? s.options.MinWordSize : 3);
     }
 }
 
-TEST(TOptionModule, FontRowTakesTheListsOrderNotTheStoredFont) {
+TEST(TOptionModule, FontRowTakesTheListsOrderAndAnEmptyListChangesNothing) {
     Screen s;
     s.options.FontName = "Gamma";
-    s.module.Selected = TOptionModule::FontRow;
-    EXPECT_TRUE(s.module.OnKeyDown(platform::key::kRight));
+    EXPECT_TRUE(s.Press(TOptionModule::FontRow, "R"));
     EXPECT_EQ(s.options.FontName, "Beta");
-
-    // With no font installed the row changes nothing.
     Screen bare(Fonts{});
-    bare.module.Selected = TOptionModule::FontRow;
-    EXPECT_FALSE(bare.module.OnKeyDown(platform::key::kRight));
-    EXPECT_FALSE(bare.module.OnKeyDown(platform::key::kLeft));
-    EXPECT_FALSE(bare.module.OnKeyPress(' '));
+    EXPECT_FALSE(bare.Press(TOptionModule::FontRow, "R"));
+    EXPECT_FALSE(bare.Press(TOptionModule::FontRow, "L "));
     EXPECT_EQ(bare.options.FontName, "Arial");
-    EXPECT_EQ(bare.module.FontIndex, 0);
 }
 
 TEST(TOptionModule, SelectionStopsAtBothEndsAndOtherKeysChangeNothing) {
@@ -116,61 +108,48 @@ TEST(TOptionModule, SelectionStopsAtBothEndsAndOtherKeysChangeNothing) {
     }
     EXPECT_FALSE(s.module.OnKeyDown(platform::key::kEnter));
     EXPECT_EQ(s.module.Values, values);
-    EXPECT_EQ(s.options.FontColorNum, 9);
     s.module.OnKeyDown(platform::key::kUp);
     EXPECT_EQ(s.module.Selected, 6);
 }
 
-TEST(TOptionModule, PulseSwingsWithinZeroAndOne) {
-    Screen s;
-    std::set<bool> directions;
-    for (int frame = 0; frame < 60; ++frame) {
-        s.module.StepPulse();
-        ASSERT_GE(s.module.Pulse, 0.0f);
-        ASSERT_LT(s.module.Pulse, 1.0f);
-        directions.insert(s.module.Rising);
-    }
-    EXPECT_EQ(directions.size(), 2u);
-}
-
 class TOptionModuleGl : public test::GlTest {};
 
-TEST_F(TOptionModuleGl, DrawsEveryLineWithTheSelectedValuePulsing) {
+TEST_F(TOptionModuleGl, DrawsEveryLineWithTheSelectedValuePulsingWithinZeroAndOne) {
     test::TempDir dir;
     TOptionsData options(dir.File("options.ini"));
     TFontTexMg bank("Garamond", 1, 0, 4, "/nowhere/");
     bank.DrawLetter = std::make_unique<TLettre>('A', &bank, 0.25f, 0.25f);
     TOptionModule module(&bank, options, Fonts{"Alpha"});
     module.Selected = TOptionModule::SpeedRow; // "Normal"
-
-    std::size_t letters = 0;
-    const auto count = [&](std::string_view text) {
-        letters += static_cast<std::size_t>(
-            std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; }));
-    };
-    count(TOptionModule::Heading);
+    std::string text(TOptionModule::Heading);
     for (int r = 0; r < TOptionModule::RowCount; ++r) {
-        count(TOptionModule::Titles[static_cast<std::size_t>(r)]);
-        count(module.Values[static_cast<std::size_t>(r)]);
+        text += TOptionModule::Titles[static_cast<std::size_t>(r)];
+        text += module.Values[static_cast<std::size_t>(r)];
     }
     const auto cubes = test::CaptureCubes([&] { module.Draw(); });
-    ASSERT_EQ(cubes.size(), letters);
-    EXPECT_FLOAT_EQ(module.Pulse, 0.05f) << "one pulse step per drawn frame";
-
+    ASSERT_EQ(cubes.size(), text.size() - static_cast<std::size_t>(std::ranges::count(text, ' ')));
     // The heading's first letter stands at (-2, 12 - 1, 1); "Normal" is the fourth line down.
     EXPECT_NEAR(cubes[0].centre.x, -2.0f, 1e-3);
     EXPECT_NEAR(cubes[0].centre.y, 11.0f, 1e-3);
     EXPECT_NEAR(cubes[0].centre.z, 1.0f, 1e-3);
     EXPECT_NEAR(cubes[0].size.x, 0.3f, 1e-3);
-    const float pulsed = 0.3f - 0.5f * 0.15f;
     int pulsing = 0;
     for (const auto& cube : cubes) {
-        if (std::fabs(cube.size.x - pulsed) < 1e-3) {
+        if (std::fabs(cube.size.x - (0.3f - 0.5f * 0.15f)) < 1e-3) {
             ++pulsing;
             EXPECT_NEAR(cube.centre.y, 12.0f - 4 * 0.45f - 1.0f, 1e-3);
         }
     }
     EXPECT_EQ(pulsing, 6);
+    EXPECT_FLOAT_EQ(module.Pulse, 0.05f) << "one pulse step per drawn frame";
+    std::set<bool> directions;
+    for (int frame = 0; frame < 60; ++frame) {
+        module.StepPulse();
+        ASSERT_GE(module.Pulse, 0.0f);
+        ASSERT_LT(module.Pulse, 1.0f);
+        directions.insert(module.Rising);
+    }
+    EXPECT_EQ(directions.size(), 2u);
 }
 
 } // namespace

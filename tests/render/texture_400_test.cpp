@@ -1,6 +1,6 @@
 #include "render/texture_400.h"
+#include "render_support.h"
 #include "support/gl_fixture.h"
-#include "texture_files.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -18,18 +18,16 @@ TEST_F(T400TextureGl, UploadIsMagnifiedNearestAndDrawnModulated) {
     });
     T400Texture texture(path);
     const unsigned name = texture.BuildTexture(3);
-    EXPECT_FLOAT_EQ(texture.EnvMode, TTexture::Modulate);
     EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
     glBindTexture(GL_TEXTURE_2D, 0);
     texture.Bind();
-    EXPECT_EQ(test::BoundTexture(), static_cast<GLint>(name));
+    EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
     EXPECT_FLOAT_EQ(test::EnvMode(), GL_MODULATE);
     glDisable(GL_TEXTURE_2D);
-
-    // The mipmap builder scales 400 to a power of two; the halves stay top and bottom.
+    // Scaled to a power of two, the halves stay top and bottom.
     GLint side = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &side);
-    const std::vector<std::uint8_t> texels = test::BoundTexels(side, side);
+    const std::vector<std::uint8_t> texels = test::BoundTexels(side);
     for (int t = 0; t < side; ++t) {
         const std::uint8_t* texel = &texels[(static_cast<std::size_t>(t) * side + side / 2) * 4];
         ASSERT_EQ(texel[1], 0) << "no green in row " << t;

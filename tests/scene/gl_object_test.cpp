@@ -10,30 +10,27 @@ namespace scrivel {
 namespace {
 
 TEST(TGLObject, SetFontRoundsUpToTheFourBitmapSizes) {
-    struct Case {
-        int size;
-        int handle;
-        int settled;
-    };
-    const Case cases[] = {
+    const struct {
+        int size, handle, settled;
+    } cases[] = {
         {1, TGLObject::TimesRoman10, 10},  {10, TGLObject::TimesRoman10, 10},
-        {11, TGLObject::Helvetica12, 12},  {12, TGLObject::Helvetica12, 12},
-        {13, TGLObject::Helvetica18, 18},  {18, TGLObject::Helvetica18, 18},
-        {19, TGLObject::TimesRoman24, 24}, {25, TGLObject::TimesRoman24, 24},
-        {0, TGLObject::Helvetica12, 24},   {-3, TGLObject::Helvetica12, 24},
+        {11, TGLObject::Helvetica12, 12},  {13, TGLObject::Helvetica18, 18},
+        {18, TGLObject::Helvetica18, 18},  {19, TGLObject::TimesRoman24, 24},
+        {25, TGLObject::TimesRoman24, 24}, {0, TGLObject::Helvetica12, 24},
+        {-3, TGLObject::Helvetica12, 24},
     };
     TGLObject object;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         object.SetFont(c.size);
         EXPECT_EQ(object.FontHandle, c.handle) << "size " << c.size;
         EXPECT_EQ(object.FontSize, c.settled) << "size " << c.size;
     }
 }
 
-class TGLObjectText : public test::GlTest {
+class TGLObjectGl : public test::GlTest {
 protected:
-    // Draws text at (x, y) in window pixels on a black frame and returns the lit pixel count.
-    int LitPixelsAfterDrawing(const std::string& text, int x, int y, int size) {
+    // Draws text at window pixel (x, y) on a black frame and counts the lit pixels.
+    int LitPixels(const std::string& text, int x, int y, int size) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
@@ -53,30 +50,22 @@ protected:
         }
         return lit;
     }
+    static double RasterX() {
+        GLdouble position[4];
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, position);
+        return position[0];
+    }
 };
 
-TEST_F(TGLObjectText, EmptyTextSetsTheRasterPositionAndDrawsNothing) {
-    EXPECT_EQ(LitPixelsAfterDrawing("", 20, 30, 12), 0);
-    GLdouble position[4];
-    glGetDoublev(GL_CURRENT_RASTER_POSITION, position);
-    EXPECT_DOUBLE_EQ(position[0], 20.0);
-    EXPECT_DOUBLE_EQ(position[1], 30.0);
-}
-
-TEST_F(TGLObjectText, DrawsAtTheGivenPixelAndBiggerFontsCoverMore) {
-    const int small = LitPixelsAfterDrawing("Scrivel", 10, 100, 10);
-    const int large = LitPixelsAfterDrawing("Scrivel", 10, 100, 24);
+TEST_F(TGLObjectGl, DrawTextStartsAtTheGivenPixelInTheChosenSize) {
+    EXPECT_EQ(LitPixels("", 20, 30, 12), 0);
+    EXPECT_DOUBLE_EQ(RasterX(), 20.0);
+    const int small = LitPixels("Scrivel", 10, 100, 10);
+    const int large = LitPixels("Scrivel", 10, 100, 24);
     EXPECT_GT(small, 20);
     EXPECT_GT(large, small);
-    // The raster position advanced past the text.
-    GLdouble position[4];
-    glGetDoublev(GL_CURRENT_RASTER_POSITION, position);
-    EXPECT_GT(position[0], 60.0);
-}
-
-TEST_F(TGLObjectText, AccentedLettersAreDrawn) {
-    // "é" in Latin-1 must draw a glyph, not be dropped as a negative code.
-    EXPECT_GT(LitPixelsAfterDrawing("\xE9", 50, 50, 18), 5);
+    EXPECT_GT(RasterX(), 60.0) << "the raster position advanced past the text";
+    EXPECT_GT(LitPixels("\xE9", 50, 50, 18), 5) << "Latin-1 e acute is drawn, not dropped";
 }
 
 } // namespace

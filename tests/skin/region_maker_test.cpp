@@ -1,122 +1,135 @@
-#include "skin/mask_helpers.h"
+#include "platform/path.h"
+#include "platform_x11/x11_fixture.h"
 #include "skin/region_maker.h"
-
-#include <gtest/gtest.h>
+#include "skin/region_mg.h"
 
 namespace scrivel {
 namespace {
 
-using platform::PixelPoint;
-using test::MaskOf;
-using test::PointsOf;
-using Chain = std::vector<PixelPoint>;
-
-Chain Trace(platform::Bitmap mask) {
-    platform::Path path;
-    TRegionMaker().BuildPath(mask, path);
-    return PointsOf(path);
-}
-
-TEST(TRegionMaker, AFilledRectangleGivesItsBorderClockwiseFromTheTopLeft) {
-    EXPECT_EQ(Trace(MaskOf({"......", ".###..", ".###..", ".###..", "......"})),
-              (Chain{{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {2, 3}, {1, 3}, {1, 2}, {1, 1}}));
-}
-
-TEST(TRegionMaker, AShapeOnTheLeftEdgeNeverStepsOutOfTheBitmap) {
-    EXPECT_EQ(Trace(MaskOf({"....", "##..", "##..", "...."})),
-              (Chain{{0, 1}, {1, 1}, {1, 2}, {0, 2}, {0, 1}}));
-    // One pixel wide: the edge rows settle it.
-    EXPECT_EQ(Trace(MaskOf({".", "#", "#", "."})), (Chain{{0, 1}, {0, 2}, {0, 1}}));
-    EXPECT_EQ(Trace(MaskOf({".##"})), (Chain{{1, 0}, {2, 0}, {1, 0}}));
-}
-
-TEST(TRegionMaker, ASinglePixelMovesToItselfAndCloses) {
-    EXPECT_EQ(Trace(MaskOf({"...", ".#.", "..."})), (Chain{{1, 1}, {1, 1}}));
-}
-
-TEST(TRegionMaker, TheTopLeftPixelsColourIsOutsideWhateverItIs) {
-    platform::Bitmap mask = MaskOf({"####", "#..#", "#..#", "####"});
-    EXPECT_EQ(Trace(MaskOf({"####", "#..#", "#..#", "####"})),
-              (Chain{{1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}}));
-    platform::Path path;
-    TRegionMaker().BuildPath(mask, path);
-    EXPECT_EQ(mask.Pixel(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(mask.Pixel(1, 1), 0x000000u);
-}
-
-TEST(TRegionMaker, AMaskWithoutShapeGivesNoPathAndSoNoRegion) {
-    platform::Bitmap mask = MaskOf({"aaa", "aaa"});
-    platform::Path path;
-    path.MoveTo(5, 5); // whatever was there before goes
-    TRegionMaker().BuildPath(mask, path);
-    EXPECT_TRUE(path.Empty());
-    EXPECT_FALSE(platform::Region::FromPath(path).has_value());
-    platform::Bitmap empty;
-    TRegionMaker().BuildPath(empty, path);
-    EXPECT_TRUE(path.Empty());
-}
-
-TEST(TRegionMaker, LeavesTheCallersMaskBlackAndWhite) {
-    platform::Bitmap mask = MaskOf({"abcd", "a.#e", "fghi"});
-    platform::Path path;
-    TRegionMaker().BuildPath(mask, path);
+// A mask drawn as text: '#' black, '.' white, any other letter a colour of its own.
+platform::Bitmap MaskOf(const std::vector<std::string>& rows) {
+    platform::Bitmap mask(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < mask.Height(); ++y) {
         for (int x = 0; x < mask.Width(); ++x) {
-            const bool background = (x == 0 && y <= 1);
-            EXPECT_EQ(mask.Pixel(x, y), background ? 0xFFFFFFu : 0u) << x << ", " << y;
+            const char c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            mask.SetPixel(x, y, c == '#' ? 0x000000u : c == '.' ? 0xFFFFFFu : 0x010203u * c);
         }
     }
+    return mask;
 }
 
-TEST(TRegionMaker, TheOutlineOfAConvexShapeEnclosesAllOfIt) {
-    const std::vector<std::string> rows = {".........", "...###...", "..#####..", ".#######.",
-                                           ".#######.", "..#####..", "........."};
-    platform::Bitmap mask = MaskOf(rows);
+// The pixels of a text mask that are not of its top-left character.
+test::PixelSet ShapeOf(const std::vector<std::string>& rows) {
+    test::PixelSet pixels;
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+            if (rows[y][x] != rows[0][0]) {
+                pixels.insert({static_cast<int>(x), static_cast<int>(y)});
+            }
+        }
+    }
+    return pixels;
+}
+
+// The traced chain as "x,y x,y ...".
+std::string Trace(platform::Bitmap mask) {
     platform::Path path;
     TRegionMaker().BuildPath(mask, path);
-    EXPECT_EQ(test::PixelsOf(*platform::Region::FromPath(path)), test::ShapeOf(rows));
+    std::string chain;
+    for (const platform::PixelPoint& p :
+         path.Empty() ? std::vector<platform::PixelPoint>{} : path.Figures()[0].points) {
+        chain += (chain.empty() ? "" : " ") + std::to_string(p.x) + "," + std::to_string(p.y);
+    }
+    return chain;
 }
 
-TEST(TRegionMaker, EastIsTriedFirstEvenWhereItCutsAcrossAnInnerCorner) {
-    // Coming up the left side at (1, 3), east leads into the shape's inner corner before north
-    // is tried; the walk then gets stuck and the closing line cuts (1, 2) off, as the tables say.
-    EXPECT_EQ(Trace(MaskOf({".........", ".##......", ".##......", ".######..", ".#######.",
-                            "...###...", "........."})),
-              (Chain{{1, 1},
-                     {2, 1},
-                     {2, 2},
-                     {3, 3},
-                     {4, 3},
-                     {5, 3},
-                     {6, 3},
-                     {7, 4},
-                     {6, 4},
-                     {5, 5},
-                     {4, 5},
-                     {3, 5},
-                     {2, 4},
-                     {1, 4},
-                     {1, 3},
-                     {2, 3},
-                     {3, 4},
-                     {1, 1}}));
+TEST(TRegionMaker, TracesTheBorderClockwiseFromTheTopLeft) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        // A filled rectangle.
+        {{"......", ".###..", ".###..", ".###..", "......"}, "1,1 2,1 3,1 3,2 3,3 2,3 1,3 1,2 1,1"},
+        // On the left edge, never stepping out of the bitmap; one pixel wide.
+        {{"....", "##..", "##..", "...."}, "0,1 1,1 1,2 0,2 0,1"},
+        {{".", "#", "#", "."}, "0,1 0,2 0,1"},
+        {{".##"}, "1,0 2,0 1,0"},
+        // A single pixel moves to itself and closes.
+        {{"...", ".#.", "..."}, "1,1 1,1"},
+        // The top-left pixel's colour is outside, even black.
+        {{"####", "#..#", "#..#", "####"}, "1,1 2,1 2,2 1,2 1,1"},
+        // East is tried first even where it cuts across an inner corner: the walk gets stuck and
+        // the closing line cuts (1, 2) off, as the tables say.
+        {{".........", ".##......", ".##......", ".######..", ".#######.", "...###...",
+          "........."},
+         "1,1 2,1 2,2 3,3 4,3 5,3 6,3 7,4 6,4 5,5 4,5 3,5 2,4 1,4 1,3 2,3 3,4 1,1"},
+        // No shape: no path.
+        {{"aaa", "aaa"}, ""},
+    };
+    for (const auto& [rows, chain] : cases) {
+        EXPECT_EQ(Trace(MaskOf(rows)), chain) << rows[0];
+    }
+    EXPECT_EQ(Trace(platform::Bitmap()), "");
+}
+
+TEST(TRegionMaker, LeavesTheCallersMaskBlackAndWhiteAndTheOldPathGone) {
+    platform::Bitmap mask = MaskOf({"abcd", "a.#e", "fghi"});
+    platform::Path path;
+    path.MoveTo(5, 5);
+    TRegionMaker().BuildPath(mask, path);
+    EXPECT_EQ(path.Figures().size(), 1u);
+    for (int y = 0; y < mask.Height(); ++y) {
+        for (int x = 0; x < mask.Width(); ++x) {
+            EXPECT_EQ(mask.Pixel(x, y), x == 0 && y <= 1 ? 0xFFFFFFu : 0u) << x << ", " << y;
+        }
+    }
+    platform::Bitmap framed = MaskOf({"####", "#..#", "####"}); // black outside becomes white
+    TRegionMaker().BuildPath(framed, path);
+    EXPECT_EQ(framed.Pixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(framed.Pixel(1, 1), 0u);
 }
 
 TEST(TRegionMaker, ALongTraceIsCutAfter5000Steps) {
     platform::Bitmap mask(1502, 1202);
     mask.Fill(0xFFFFFF);
-    for (int y = 1; y <= 1200; ++y) {
-        for (int x = 1; x <= 1500; ++x) {
-            mask.SetPixel(x, y, 0);
-        }
-    }
-    const Chain chain = Trace(std::move(mask));
+    platform::Region::Rect(1, 1, 1501, 1201).Paint(mask, 0);
+    platform::Path path;
+    TRegionMaker().BuildPath(mask, path);
+    const auto& chain = path.Figures()[0].points;
     ASSERT_EQ(chain.size(), 1u + TRegionMaker::MaxSteps + 1u);
-    EXPECT_EQ(chain.front(), (PixelPoint{1, 1}));
-    EXPECT_EQ(chain.back(), (PixelPoint{1, 1}));
+    EXPECT_EQ(chain.back(), (platform::PixelPoint{1, 1}));
     // 1499 steps east along the top, then 1199 down, 1499 west and 803 up.
-    EXPECT_EQ(chain[1499], (PixelPoint{1500, 1}));
-    EXPECT_EQ(chain[5000], (PixelPoint{1, 1200 - 803}));
+    EXPECT_EQ(chain[1499], (platform::PixelPoint{1500, 1}));
+    EXPECT_EQ(chain[5000], (platform::PixelPoint{1, 1200 - 803}));
+}
+
+using TRegionMgTest = test::X11Test;
+
+TEST_F(TRegionMgTest, ShapesTheWindowToARoundedRectangleOrToTheTracedMask) {
+    platform::Window plain(App(), platform::WindowKind::Form,
+                           {test::kLeft + 10, test::kTop + 10, 100, 80});
+    const TRegionMg rounded(plain);
+    EXPECT_FALSE(rounded.MaskMode());
+    platform::Path expected;
+    expected.RoundRect(0, 0, 100, 80, 25, 20);
+    EXPECT_EQ(ServerShape(plain), test::PixelsOf(*platform::Region::FromPath(expected)));
+
+    const std::vector<std::string> rows = {"..........", "...####...", ".########.",
+                                           ".########.", "...####...", ".........."};
+    platform::Bitmap mask = MaskOf(rows);
+    platform::Window form(App(), platform::WindowKind::Form,
+                          {test::kLeft + 10, test::kTop + 10, 10, 6});
+    TRegionMg manager(form, mask);
+    EXPECT_TRUE(manager.MaskMode());
+    EXPECT_EQ(ServerShape(form), ShapeOf(rows));
+    EXPECT_EQ(test::PixelsOf(manager.WindowRegion()), ShapeOf(rows));
+    manager.Apply(); // again, from the mask already reduced to two colours
+    EXPECT_EQ(ServerShape(form), ShapeOf(rows));
+
+    // A mask with no shape pixel leaves the window one pixel.
+    platform::Bitmap blank = MaskOf({"....", "...."});
+    platform::Window tiny(App(), platform::WindowKind::Form,
+                          {test::kLeft + 10, test::kTop + 10, 4, 2});
+    const TRegionMg none(tiny, blank);
+    EXPECT_FALSE(none.PathRegion().has_value());
+    EXPECT_EQ(ServerShape(tiny), (test::PixelSet{{0, 0}}));
 }
 
 } // namespace

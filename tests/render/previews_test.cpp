@@ -1,0 +1,132 @@
+// Pictures for people to judge, written in the build folder: the letters of three font banks as
+// cubes (previews/letters.png) and each screen of the view at 600 x 500 (snapshots/*.png).
+#include "model/game_data.h"
+#include "platform/font_catalogue.h"
+#include "render/falling_lettre.h"
+#include "render/font_tex_mg.h"
+#include "render/lettre.h"
+#include "render/view.h"
+#include "scene/camera.h"
+#include "support/gl_fixture.h"
+#include "support/temp_dir.h"
+
+#include <GL/gl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace scrivel {
+namespace {
+
+// Saves the window's picture and checks that more than the clear colour was drawn.
+void Save(const test::GlWindow& window, const std::string& folder, const std::string& name) {
+    glFinish();
+    std::filesystem::create_directories(SCRIVEL_BUILD_DIR + folder);
+    window.SavePng(SCRIVEL_BUILD_DIR + folder + name + ".png");
+    const auto pixels = window.ReadPixels();
+    int drawn = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4) {
+        drawn += pixels[i] != pixels[0] || pixels[i + 1] != pixels[1] ? 1 : 0;
+    }
+    EXPECT_GT(drawn, 2000) << name;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << name;
+}
+
+TEST(Previews, LettersOfThreeBanks) {
+    platform::FontCatalogue::RegisterAliases();
+    test::GlWindow window(1000, 560);
+    window.MakeCurrent();
+    glViewport(0, 0, window.Width(), window.Height());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-0.5, 0.5, -0.28, 0.28, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    TCamera camera;
+    camera.Set(3.5f, 4.0f, 22.0f, 10.0f, -9.0f, 0.0f);
+    camera.Arrived = true;
+    camera.Apply();
+    glClearColor(0.55f, 0.7f, 0.85f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    // The player's default bank and the multicoloured one in rows of 18 cubes, then the title
+    // bank as the menus write with it, in rows of touching cubes.
+    const std::string all = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    TFontTexMg letters("Arial", 1, 1, 0, SCRIVEL_GAME_DIR);
+    TFontTexMg multicolour("Times New Roman", 1, 3, 9, SCRIVEL_GAME_DIR);
+    TFontTexMg titles("Garamond", 1, 0, 4, SCRIVEL_GAME_DIR);
+    for (TFontTexMg* bank : {&letters, &multicolour, &titles}) {
+        bank->LoadPatterns();
+    }
+    for (int i = 0; i < 72; ++i) {
+        TLettre letter('A', i < 36 ? &letters : &multicolour, 0.8f, 0.8f);
+        letter.DrawAt(static_cast<std::uint8_t>(all[i % 36]), -8.5f + static_cast<float>(i % 18),
+                      4.6f - static_cast<float>(i / 36) * 3.0f - (i % 36 >= 18 ? 1.1f : 0.0f));
+    }
+    titles.DrawTextAcross(all.substr(0, 18), -8.5f, -1.4f, 0.0f, 1.0f, 1.0f, 0.0f);
+    titles.DrawTextAcross(all.substr(18), -8.5f, -2.5f, 0.0f, 1.0f, 1.0f, 0.0f);
+    glDisable(GL_DEPTH_TEST);
+    Save(window, "previews/", "letters");
+}
+
+TEST(Previews, EveryScreenOfTheView) {
+    test::GlWindow window(600, 500);
+    test::TempDir dir;
+    dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
+    dir.Write("score.ini", "Ann=640\r\nBob=360\r\nZo\xE9=90\r\n");
+    TView view(600, 500, SCRIVEL_GAME_DIR);
+    TGameData game(view, dir.Path(), 11);
+    game.SetJokerOdds(0);
+    view.Build();
+    view.Resize(600, 500);
+    const auto snapshot = [&](const std::string& name, int blink) {
+        for (int i = 0; i < 150; ++i) { // until the camera arrives
+            view.Draw();
+        }
+        view.BlinkCounter = blink;
+        view.Draw();
+        Save(window, "snapshots/", name);
+    };
+    view.SetMode(0);
+    view.AddFoundWord("axe", 1, 0, 7);
+    view.AddFoundWord("rue", 4, 1, 5);
+    view.AddFoundWord("mer", 2, 0, 6);
+    snapshot("menu", 25);
+
+    view.SetMode(1);
+    const char* rows[] = {"......s.", "....a.el", "m.r.ux.e", "sales.mr"};
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            if (rows[r][c] != '.') {
+                game.Grid().SetCell(c, 4 + r, static_cast<std::uint8_t>(rows[r][c]));
+            }
+        }
+    }
+    view.SetNextLetter(0); // a joker follows the first letter, which lands
+    while (!view.Landed()) {
+        view.UpdateFalling();
+    }
+    int column = 0;
+    int row = 0;
+    view.GetLandingCell(column, row);
+    game.Grid().Drop(column, row, view.GetFallingLetter());
+    view.SetNextLetter('t');
+    for (int tick = 0; tick < 120; ++tick) { // the joker part of the way down
+        view.UpdateFalling();
+        if (view.ActiveLetter() != nullptr && view.ActiveLetter()->CurrentRow() >= 1) {
+            break;
+        }
+    }
+    ASSERT_NE(view.ActiveLetter(), nullptr);
+    EXPECT_TRUE(view.ActiveLetter()->Joker);
+    snapshot("game", 25);
+    const std::pair<const char*, int> screens[] = {
+        {"game_over", 5}, {"name_entry", 25}, {"options", 25}};
+    for (int mode = 2; mode <= 4; ++mode) {
+        view.SetMode(mode);
+        snapshot(screens[mode - 2].first, screens[mode - 2].second);
+    }
+}
+
+} // namespace
+} // namespace scrivel
