@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace scrivel::platform {
 namespace {
@@ -22,47 +21,23 @@ Names Entries(const std::string& folder) {
     return names;
 }
 
-TEST(FileSystem, ExecutableFolderHoldsThisProgram) {
+TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadWholeFile) {
     const std::string folder = ExecutableFolder();
-    EXPECT_TRUE(folder.starts_with('/') && folder.ends_with('/')) << folder;
-    EXPECT_TRUE(FileExists(folder + "platform_tests")) << folder;
-}
-
-TEST(FileSystem, CreateEmptyFileNeverTruncatesAndReadWholeFileGivesEveryByte) {
+    EXPECT_TRUE(folder.starts_with('/') && FileExists(folder + "platform_tests")) << folder;
     test::TempDir dir;
     EXPECT_TRUE(CreateEmptyFile(dir.File("new")));
-    EXPECT_TRUE(FileExists(dir.File("new")));
-    EXPECT_EQ(ReadWholeFile(dir.File("new")), std::string()) << "an empty file is read";
+    EXPECT_EQ(ReadWholeFile(dir.File("new")), std::string());
     EXPECT_FALSE(FileExists(dir.Path()));
-    EXPECT_FALSE(CreateEmptyFile(dir.File("missing/new")));
-    std::string big(200000, '\0');
-    big.back() = '\xFF';
-    EXPECT_TRUE(CreateEmptyFile(dir.Write("old", big)));
-    EXPECT_EQ(ReadWholeFile(dir.File("old")), big);
+    const std::string bytes("a\0\xFF", 3);
+    EXPECT_TRUE(CreateEmptyFile(dir.Write("old", bytes)));
+    EXPECT_EQ(ReadWholeFile(dir.File("old")), bytes);
     EXPECT_EQ(ReadWholeFile(dir.File("missing")), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(dir.Path()), std::nullopt);
 }
 
-TEST(FileSystem, WriteFileAtomicallyReplacesKeepingPermissions) {
+TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) {
     test::TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir.File("score.ini"), "first"));
-    chmod(dir.File("score.ini").c_str(), 0640);
-    ASSERT_TRUE(WriteFileAtomically(dir.File("score.ini"), "second"));
-    EXPECT_EQ(dir.Read("score.ini"), "second");
-    struct stat info {};
-    ASSERT_EQ(stat(dir.File("score.ini").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
-}
-
-TEST(FileSystem, WriteFileAtomicallyFailureLeavesEverythingAsItWas) {
-    test::TempDir dir;
-    dir.Write("score.ini", "Bob=640\r\n");
+    ASSERT_TRUE(WriteFileAtomically(dir.File("score.ini"), "Bob=640\r\n"));
     EXPECT_FALSE(WriteFileAtomically(dir.File("missing/options.ini"), "x"));
-    EXPECT_FALSE(WriteFileAtomically(dir.File("score.ini/options.ini"), "x"));
-    // Here the temporary file is written and the rename over a folder fails.
-    std::filesystem::create_directory(dir.File("folder"));
-    EXPECT_FALSE(WriteFileAtomically(dir.File("folder"), "x"));
     // A file size limit fails the write as a full disk would (and works for root too).
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -75,12 +50,12 @@ TEST(FileSystem, WriteFileAtomicallyFailureLeavesEverythingAsItWas) {
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
     EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n");
-    EXPECT_EQ(Entries(dir.Path()), (Names{"folder", "score.ini"}));
+    EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
 }
 
 TEST(FileSystem, Latin1ToUtf8) {
-    EXPECT_EQ(Latin1ToUtf8(std::string_view("a=\0\x7F\x80\xBF\xC0\xE9\xFF", 9)),
-              std::string("a=\0\x7F\xC2\x80\xC2\xBF\xC3\x80\xC3\xA9\xC3\xBF", 14));
+    EXPECT_EQ(Latin1ToUtf8(std::string_view("a\0\x7F\x80\xFF", 5)),
+              std::string("a\0\x7F\xC2\x80\xC3\xBF", 7));
 }
 
 } // namespace

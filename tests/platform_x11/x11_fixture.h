@@ -12,17 +12,12 @@
 #include "platform/region.h"
 #include "platform/window.h"
 
-#include <cctype>
 #include <chrono>
-#include <cstdint>
-#include <cstdlib>
 #include <fcntl.h>
 #include <memory>
 #include <set>
-#include <string>
 #include <sys/file.h>
 #include <unistd.h>
-#include <vector>
 
 namespace scrivel::test {
 
@@ -48,12 +43,7 @@ class X11Test : public ::testing::Test {
 protected:
     void SetUp() override {
         // Pointer, focus and screen are shared: one such test at a time per display.
-        const char* display = std::getenv("DISPLAY");
-        std::string lock = "/tmp/scrivel-x11-input";
-        for (const char* c = display != nullptr ? display : ""; *c != 0; ++c) {
-            lock += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        }
-        lockFd_ = open((lock + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        lockFd_ = open("/tmp/scrivel-x11-input.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         flock(lockFd_, LOCK_EX); // fails harmlessly without the file
         try {
             app_ = std::make_unique<platform::Application>();
@@ -62,7 +52,6 @@ protected:
         }
         MovePointer(App().ScreenWidth() - 1, App().ScreenHeight() - 1);
     }
-
     void TearDown() override {
         app_.reset();
         close(lockFd_);
@@ -76,23 +65,17 @@ protected:
     template <class Predicate>
     bool PumpUntil(Predicate done, std::chrono::milliseconds timeout = std::chrono::seconds(3)) {
         const auto end = std::chrono::steady_clock::now() + timeout;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > end) {
-                return false;
-            }
+        while (!done() && std::chrono::steady_clock::now() < end) {
             app_->RunOnce(std::chrono::milliseconds(1));
         }
-        return true;
-    }
-    void Pump(std::chrono::milliseconds duration) {
-        const auto end = std::chrono::steady_clock::now() + duration;
-        PumpUntil([&] { return std::chrono::steady_clock::now() >= end; }, duration * 2);
+        return done();
     }
     // Every request handled by the server and every event it caused dispatched and painted.
     void Settle() {
         for (int i = 0; i < 3; ++i) {
             app_->Sync();
-            Pump(std::chrono::milliseconds(10));
+            const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(10);
+            PumpUntil([&] { return std::chrono::steady_clock::now() >= end; });
         }
     }
     void ShowAndSettle(platform::Window& window) {
@@ -114,14 +97,11 @@ protected:
         const auto [screenX, screenY] = ScreenPosition(window, x, y);
         MovePointer(screenX, screenY);
     }
-    void PressButton(unsigned button = 1) {
-        XTestFakeButtonEvent(XDisplay(), button, True, CurrentTime);
+    void PressButton(bool down = true) {
+        XTestFakeButtonEvent(XDisplay(), 1, down, CurrentTime);
         Settle();
     }
-    void ReleaseButton(unsigned button = 1) {
-        XTestFakeButtonEvent(XDisplay(), button, False, CurrentTime);
-        Settle();
-    }
+    void ReleaseButton() { PressButton(false); }
     void Click(const platform::Window& window, int x, int y) {
         MovePointerTo(window, x, y);
         PressButton();
@@ -136,12 +116,11 @@ protected:
     }
 
     std::pair<int, int> ScreenPosition(const platform::Window& window, int x, int y) {
-        int screenX = 0;
-        int screenY = 0;
+        std::pair<int, int> screen;
         ::Window child = 0;
-        XTranslateCoordinates(XDisplay(), window.Handle(), Root(), x, y, &screenX, &screenY,
-                              &child);
-        return {screenX, screenY};
+        XTranslateCoordinates(XDisplay(), window.Handle(), Root(), x, y, &screen.first,
+                              &screen.second, &child);
+        return screen;
     }
     static std::uint32_t Rgb(unsigned long pixel) { // to 0x00BBGGRR
         return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
@@ -163,15 +142,13 @@ protected:
 
     // The shape as the server holds it, pixel by pixel.
     PixelSet ServerShape(const platform::Window& window, int kind = ShapeBounding) {
-        int count = 0;
-        int ordering = 0;
+        int count = 0, ordering = 0;
         XRectangle* rects =
             XShapeGetRectangles(XDisplay(), window.Handle(), kind, &count, &ordering);
         PixelSet pixels;
         for (int i = 0; i < count; ++i) {
-            const XRectangle& r = rects[i];
-            for (int p = 0; p < r.width * r.height; ++p) {
-                pixels.insert({r.x + p % r.width, r.y + p / r.width});
+            for (int p = 0; p < rects[i].width * rects[i].height; ++p) {
+                pixels.insert({rects[i].x + p % rects[i].width, rects[i].y + p / rects[i].width});
             }
         }
         XFree(rects);

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "platform/bitmap.h"
-#include "scene/gl_object.h"
 
 #include <GL/gl.h>
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -44,18 +42,14 @@ inline std::uint32_t Rgb(const std::uint8_t* texel) {
     return texel[0] | texel[1] << 8 | texel[2] << 16;
 }
 
-// Level 0 of the bound 2-D texture as RGBA bytes, row after row; it must be side x side.
+// Level 0 of the bound square 2-D texture as RGBA bytes, row after row; it must be side wide.
 inline std::vector<std::uint8_t> BoundTexels(int side) {
     GLint width = 0;
-    GLint height = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     EXPECT_EQ(width, side);
-    EXPECT_EQ(height, side);
-    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * height * 4);
+    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * width * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    texels.resize(static_cast<std::size_t>(side) * side * 4);
     return texels;
 }
 
@@ -92,69 +86,6 @@ inline std::string WritePatterns(const TestFolder& dir, const std::string& name,
         const int k = (y / 65) * 3 + x / 65;
         return k == 0 ? QuarterColour(x - 1, y - 1) : PatternColour(k);
     });
-}
-
-// The cubes draw() draws, in scene units, seen through GL's feedback mode in an orthographic
-// box of ±20 units: six quads (or twelve triangles) each. Line segments are counted apart.
-struct DrawnCube {
-    TVector3 centre;
-    TVector3 size;
-};
-
-inline std::vector<DrawnCube> CaptureCubes(const std::function<void()>& draw,
-                                           int* segments = nullptr) {
-    constexpr float kHalf = 20.0f;
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-kHalf, kHalf, -kHalf, kHalf, -kHalf, kHalf);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_CULL_FACE);
-    std::vector<GLfloat> buffer(1 << 18);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint used = glRenderMode(GL_RENDER);
-    EXPECT_GE(used, 0) << "feedback buffer too small";
-
-    std::vector<DrawnCube> cubes;
-    TVector3 low{1e9f, 1e9f, 1e9f};
-    TVector3 high{-1e9f, -1e9f, -1e9f};
-    int polygons = 0;
-    int lines = 0;
-    for (GLint i = 0; i < used;) {
-        const auto token = static_cast<GLint>(buffer[i++]);
-        if (token == GL_LINE_RESET_TOKEN || token == GL_LINE_TOKEN) {
-            ++lines;
-            i += 6;
-            continue;
-        }
-        if (token != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "unexpected feedback token " << token;
-            break;
-        }
-        const auto count = static_cast<GLint>(buffer[i++]);
-        for (GLint v = 0; v < count; ++v, i += 3) {
-            const TVector3 p{(buffer[i] - viewport[0]) / viewport[2] * 2 * kHalf - kHalf,
-                             (buffer[i + 1] - viewport[1]) / viewport[3] * 2 * kHalf - kHalf,
-                             kHalf - buffer[i + 2] * 2 * kHalf};
-            low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-            high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-        }
-        if (++polygons % (count == 3 ? 12 : 6) == 0) {
-            cubes.push_back({{(low.x + high.x) / 2, (low.y + high.y) / 2, (low.z + high.z) / 2},
-                             {high.x - low.x, high.y - low.y, high.z - low.z}});
-            low = {1e9f, 1e9f, 1e9f};
-            high = {-1e9f, -1e9f, -1e9f};
-        }
-    }
-    EXPECT_EQ(low.x, 1e9f) << "a cube was drawn with a face missing";
-    if (segments != nullptr) {
-        *segments = lines;
-    }
-    return cubes;
 }
 
 } // namespace scrivel::test

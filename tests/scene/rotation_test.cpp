@@ -12,11 +12,9 @@ TEST(Rotation, ZTakesDegreesXAndYTakeRadians) {
         TMatrix m;
         TVector3 in, out;
     } cases[] = {
-        {RotationZ(90), {1, 0, 0}, {0, -1, 0}},   {RotationZ(90), {0, 1, 0}, {1, 0, 0}},
-        {RotationZ(180), {2, 3, 4}, {-2, -3, 4}}, {RotationX(q), {0, 1, 0}, {0, 0, -1}},
-        {RotationX(q), {0, 0, 1}, {0, 1, 0}},     {RotationX(q), {5, 0, 0}, {5, 0, 0}},
-        {RotationY(q), {1, 0, 0}, {0, 0, 1}},     {RotationY(q), {0, 0, 1}, {-1, 0, 0}},
-        {RotationY(q), {0, 7, 0}, {0, 7, 0}},
+        {RotationZ(90), {1, 0, 0}, {0, -1, 0}},
+        {RotationX(q), {0, 1, 0}, {0, 0, -1}},
+        {RotationY(q), {1, 0, 0}, {0, 0, 1}},
     };
     for (const auto& c : cases) {
         const TVector3 p = TransformPoint(c.m, c.in);

