@@ -32,6 +32,13 @@ TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadWholeFile) {
     EXPECT_TRUE(CreateEmptyFile(dir.Write("old", bytes)));
     EXPECT_EQ(ReadWholeFile(dir.File("old")), bytes);
     EXPECT_EQ(ReadWholeFile(dir.File("missing")), std::nullopt);
+    // A file that is there but cannot be read is told apart from no file, with the reason.
+    using Outcome = FileRead::Outcome;
+    EXPECT_EQ(ReadFile(dir.File("old")).outcome, Outcome::Read);
+    EXPECT_EQ(ReadFile(dir.File("missing")).outcome, Outcome::Missing);
+    const FileRead folderRead = ReadFile(dir.Path());
+    EXPECT_EQ(folderRead.outcome, Outcome::Failed);
+    EXPECT_EQ(folderRead.error, "c'est un dossier");
 }
 
 TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) {
@@ -45,12 +52,38 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     limited.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool written = WriteFileAtomically(dir.File("score.ini"), std::string(100000, 'x'));
+    const bool written =
+        static_cast<bool>(WriteFileAtomically(dir.File("score.ini"), std::string(100000, 'x')));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
     EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n");
     EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
+}
+
+// The rename needs only the folder's permission: a file the player made read-only must be refused
+// before it. Tests run as root, who may write anything, so this holds for root too.
+TEST(FileSystem, ReadOnlyFileIsNeverReplaced) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string path = dir.Write("score.ini", "Bob=640\r\n");
+    for (const fs::perms mode :
+         {fs::perms::owner_read,
+          fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read}) {
+        fs::permissions(path, mode);
+        EXPECT_FALSE(WritableOrMissing(path));
+        const FileWrite written = WriteFileAtomically(path, "x");
+        EXPECT_FALSE(written);
+        EXPECT_EQ(written.error, "le fichier est en lecture seule");
+        EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n");
+        EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
+    }
+    // Any write bit lets it be replaced, and the new file keeps the old mode.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(WriteFileAtomically(path, "x"));
+    EXPECT_EQ(dir.Read("score.ini"), "x");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(WritableOrMissing(dir.File("missing")));
 }
 
 TEST(FileSystem, Latin1ToUtf8) {
