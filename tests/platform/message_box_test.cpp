@@ -1,5 +1,9 @@
 #include "platform/fatal.h"
+#include "platform/message_box.h"
+#include "platform/termination.h"
 
+#include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -10,6 +14,23 @@ TEST(Fatal, ShowsTheMessageOnStderrAndExitsWithStatusOne) {
     EXPECT_EXIT(Fatal("Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp"),
                 ::testing::ExitedWithCode(1),
                 "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64\\.bmp");
+}
+
+// After SIGTERM or SIGHUP nobody is there to click OK: a save failing during that shutdown must not
+// wait on a dialog. (In a child process: the signal's flag cannot be cleared.)
+TEST(MessageBox, AfterATerminationSignalGoesToStderrOnly) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        EXPECT_EXIT(
+            {
+                SetMessageBoxHandler([](void*, const std::string&) { std::_Exit(2); }, nullptr);
+                WatchTerminationSignals();
+                std::raise(signal);
+                MessageBox("Impossible d'enregistrer le fichier : \n/jeu/score.ini");
+                std::_Exit(TerminationRequested() ? 0 : 3);
+            },
+            ::testing::ExitedWithCode(0),
+            "Impossible d'enregistrer le fichier : \n/jeu/score\\.ini");
+    }
 }
 
 } // namespace
