@@ -1,3 +1,4 @@
+#include "platform/exception_text.h"
 #include "platform/fatal.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
@@ -5,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 
 namespace scrivel::platform {
@@ -31,6 +33,21 @@ TEST(MessageBox, AfterATerminationSignalGoesToStderrOnly) {
             ::testing::ExitedWithCode(0),
             "Impossible d'enregistrer le fichier : \n/jeu/score\\.ini");
     }
+}
+
+TEST(CurrentExceptionText, AnyExceptionGetsAMessage) {
+    struct NotAnException {};
+    const auto textOf = [](auto thrown) {
+        try {
+            throw thrown;
+        } catch (...) {
+            return CurrentExceptionText();
+        }
+    };
+    EXPECT_EQ(textOf(std::runtime_error("GLX : pas de contexte")), "GLX : pas de contexte");
+    EXPECT_EQ(textOf(std::runtime_error("")), "erreur inconnue");
+    EXPECT_EQ(textOf(42), "erreur inconnue");
+    EXPECT_EQ(textOf(NotAnException{}), "erreur inconnue");
 }
 
 } // namespace
