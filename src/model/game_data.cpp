@@ -2,7 +2,6 @@
 
 #include "model/score_table.h"
 #include "platform/file_system.h"
-#include "platform/message_box.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -44,20 +43,19 @@ int RandomBelow(int n) {
 
 } // namespace
 
-TGameData::TGameData(GameView& view, std::string folder, std::optional<unsigned> seed)
+TGameData::TGameData(GameView& view, std::string folder, std::optional<unsigned> seed,
+                     const platform::FileReader& read)
     : view_(view), folder_(std::move(folder)) {
     std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 
     optionsFile_ = folder_ + "options.ini";
-    options_ = std::make_unique<TOptionsData>(optionsFile_);
+    options_ = std::make_unique<TOptionsData>(optionsFile_, read);
     grid_ = std::make_unique<TLetterArray>(options_->GridSize);
     view_.SetOptions(*options_);
 
-    scoreFile_ = folder_ + "score.ini";
-    if (!platform::FileExists(scoreFile_) && !platform::CreateEmptyFile(scoreFile_)) {
-        platform::MessageBox("Impossible de créer le fichier : \n" + scoreFile_);
-    }
-    LoadScores(scoreFile_, scores_);
+    scoreFile_.emplace(folder_ + "score.ini", read,
+                       "Le jeu continue avec une table des scores vide.");
+    LoadScores(scoreFile_->Text(), scores_);
     scores_.Sort(CompareScores);
     view_.SetScoreList(scores_);
 
@@ -86,9 +84,7 @@ platform::StringCompare TGameData::WordOrder() const {
 }
 
 void TGameData::SaveScores() {
-    if (!scores_.SaveToFile(scoreFile_)) {
-        platform::MessageBox("Impossible d'enregistrer le fichier : \n" + scoreFile_);
-    }
+    scoreFile_->Save(scores_.Text());
 }
 
 void TGameData::NewGame() {
@@ -97,6 +93,7 @@ void TGameData::NewGame() {
     view_.SetScore(0);
     view_.SetLetterArray(*grid_);
     gameOver_ = false;
+    entry_ = -1;
 }
 
 void TGameData::FoldAccents() {
@@ -252,27 +249,27 @@ void TGameData::RemoveFromPool(const std::string& word) {
 }
 
 bool TGameData::EnterScore() {
+    // The entry is kept by its place, not found again by its text: an older line may read the same.
     const std::string line = playerName_ + "=" + std::to_string(score_);
-    scores_.Add(line);
-    scores_.Sort(CompareScores);
+    const int index = NewEntryIndex(scores_, line);
+    scores_.Insert(index, line);
     view_.SetScoreList(scores_);
-    const int index = scores_.IndexOf(line, WordOrder());
-    if (index >= 0 && index < 9) {
-        return true;
-    }
-    if (index >= 0) {
+    if (index >= 9) {
         scores_.Delete(index);
+        entry_ = -1;
+        return false;
     }
-    return false;
+    entry_ = index;
+    SaveScores();
+    return true;
 }
 
 void TGameData::SetPlayerName(const std::string& name) {
-    const int index = scores_.IndexOf(playerName_ + "=" + std::to_string(score_), WordOrder());
-    if (index < 0) {
+    if (entry_ < 0) {
         return;
     }
     playerName_ = name;
-    scores_.Set(index, name + "=" + std::to_string(score_));
+    scores_.Set(entry_, name + "=" + std::to_string(score_));
 }
 
 } // namespace scrivel

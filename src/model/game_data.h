@@ -3,6 +3,7 @@
 #include "model/game_view.h"
 #include "model/letter_array.h"
 #include "model/options_data.h"
+#include "model/player_file.h"
 #include "model/word_base.h"
 #include "platform/string_list.h"
 #include "platform/word_compare.h"
@@ -25,7 +26,9 @@ public:
 
     // Reads options.ini, score.ini and words.let from folder (ending with '/'), creating missing
     // ones, and hands the first letter to the view. rand is seeded with seed, or with the time.
-    TGameData(GameView& view, std::string folder, std::optional<unsigned> seed = std::nullopt);
+    // The player's two files are read with read.
+    TGameData(GameView& view, std::string folder, std::optional<unsigned> seed = std::nullopt,
+              const platform::FileReader& read = platform::ReadFile);
     // Saves score.ini, then options.ini.
     ~TGameData();
     TGameData(const TGameData&) = delete;
@@ -36,11 +39,14 @@ public:
     // A falling letter came to rest at (column, row): stores it, removes and scores every word
     // found, then hands out the next letter. Sets GameOver when it cannot be stored.
     void PlaceLetter(std::uint8_t letter, int column, int row);
-    // Adds the finished game to the score table; true when it ranks among the first nine.
+    // Adds the finished game to the score table, below older entries of the same score; true when
+    // it ranks among the first nine. A ranking score is saved at once.
     bool EnterScore();
-    // Renames the finished game's entry as the player types; nothing changes when it is not in the
-    // table.
+    // Renames the finished game's own entry as the player types (never an older entry with the
+    // same text); nothing changes when the game did not rank.
     void SetPlayerName(const std::string& name);
+    // Writes score.ini now, so a crash later in the run cannot take the scores with it.
+    void SaveScores();
     std::int16_t GetTickPeriod() const { return options_->TickPeriod; }
 
     bool GameOver() const { return gameOver_; }
@@ -65,7 +71,6 @@ private:
     bool FindWord(int index);
     bool Contains(int index, const std::string& word) const;
     void RemoveFromPool(const std::string& word);
-    void SaveScores();
     platform::StringCompare WordOrder() const;
 
     GameView& view_;
@@ -77,7 +82,9 @@ private:
     int poolIndex_ = 0;
     int letterPos_ = 2;
     int score_ = 0;
-    std::string scoreFile_;
+    std::optional<PlayerFile> scoreFile_;
+    // Index in the table of the finished game's entry, or -1.
+    int entry_ = -1;
     std::array<platform::StringList, ListCount> wordLists_;
     std::unique_ptr<TBase> base_;
     std::unique_ptr<TOptionsData> options_;

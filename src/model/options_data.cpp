@@ -1,8 +1,6 @@
 #include "model/options_data.h"
 
-#include "platform/file_system.h"
 #include "platform/ini_file.h"
-#include "platform/message_box.h"
 
 #include <algorithm>
 #include <string>
@@ -19,24 +17,27 @@ constexpr const char* kDisplaySection = "Display";
 
 } // namespace
 
-TOptionsData::TOptionsData(std::string fileName) : FileName(std::move(fileName)) {
+TOptionsData::TOptionsData(std::string fileName, const platform::FileReader& read)
+    : FileName(std::move(fileName)),
+      file_(FileName, read, "Le jeu continue avec les réglages par défaut.") {
     SetDefaults();
-    if (platform::FileExists(FileName)) {
+    switch (file_.HowItStarted()) {
+    case PlayerFile::Start::Read:
         Load();
-        return;
+        break;
+    case PlayerFile::Start::Created:
+        // A fresh file holds every key, so the player can find them.
+        Save();
+        break;
+    case PlayerFile::Start::Uncreatable:
+    case PlayerFile::Start::Unreadable:
+        break;
     }
-    if (!platform::CreateEmptyFile(FileName)) {
-        platform::MessageBox("Impossible de créer le fichier : \n" + FileName);
-        return;
-    }
-    Save();
 }
 
 TOptionsData::~TOptionsData() {
     ApplySpeed();
-    if (!Save()) {
-        platform::MessageBox("Impossible d'enregistrer le fichier : \n" + FileName);
-    }
+    Save();
 }
 
 void TOptionsData::SetDefaults() {
@@ -66,7 +67,7 @@ void TOptionsData::ApplySpeed() {
 }
 
 void TOptionsData::Load() {
-    const platform::IniFile ini(FileName);
+    const platform::IniFile ini(FileName, file_.Text());
     // A missing key, "None" and text that is not a number all read as the default.
     SpeedMode = ini.ReadInteger(kSpeedSection, "SpeedMode", 1);
     const int gridSize = ini.ReadInteger(kGridSection, "Size", 8);
@@ -92,8 +93,8 @@ void TOptionsData::Load() {
     ApplySpeed();
 }
 
-bool TOptionsData::Save() const {
-    platform::IniFile ini(FileName);
+bool TOptionsData::Save() {
+    platform::IniFile ini(FileName, file_.Text());
     ini.WriteString(kGridSection, "Size", std::to_string(GridSize));
     ini.WriteString(kSpeedSection, "SpeedMode", std::to_string(SpeedMode));
     ini.WriteString(kResultSection, "MinWordSize", std::to_string(MinWordSize));
@@ -102,7 +103,7 @@ bool TOptionsData::Save() const {
     ini.WriteString(kDisplaySection, "NumTexture", std::to_string(NumTexture));
     ini.WriteString(kDisplaySection, "FontName", FontName);
     ini.WriteString(kDisplaySection, "FontColorNum", std::to_string(FontColorNum));
-    return ini.Save();
+    return file_.Save(ini.Text());
 }
 
 } // namespace scrivel

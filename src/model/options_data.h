@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/player_file.h"
+#include "platform/file_system.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,8 +18,11 @@ public:
     static constexpr int MaxNumTexture = 8;
     static constexpr int MaxFontColorNum = 9;
 
-    // Loads fileName, or creates it holding the defaults (a message box when it cannot be created).
-    explicit TOptionsData(std::string fileName);
+    // Loads fileName (read with read), or creates it holding the defaults. A file that cannot be
+    // created or read is reported; the defaults then stay, and an unreadable file is never
+    // replaced.
+    explicit TOptionsData(std::string fileName,
+                          const platform::FileReader& read = platform::ReadFile);
     // Saves, so the player's choices survive the run.
     ~TOptionsData();
     TOptionsData(const TOptionsData&) = delete;
@@ -25,10 +31,12 @@ public:
     void SetDefaults();
     // TickPeriod from SpeedMode: 0 slow (75 ms), 2 fast (37 ms), anything else normal (50 ms).
     void ApplySpeed();
-    // Missing or non-numeric keys give their defaults; values are brought into their ranges.
+    // From the file as read at start-up: missing or non-numeric keys give their defaults; values
+    // are brought into their ranges.
     void Load();
-    // False when the file could not be written (the old file is then untouched).
-    bool Save() const;
+    // Writes every key, keeping the file's other lines; a failure is reported. False when the file
+    // was not written (the old one is then untouched).
+    bool Save();
 
     int SpeedMode = 1;
     std::string FileName;
@@ -40,6 +48,9 @@ public:
     int NumTexture = 0;
     std::string FontName = "Arial";
     int FontColorNum = 9;
+
+private:
+    PlayerFile file_;
 };
 
 } // namespace scrivel

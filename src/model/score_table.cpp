@@ -1,5 +1,6 @@
 #include "model/score_table.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace scrivel {
@@ -25,14 +26,17 @@ int CompareScores(const std::string& a, const std::string& b) {
     return difference < 0 ? -1 : (difference > 0 ? 1 : 0);
 }
 
-bool LoadScores(const std::string& path, platform::StringList& scores) {
-    if (!scores.LoadFromFile(path)) {
-        scores.Clear();
-        return false;
-    }
-    auto& lines = scores.Items();
-    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
-    return true;
+void LoadScores(std::string_view text, platform::StringList& scores) {
+    scores.SetText(text);
+    std::erase_if(scores.Items(), [](const std::string& line) { return line.empty(); });
+}
+
+int NewEntryIndex(const platform::StringList& scores, const std::string& line) {
+    const auto& lines = scores.Items();
+    const auto below = std::upper_bound(
+        lines.begin(), lines.end(), line,
+        [](const std::string& a, const std::string& b) { return CompareScores(a, b) < 0; });
+    return static_cast<int>(below - lines.begin());
 }
 
 } // namespace scrivel

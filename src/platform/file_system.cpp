@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -96,6 +97,36 @@ FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& tempo
     return FileDescriptor(-1);
 }
 
+// The system's error in the player's language; strerror would speak the C locale's English.
+std::string Reason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "accès refusé";
+    case EISDIR:
+        return "c'est un dossier";
+    case ENOENT:
+        return "dossier ou fichier introuvable";
+    case ENOTDIR:
+        return "un élément du chemin n'est pas un dossier";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    case ENOSPC:
+    case EDQUOT:
+        return "disque plein";
+    case EFBIG:
+        return "fichier trop grand";
+    case EROFS:
+        return "système de fichiers en lecture seule";
+    default:
+        return std::strerror(error);
+    }
+}
+
+FileWrite Failed(int error) {
+    return {false, Reason(error)};
+}
+
 } // namespace
 
 std::string ExecutableFolder() {
@@ -125,18 +156,23 @@ bool CreateEmptyFile(const std::string& path) {
     return fd.Valid() && fd.Close();
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+FileRead ReadFile(const std::string& path) {
+    using Outcome = FileRead::Outcome;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.Valid()) {
-        return std::nullopt;
+        const int error = errno;
+        return error == ENOENT ? FileRead{} : FileRead{Outcome::Failed, {}, Reason(error)};
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return std::nullopt;
+    if (::fstat(fd.Get(), &info) != 0) {
+        return {Outcome::Failed, {}, Reason(errno)};
     }
-    std::string bytes;
+    if (S_ISDIR(info.st_mode)) {
+        return {Outcome::Failed, {}, Reason(EISDIR)};
+    }
+    FileRead file{Outcome::Read, {}, {}};
     if (info.st_size > 0) {
-        bytes.reserve(static_cast<size_t>(info.st_size));
+        file.bytes.reserve(static_cast<size_t>(info.st_size));
     }
     // Read to the end rather than trusting st_size: the file may grow, or be a pipe.
     char chunk[65536];
@@ -146,20 +182,42 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return std::nullopt;
+            return {Outcome::Failed, {}, Reason(errno)};
         }
         if (count == 0) {
-            return bytes;
+            return file;
         }
-        bytes.append(chunk, static_cast<size_t>(count));
+        file.bytes.append(chunk, static_cast<size_t>(count));
     }
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    FileRead file = ReadFile(path);
+    if (file.outcome != FileRead::Outcome::Read) {
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+bool WritableOrMissing(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT;
+    }
+    if (::geteuid() == 0) {
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (!WritableOrMissing(path)) {
+        return {false, "le fichier est en lecture seule"};
+    }
     std::string temporaryPath;
     FileDescriptor fd = CreateTemporaryBeside(path, temporaryPath);
     if (!fd.Valid()) {
-        return false;
+        return Failed(errno);
     }
     TemporaryFile temporary(temporaryPath);
 
@@ -169,10 +227,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ::fchmod(fd.Get(), old.st_mode & 07777);
     }
     if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 || !fd.Close()) {
-        return false;
+        return Failed(errno);
     }
     if (::rename(temporary.Path().c_str(), path.c_str()) != 0) {
-        return false;
+        return Failed(errno);
     }
     temporary.Release();
 
@@ -181,7 +239,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (folder.Valid()) {
         ::fsync(folder.Get());
     }
-    return true;
+    return {true, {}};
 }
 
 std::string Latin1ToUtf8(std::string_view latin1) {

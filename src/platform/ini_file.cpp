@@ -124,10 +124,17 @@ bool ParseInteger(std::string_view text, int& result) {
 } // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
+    SetText(ReadWholeFile(path_).value_or(std::string()));
+}
+
+IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path)) {
+    SetText(text);
+}
+
+void IniFile::SetText(std::string_view text) {
     StringList lines;
-    if (lines.LoadFromFile(path_)) {
-        lines_ = std::move(lines.Items());
-    }
+    lines.SetText(text);
+    lines_ = std::move(lines.Items());
     // A byte-order mark would hide the first section header.
     if (!lines_.empty() && lines_.front().starts_with("\xEF\xBB\xBF")) {
         lines_.front().erase(0, 3);
@@ -215,13 +222,17 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
                   cleanKey + "=" + cleanValue);
 }
 
-bool IniFile::Save() const {
+std::string IniFile::Text() const {
     std::string bytes;
     for (const std::string& line : lines_) {
         bytes += line;
         bytes += "\r\n";
     }
-    return WriteFileAtomically(path_, bytes);
+    return bytes;
+}
+
+FileWrite IniFile::Save() const {
+    return WriteFileAtomically(path_, Text());
 }
 
 } // namespace scrivel::platform

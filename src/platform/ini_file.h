@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/file_system.h"
+
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scrivel::platform {
@@ -11,6 +14,8 @@ class IniFile {
 public:
     // Reads path; a missing or unreadable file gives an empty one.
     explicit IniFile(std::string path);
+    // Holds text as if read from path, which only Save uses.
+    IniFile(std::string path, std::string_view text);
 
     const std::string& Path() const { return path_; }
 
@@ -27,9 +32,13 @@ public:
 
     // Writes a temporary file in the same folder and renames it over the old one, so a crash or a
     // full disk never leaves half a file. False when either step fails (the old file is untouched).
-    bool Save() const;
+    FileWrite Save() const;
+    // The lines as Save writes them, each ended by CR LF.
+    std::string Text() const;
 
 private:
+    void SetText(std::string_view text);
+
     std::string path_;
     std::vector<std::string> lines_;
 };

@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include "platform/termination.h"
+
 #include <cstdio>
 
 namespace scrivel::platform {
@@ -19,13 +21,17 @@ Handler& CurrentHandler() {
 
 } // namespace
 
-void MessageBox(const std::string& text) {
+void Notice(const std::string& text) {
     // fwrite rather than a format string: the text may hold '%' or NUL bytes.
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
+}
+
+void MessageBox(const std::string& text) {
+    Notice(text);
     const Handler handler = CurrentHandler();
-    if (handler.show != nullptr) {
+    if (handler.show != nullptr && !TerminationRequested()) {
         handler.show(handler.context, text);
     }
 }

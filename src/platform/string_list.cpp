@@ -76,24 +76,28 @@ bool StringList::LoadFromFile(const std::string& path) {
     if (!bytes) {
         return false;
     }
-    const std::string& text = *bytes;
+    SetText(*bytes);
+    return true;
+}
+
+void StringList::SetText(std::string_view text) {
+    items_.clear();
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
-            items_.push_back(text.substr(start));
+            items_.emplace_back(text.substr(start));
             break;
         }
-        items_.push_back(text.substr(start, end - start));
+        items_.emplace_back(text.substr(start, end - start));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
             ++start;
         }
     }
-    return true;
 }
 
-bool StringList::SaveToFile(const std::string& path) const {
+std::string StringList::Text() const {
     size_t size = 0;
     for (const std::string& item : items_) {
         size += item.size() + 2;
@@ -104,7 +108,11 @@ bool StringList::SaveToFile(const std::string& path) const {
         bytes += item;
         bytes += "\r\n";
     }
-    return WriteFileAtomically(path, bytes);
+    return bytes;
+}
+
+FileWrite StringList::SaveToFile(const std::string& path) const {
+    return WriteFileAtomically(path, Text());
 }
 
 } // namespace scrivel::platform

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/file_system.h"
+
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scrivel::platform {
@@ -34,8 +37,12 @@ public:
     // Lines end at CR, LF or CR LF; a last line without an ending still counts. False when the file
     // cannot be read, the list is then empty.
     bool LoadFromFile(const std::string& path);
-    // Each line followed by CR LF, written to a temporary file and renamed over path.
-    bool SaveToFile(const std::string& path) const;
+    // The lines of text, as LoadFromFile splits a file.
+    void SetText(std::string_view text);
+    // Each line followed by CR LF.
+    std::string Text() const;
+    // Text(), written to a temporary file and renamed over path.
+    FileWrite SaveToFile(const std::string& path) const;
 
     // Direct access for bulk work (loading a whole dictionary).
     std::vector<std::string>& Items() { return items_; }

@@ -1,12 +1,12 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
+#include "platform/exception_text.h"
 #include "platform/font_catalogue.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
 #include "shell/main_window.h"
 
-#include <exception>
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -14,19 +14,25 @@ int main(int argc, char** argv) {
     std::unique_ptr<platform::Application> app;
     try {
         app = std::make_unique<platform::Application>();
-    } catch (const std::exception& error) {
-        std::cerr << "Scrivel : impossible d'ouvrir l'affichage X11 (" << error.what() << ").\n";
+    } catch (...) {
+        std::cerr << "Scrivel : impossible d'ouvrir l'affichage X11 ("
+                  << platform::CurrentExceptionText() << ").\n";
         return 1;
     }
+    // The message says what the game was doing when it failed.
+    const char* stage = "au démarrage";
     try {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
         MainWindow window(*app);
         window.Show();
+        stage = "pendant la partie";
         app->Run();
-    } catch (const std::exception& error) {
-        platform::MessageBox(std::string("Scrivel : erreur au démarrage.\n") + error.what());
+    } catch (...) {
+        // The window is gone by now, its files written; the application still shows the box.
+        platform::MessageBox(std::string("Scrivel : erreur ") + stage + ".\n" +
+                             platform::CurrentExceptionText());
         return 1;
     }
     return 0;

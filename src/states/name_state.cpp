@@ -18,6 +18,10 @@ void TNameState::OnKeyPress(char key) {
     }
     // The table entry follows the name as typed so far.
     GameData.SetPlayerName(View.NameText());
+    if (key == platform::key::kEnter) {
+        // The confirmed name is on disk at once, not only when the game ends.
+        GameData.SaveScores();
+    }
 }
 
 } // namespace scrivel

@@ -4,7 +4,8 @@
 
 namespace scrivel {
 
-// Name entry after a ranking score: letters and Backspace edit the name, Enter goes to the menu.
+// Name entry after a ranking score: letters and Backspace edit the name, Enter saves the
+// table and goes to the menu.
 class TNameState : public TState {
 public:
     TNameState(TGameData& gameData, StateView& view);

@@ -29,6 +29,9 @@ printf 'anticonstitutionnellement/' > "$work/game/words.let"
 if [ "$variant" != full ]; then
   printf '[GridSize]\r\nSize=4\r\n' > "$work/game/options.ini"
 fi
+# Made read-only by the player: the save at SIGTERM is refused, and the report must not wait on a
+# dialog that nobody is there to close.
+[ "$variant" = term ] && chmod 444 "$work/game/options.ini"
 
 window=
 start_game() {
@@ -81,6 +84,12 @@ check_files() {
   [ -f "$scores" ] || fail "score.ini was not written"
   grep -qaE '^Bob=[0-9]+'$'\r''?$' "$scores" || fail "score.ini has no Bob= line: $(cat -A "$scores")"
   [ "$(grep -c . "$scores")" = 1 ] || fail "score.ini should hold one line: $(cat -A "$scores")"
+  if [ "$variant" = term ]; then
+    [ "$(cat "$options")" = "$(printf '[GridSize]\r\nSize=4\r\n')" ] ||
+      fail "the read-only options.ini was replaced: $(cat -A "$options")"
+    grep -q "lecture seule" "$work/log" || fail "the refused save was not reported"
+    return
+  fi
   local size=8
   [ "$variant" = full ] || size=4
   for line in "Size=$size" SpeedMode=1 MinWordSize=3 RandomLetter=0 Background=1 NumTexture=0 \

@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -347,13 +348,14 @@ TEST_F(GameDataTest, WholeGamesKeepEveryRule) {
     EXPECT_GT(totalFound, 12u);
 }
 
-TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSaved) {
-    dir.Write("score.ini", "Ann=90\r\nBob=640\r\n");
+TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSavedAtOnce) {
+    // An older line reads exactly as the new entry will: only the new one may be renamed.
+    dir.Write("score.ini", "Ann=90\r\nAnonyme=250\r\nBob=640\r\n");
     Options(5, 3);
     Words({"rames"});
     {
         auto& game = Start();
-        ASSERT_EQ(game.Scores().Count(), 2);
+        ASSERT_EQ(game.Scores().Count(), 3);
         EXPECT_EQ(game.Scores()[0], "Bob=640");
         Fill({"rame."});
         game.PlaceLetter('s', 4, 0);
@@ -361,36 +363,77 @@ TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSaved) {
         const int calls = view.scoreListCalls;
         EXPECT_TRUE(game.EnterScore());
         EXPECT_EQ(view.scoreListCalls, calls + 1);
-        EXPECT_EQ(game.Scores()[1], "Anonyme=250");
+        // On disk at once: a crash later in the run must not take it away.
+        EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\nAnonyme=250\r\nAnonyme=250\r\nAnn=90\r\n");
         // The entry follows the typing, one key at a time.
         for (const char* name : {"B", "Bo", "Bob", "a=b"}) {
             game.SetPlayerName(name);
         }
         // The score is the number after the last "=", whatever the name holds.
-        EXPECT_EQ(game.Scores()[1], "a=b=250");
+        EXPECT_EQ(game.Scores()[1], "Anonyme=250");
+        EXPECT_EQ(game.Scores()[2], "a=b=250");
         EXPECT_EQ(game.PlayerName(), "a=b");
     }
     game.reset(); // saves the table
-    EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\na=b=250\r\nAnn=90\r\n");
+    EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\nAnonyme=250\r\na=b=250\r\nAnn=90\r\n");
     Start();
-    EXPECT_EQ(game->Scores()[1], "a=b=250");
+    EXPECT_EQ(game->Scores()[2], "a=b=250");
 }
 
-TEST_F(GameDataTest, OnlyTheFirstNineRank) {
-    std::string table;
-    for (int i = 1; i <= 9; ++i) {
-        table += "P" + std::to_string(i) + "=" + std::to_string(1000 * i) + "\r\n";
+TEST_F(GameDataTest, OnlyTheFirstNineRankAndAnEqualNinthKeepsItsPlace) {
+    std::string table = "Anonyme=0\r\n";
+    for (int i = 2; i <= 9; ++i) {
+        table = "P" + std::to_string(i) + "=" + std::to_string(1000 * i) + "\r\n" + table;
     }
     dir.Write("score.ini", table);
     auto& game = Start();
-    EXPECT_FALSE(game.EnterScore()); // 0 is the tenth score
+    EXPECT_FALSE(game.EnterScore()); // "Anonyme=0" again, below the older one: tenth
     EXPECT_EQ(game.Scores().Count(), 9);
     EXPECT_EQ(game.Scores()[0], "P9=9000");
-    EXPECT_EQ(game.Scores()[8], "P1=1000");
-    // Not in the table: renaming changes nothing.
+    // Not in the table: renaming changes nothing, least of all the older entry.
     game.SetPlayerName("Zoe");
     EXPECT_EQ(game.PlayerName(), "Anonyme");
+    EXPECT_EQ(game.Scores()[8], "Anonyme=0");
     EXPECT_EQ(game.Scores().Count(), 9);
+}
+
+// An unreadable file (a failing reader, or a folder in its place) is reported at start-up, the
+// game plays on without it, and no save replaces it.
+TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
+    for (const bool folders : {false, true}) {
+        SCOPED_TRACE(folders ? "folders" : "failing reader");
+        test::TempDir files;
+        files.Write("words.let", "");
+        for (const char* name : {"score.ini", "options.ini"}) {
+            if (folders) {
+                std::filesystem::create_directory(files.File(name));
+            }
+            files.Write(folders ? name + std::string("/keep") : name, "Bob=640\r\n");
+        }
+        const platform::FileReader failing = [](const std::string&) {
+            return platform::FileRead{platform::FileRead::Outcome::Failed, {}, "panne"};
+        };
+        testing::internal::CaptureStderr();
+        auto game = std::make_unique<TGameData>(view, files.Path(), 1,
+                                                folders ? platform::ReadFile : failing);
+        const std::string atStart = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(game->Scores().Count(), 0);
+        testing::internal::CaptureStderr();
+        game->Options().GridSize = 6;
+        EXPECT_TRUE(game->EnterScore());
+        game.reset();
+        const std::string later = testing::internal::GetCapturedStderr();
+        for (const char* name : {"score.ini", "options.ini"}) {
+            const std::string path = files.File(name);
+            const std::string why = folders ? "c'est un dossier" : "panne";
+            EXPECT_NE(atStart.find("Impossible de lire le fichier : \n" + path + "\n(" + why + ")"),
+                      std::string::npos)
+                << atStart;
+            EXPECT_NE(later.find("pas pu être lu au démarrage : \n" + path), std::string::npos)
+                << later;
+            EXPECT_EQ(files.Read(folders ? name + std::string("/keep") : name), "Bob=640\r\n");
+        }
+    }
 }
 
 } // namespace

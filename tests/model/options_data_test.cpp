@@ -14,15 +14,6 @@ TEST(TOptionsData, MissingFileIsCreatedWithEveryKeyAtItsDefault) {
         TOptionsData options(dir.File("options.ini"));
         EXPECT_EQ(options.TickPeriod, 50);
     }
-    TOptionsData reread(dir.File("options.ini"));
-    EXPECT_EQ(reread.GridSize, 8);
-    EXPECT_EQ(reread.SpeedMode, 1);
-    EXPECT_EQ(reread.MinWordSize, 3);
-    EXPECT_FALSE(reread.RandomLetter);
-    EXPECT_TRUE(reread.Background);
-    EXPECT_EQ(reread.NumTexture, 0);
-    EXPECT_EQ(reread.FontName, "Arial");
-    EXPECT_EQ(reread.FontColorNum, 9);
     const std::string text = dir.Read("options.ini");
     for (const char* line :
          {"[GridSize]", "Size=8", "[SpeedInfo]", "SpeedMode=1", "[Result Filter]", "MinWordSize=3",

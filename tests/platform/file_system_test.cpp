@@ -21,7 +21,7 @@ Names Entries(const std::string& folder) {
     return names;
 }
 
-TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadWholeFile) {
+TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadFile) {
     const std::string folder = ExecutableFolder();
     EXPECT_TRUE(folder.starts_with('/') && FileExists(folder + "platform_tests")) << folder;
     test::TempDir dir;
@@ -31,12 +31,18 @@ TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadWholeFile) {
     const std::string bytes("a\0\xFF", 3);
     EXPECT_TRUE(CreateEmptyFile(dir.Write("old", bytes)));
     EXPECT_EQ(ReadWholeFile(dir.File("old")), bytes);
-    EXPECT_EQ(ReadWholeFile(dir.File("missing")), std::nullopt);
+    // A file that is there but cannot be read is told apart from no file, with the reason.
+    EXPECT_EQ(ReadFile(dir.File("missing")).outcome, FileRead::Outcome::Missing);
+    const FileRead folderRead = ReadFile(dir.Path());
+    EXPECT_EQ(folderRead.outcome, FileRead::Outcome::Failed);
+    EXPECT_EQ(folderRead.error, "c'est un dossier");
 }
 
 TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) {
+    namespace fs = std::filesystem;
     test::TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir.File("score.ini"), "Bob=640\r\n"));
+    const std::string path = dir.File("score.ini");
+    ASSERT_TRUE(WriteFileAtomically(path, "Bob=640\r\n"));
     EXPECT_FALSE(WriteFileAtomically(dir.File("missing/options.ini"), "x"));
     // A file size limit fails the write as a full disk would (and works for root too).
     rlimit saved{};
@@ -45,12 +51,22 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     limited.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool written = WriteFileAtomically(dir.File("score.ini"), std::string(100000, 'x'));
+    const bool written = static_cast<bool>(WriteFileAtomically(path, std::string(100000, 'x')));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
+    // The rename needs only the folder's permission, so a file the player made read-only is
+    // refused before it; by its mode bits, since root (who runs the tests) may write anything.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const FileWrite refused = WriteFileAtomically(path, "x");
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.error, "le fichier est en lecture seule");
     EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n");
     EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
+    // One write bit is enough, and the new file keeps the old mode.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(WriteFileAtomically(path, "x"));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(FileSystem, Latin1ToUtf8) {

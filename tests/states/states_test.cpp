@@ -168,6 +168,8 @@ TEST_F(StatesTest, NameEntryFollowsTheTyping) {
     name->OnKeyPress(13);
     EXPECT_EQ(name->NextState, GoToMenu);
     EXPECT_EQ(game->Scores()[0], "Bob=0");
+    // Enter writes the confirmed name at once, not only when the game ends.
+    EXPECT_EQ(dir.Read("score.ini"), "Bob=0\r\n");
 }
 
 TEST_F(StatesTest, GameOverScreenRestartsOnSpaceOrP) {
