@@ -4,8 +4,8 @@
 #include "platform/fatal.h"
 #include "platform/file_system.h"
 #include "render/lettre.h"
-#include "render/texel_image.h"
 #include "scene/rotation.h"
+#include "scene/texel_image.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "scene/gl_mesh.h"
 
-#include "render/texture.h"
+#include "scene/texture.h"
 
 #include <GL/gl.h>
 #include <cmath>

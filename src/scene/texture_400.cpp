@@ -1,7 +1,7 @@
-#include "render/texture_400.h"
+#include "scene/texture_400.h"
 
 #include "platform/bitmap.h"
-#include "render/texel_image.h"
+#include "scene/texel_image.h"
 
 #include <GL/gl.h>
 

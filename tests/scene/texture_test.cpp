@@ -1,7 +1,7 @@
-#include "render/texture.h"
-#include "render/texture_64.h"
-#include "render/texture_mg.h"
-#include "render_support.h"
+#include "scene/texture.h"
+#include "scene/texture_64.h"
+#include "scene/texture_mg.h"
+#include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>

@@ -1,4 +1,4 @@
-#include "render/texel_image.h"
+#include "scene/texel_image.h"
 
 #include "platform/bitmap.h"
 #include "platform/fatal.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/texture.h"
+#include "scene/texture.h"
 
 #include <cstdint>
 #include <string>
@@ -8,26 +8,25 @@
 
 namespace scrivel {
 
-// A 64 x 64 texture from the top-left corner of a bitmap, or the red and black checker.
-class T64Texture : public TTexture {
+// A 400 x 400 texture from the top-left corner of a bitmap, drawn modulated by the lighting.
+class T400Texture : public TTexture {
 public:
-    // The path "basic" gives the checker without touching the file system.
-    explicit T64Texture(const std::string& path);
+    explicit T400Texture(const std::string& path);
 
-    // Ends the program when the bitmap is smaller than 64 x 64 or cannot be read.
+    // Ends the program when the bitmap is smaller than 400 x 400 or cannot be read.
     void LoadFromFile(const std::string& path) override;
     void Checker(int colour) override;
+    // Also switches EnvMode to Modulate.
     unsigned BuildTexture(int components) override;
     void Bind() override;
 
-    static constexpr int Size = 64;
+    static constexpr int Size = 400;
 
     // RGBA, texel (x, y) of the bitmap at byte (x * TexWidth + y) * 4.
     std::vector<std::uint8_t> Pixels = std::vector<std::uint8_t>(Size * Size * 4);
     int TexWidth = Size;
     int TexHeight = Size;
     unsigned TextureName = 0;
-    bool IsBasic = false;
 };
 
 } // namespace scrivel

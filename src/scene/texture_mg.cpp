@@ -1,9 +1,9 @@
-#include "render/texture_mg.h"
+#include "scene/texture_mg.h"
 
 #include "platform/bitmap.h"
 #include "platform/fatal.h"
 #include "platform/file_system.h"
-#include "render/texel_image.h"
+#include "scene/texel_image.h"
 
 #include <GL/gl.h>
 #include <utility>
