@@ -1,7 +1,6 @@
 #include "render/font_tex_mg.h"
 
 #include "platform/bitmap.h"
-#include "platform/fatal.h"
 #include "platform/file_system.h"
 #include "render/lettre.h"
 #include "scene/rotation.h"
@@ -49,14 +48,10 @@ std::string TFontTexMg::PatternPath() const {
 }
 
 void TFontTexMg::ReadPatterns(const std::string& path) {
-    const platform::Bitmap bitmap = LoadBitmapOrDie(path);
-    if (bitmap.Width() != PatternSheetSide || bitmap.Height() != PatternSheetSide) {
-        platform::Fatal("Bitmap incorrect pour une fonte :\n" + path);
-    }
+    const platform::Bitmap sheet =
+        LoadSheet(path, PatternSheet, "Bitmap incorrect pour une fonte :");
     for (int k = 0; k < PatternCount; ++k) {
-        const int left = (k % PatternColumns) * (GlyphSize + 1) + 1;
-        const int top = (k / PatternColumns) * (GlyphSize + 1) + 1;
-        CopyTransposed(bitmap, left, top, GlyphSize, GlyphSize, Patterns[k].data());
+        Patterns[k] = CutTile(sheet, PatternSheet, k);
     }
 }
 
@@ -128,9 +123,8 @@ void TFontTexMg::RenderGlyphs() {
 void TFontTexMg::UploadGlyphs() {
     // The names are kept across rebuilds, so letters that ask for them at each draw stay valid.
     for (int k = 0; k < GlyphCount; ++k) {
-        CurrentName = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
-                                   MagFilter::Linear);
-        GlyphNames[k] = CurrentName;
+        currentName_ = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
+                                    MagFilter::Linear);
     }
 }
 
@@ -148,7 +142,7 @@ int TFontTexMg::GlyphIndex(std::uint8_t character) {
 }
 
 unsigned TFontTexMg::GlyphName(std::uint8_t character) const {
-    return GlyphNames[GlyphIndex(character)];
+    return GlyphNames[GlyphIndex(character)].Name();
 }
 
 void TFontTexMg::DrawCharacter(char character, float x, float y, float z) {

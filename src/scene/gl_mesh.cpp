@@ -22,9 +22,9 @@ TGLMesh::~TGLMesh() = default;
 
 unsigned TGLMesh::BuildTexture() {
     if (Texture) {
-        TextureName = Texture->BuildTexture(3);
+        textureName_ = Texture->BuildTexture(3);
     }
-    return TextureName;
+    return textureName_;
 }
 
 void TGLMesh::SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az) {
