@@ -89,10 +89,12 @@ void TFontTexMg::Rebuild() {
 
 void TFontTexMg::RenderGlyphs() {
     // Each glyph on a cell of its own, so a wide character is cut at its cell's edges instead of
-    // spilling into its neighbours.
+    // spilling into its neighbours. The letter is drawn straight over its pattern: drawn on black
+    // and patterned afterwards, its antialiased edge would stay as a dark rim.
     platform::Bitmap cell(GlyphSize, GlyphSize);
     platform::Canvas canvas(cell);
     platform::Font font = Font;
+    const Texels& pattern = Patterns[PatternIndex];
     for (int k = 0; k < GlyphCount; ++k) {
         const char character = GlyphCharacter(k);
         if (k >= FirstDigit) {
@@ -100,23 +102,12 @@ void TFontTexMg::RenderGlyphs() {
         } else {
             font.colour = Multicolour ? LetterColours[k] : FontColours[ColourIndex];
         }
-        cell.Fill(0);
+        PaintTransposed(pattern.data(), GlyphSize, GlyphSize, cell);
         canvas.SetFont(font);
         const std::string_view text(&character, 1);
         const platform::TextSize size = canvas.TextExtent(text);
         canvas.TextOut((GlyphSize - size.width) / 2, (GlyphSize - size.height) / 2, text);
         CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, Glyphs[k].data());
-
-        // The black background shows the chosen pattern.
-        const Texels& pattern = Patterns[PatternIndex];
-        Texels& glyph = Glyphs[k];
-        for (std::size_t i = 0; i < kTexelBytes; i += 4) {
-            if (glyph[i] == 0 && glyph[i + 1] == 0 && glyph[i + 2] == 0) {
-                glyph[i] = pattern[i];
-                glyph[i + 1] = pattern[i + 1];
-                glyph[i + 2] = pattern[i + 2];
-            }
-        }
     }
 }
 

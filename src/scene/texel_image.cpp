@@ -79,6 +79,17 @@ void CopyTransposed(const platform::Bitmap& bitmap, int left, int top, int width
     }
 }
 
+void PaintTransposed(const std::uint8_t* texels, int width, int height, platform::Bitmap& bitmap) {
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* row = bitmap.Row(y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* texel = texels + (static_cast<std::size_t>(x) * width + y) * 4;
+            row[x] = 0xFF000000u | static_cast<std::uint32_t>(texel[0]) << 16 |
+                     static_cast<std::uint32_t>(texel[1]) << 8 | texel[2];
+        }
+    }
+}
+
 unsigned UploadTexels(GlTexture& texture, const std::uint8_t* texels, int width, int height,
                       int components, MagFilter magFilter) {
     const int used = std::min(components, 3);

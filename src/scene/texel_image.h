@@ -46,6 +46,9 @@ void FillChecker(std::uint8_t* texels, int width, int height, int colour);
 void CopyTransposed(const platform::Bitmap& bitmap, int left, int top, int width, int height,
                     std::uint8_t* texels);
 
+// The reverse of CopyTransposed: paints width x height texels into the top-left corner of bitmap.
+void PaintTransposed(const std::uint8_t* texels, int width, int height, platform::Bitmap& bitmap);
+
 // Uploads RGBA texels into texture (given a name first when empty) with repeat wrapping and
 // trilinear minification; more than one component builds mipmaps with that many components.
 // Returns the name, which stays bound.
