@@ -140,46 +140,35 @@ void TFontTexMg::DrawCharacter(char character, float x, float y, float z) {
     DrawLetter->DrawAt(static_cast<std::uint8_t>(character), x, y, z);
 }
 
-void TFontTexMg::DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
-                                float s) {
+void TFontTexMg::DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step,
+                               float w, float h, Spaces spaces) {
     if (!DrawLetter) {
         return;
     }
     DrawLetter->SetWidth(w);
     DrawLetter->SetHeight(h);
     for (std::size_t n = 0; n < text.size(); ++n) {
+        if (spaces == Spaces::Skipped && text[n] == ' ') {
+            continue;
+        }
         const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x + i * w - i * s * 0.125f, y - i * s * 0.25f, z + i * s * 1.5f);
+        DrawCharacter(text[n], start.x + i * step.x, start.y + i * step.y, start.z + i * step.z);
     }
+}
+
+void TFontTexMg::DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
+                                float s) {
+    DrawTextAlong(text, {x, y, z}, {w - s * 0.125f, -s * 0.25f, s * 1.5f}, w, h, Spaces::Drawn);
 }
 
 void TFontTexMg::DrawTextDown(std::string_view text, float x, float y, float z, float w, float h,
                               float s) {
-    if (!DrawLetter) {
-        return;
-    }
-    DrawLetter->SetWidth(w);
-    DrawLetter->SetHeight(h);
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x + i * s * 0.25f, y - i * h - i * s * 0.125f, z + i * s * 1.5f);
-    }
+    DrawTextAlong(text, {x, y, z}, {s * 0.25f, -h - s * 0.125f, s * 1.5f}, w, h, Spaces::Drawn);
 }
 
 void TFontTexMg::DrawTextDepth(std::string_view text, float x, float y, float z, float w, float h,
                                float s) {
-    if (!DrawLetter) {
-        return;
-    }
-    DrawLetter->SetWidth(w);
-    DrawLetter->SetHeight(h);
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        if (text[n] == ' ') {
-            continue;
-        }
-        const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x, y - i * s * 0.125f, z - i * h - i * s * 0.25f);
-    }
+    DrawTextAlong(text, {x, y, z}, {0.0f, -s * 0.125f, -h - s * 0.25f}, w, h, Spaces::Skipped);
 }
 
 void TFontTexMg::DrawTextRec(const TTextRecord& record) {

@@ -2,6 +2,7 @@
 
 #include "platform/canvas.h"
 #include "platform/sheet_layout.h"
+#include "scene/gl_object.h"
 #include "scene/gl_texture.h"
 
 #include <array>
@@ -143,6 +144,11 @@ public:
     int PatternIndex = 0;
 
 private:
+    enum class Spaces { Drawn, Skipped };
+
+    // The one layout loop: character i at start + i * step.
+    void DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step, float w,
+                       float h, Spaces spaces);
     void UploadGlyphs();
     void DrawCharacter(char character, float x, float y, float z);
 
