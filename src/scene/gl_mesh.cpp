@@ -44,7 +44,9 @@ void TGLMesh::SetCircle(bool reverse, float cx, float cy, float cz, float radius
     Reverse = reverse;
     CircleCentre = {cx, cy, cz};
     CircleRadius = radius;
-    CircleStep = 15.0f / radius;
+    // No radius, no way round: the mesh stays where it is rather than stepping by an infinite
+    // angle (which a radius of -0 turns into a NaN transform).
+    CircleStep = radius != 0.0f ? 15.0f / radius : 0.0f;
     MoveMode = Circle;
     Finished = false;
 }

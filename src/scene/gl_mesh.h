@@ -31,7 +31,8 @@ public:
     void SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az);
     // Per-axis step towards the target set last; call after SetMoveTarget.
     void SetMoveSpeed(float speed);
-    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per frame.
+    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per frame; a radius
+    // of 0 keeps the angle.
     void SetCircle(bool reverse, float cx, float cy, float cz, float radius);
 
     // Advances the motion by one frame and returns Finished. A circle also sets up the modelview
