@@ -54,38 +54,34 @@ TEST(Texture, WrongSizesAndTruncatedFilesEndTheProgramWithThePath) {
 
 class TextureGl : public test::GlTest {};
 
-TEST_F(TextureGl, BuildAndBindSetTheTextureState) {
-    T64Texture texture("basic");
-    const unsigned name = texture.BuildTexture(4);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    texture.Bind();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
-    EXPECT_FLOAT_EQ(test::EnvMode(), GL_REPLACE);
-    glDisable(GL_TEXTURE_2D);
-}
-
-TEST_F(TextureGl, TexturesAreDeletedByTheirOwnerOnce) {
+TEST_F(TextureGl, BuildBindAndDeleteBothSizes) {
     test::TestFolder dir;
-    const std::string path =
-        test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; });
-    GLuint first = 0;
-    {
-        T400Texture texture(path);
-        first = texture.BuildTexture(3);
-        EXPECT_FLOAT_EQ(texture.EnvMode, TTexture::Modulate);
-        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
-        const GLuint second = texture.BuildTexture(3); // a rebuild replaces the first texture
-        EXPECT_FALSE(glIsTexture(first));
-        GlTexture moved = std::move(texture.TextureName);
-        EXPECT_EQ(moved.Name(), second);
-        EXPECT_FALSE(texture.TextureName);
-        first = second;
+    T64Texture small("basic");
+    T400Texture large(test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; }));
+    const struct {
+        TBitmapTexture& texture;
+        GLint magFilter;
+        GLfloat mode;
+    } cases[] = {{small, GL_LINEAR, GL_REPLACE}, {large, GL_NEAREST, GL_MODULATE}};
+    for (const auto& c : cases) {
+        const GLuint first = c.texture.BuildTexture(4);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), c.magFilter);
+        const GLuint name = c.texture.BuildTexture(3);
+        EXPECT_TRUE(name == first || !glIsTexture(first)) << "a rebuild deletes what it replaces";
+        glBindTexture(GL_TEXTURE_2D, 0);
+        c.texture.Bind();
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
+        EXPECT_FLOAT_EQ(test::EnvMode(), c.mode);
+        {
+            const GlTexture owner = std::move(c.texture.TextureName);
+            EXPECT_FALSE(c.texture.TextureName);
+        }
+        EXPECT_FALSE(glIsTexture(name)) << "deleted with its one owner";
     }
-    EXPECT_FALSE(glIsTexture(first));
+    glDisable(GL_TEXTURE_2D);
 }
 
 TEST_F(TextureGl, LeftHalfOfACroppedBitmapBecomesTheTopRowsOfTheTexture) {
