@@ -259,7 +259,8 @@ void TView::DrawBanner() {
         BannerX = WindowWidth;
         BannerStarted = true;
     }
-    BannerX -= WindowWidth / 50;
+    // At least a pixel a frame: a window narrower than 50 pixels would stop the line.
+    BannerX -= std::max(1, WindowWidth / 50);
     if (BannerX >= 50) {
         glRasterPos2d(BannerX, 50);
     } else {
@@ -455,6 +456,7 @@ void TView::ApplyOptions() {
     InitGeometry();
     if (grid_) {
         grid_->Resize(static_cast<std::int16_t>(GridSize()), CellWidth, CellHeight);
+        grid_->Location.x = GridLeft;
         grid_->Location.y = GridTop;
     }
     // The ground plate follows the new geometry here, with the scenery.

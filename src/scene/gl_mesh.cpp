@@ -1,6 +1,6 @@
 #include "scene/gl_mesh.h"
 
-#include "render/texture.h"
+#include "scene/texture.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -22,9 +22,9 @@ TGLMesh::~TGLMesh() = default;
 
 unsigned TGLMesh::BuildTexture() {
     if (Texture) {
-        TextureName = Texture->BuildTexture(3);
+        textureName_ = Texture->BuildTexture(3);
     }
-    return TextureName;
+    return textureName_;
 }
 
 void TGLMesh::SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az) {
@@ -44,7 +44,9 @@ void TGLMesh::SetCircle(bool reverse, float cx, float cy, float cz, float radius
     Reverse = reverse;
     CircleCentre = {cx, cy, cz};
     CircleRadius = radius;
-    CircleStep = 15.0f / radius;
+    // No radius, no way round: the mesh stays where it is rather than stepping by an infinite
+    // angle (which a radius of -0 turns into a NaN transform).
+    CircleStep = radius != 0.0f ? 15.0f / radius : 0.0f;
     MoveMode = Circle;
     Finished = false;
 }

@@ -31,7 +31,8 @@ public:
     void SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az);
     // Per-axis step towards the target set last; call after SetMoveTarget.
     void SetMoveSpeed(float speed);
-    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per frame.
+    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per frame; a radius
+    // of 0 keeps the angle.
     void SetCircle(bool reverse, float cx, float cy, float cz, float radius);
 
     // Advances the motion by one frame and returns Finished. A circle also sets up the modelview
@@ -55,7 +56,12 @@ public:
     bool Finished = false;
     std::unique_ptr<TTexture> Texture;
     std::unique_ptr<TMaterial> Material = std::make_unique<TMaterial>();
-    unsigned TextureName = 0;
+
+    // The name of the owned texture once built; 0 before (the texture owns it).
+    unsigned TextureName() const { return textureName_; }
+
+protected:
+    unsigned textureName_ = 0;
 };
 
 } // namespace scrivel

@@ -1,5 +1,6 @@
 #include "model/game_data.h"
 #include "render/falling_lettre.h"
+#include "render/grid.h"
 #include "render/view.h"
 #include "states/game_state.h"
 #include "support/gl_fixture.h"
@@ -39,8 +40,22 @@ TEST_F(ViewTest, GeometrySpansTheSameSixByFourUnitsForAnySize) {
     game->Options().GridSize = 5;
     view->ApplyOptions();
     EXPECT_EQ(game->Grid().Rows(), 5);
+    EXPECT_NEAR(view->Grid()->Location.x, -3.0f + 3.0f / 5, 1e-5) << "the grid stays centred";
+    EXPECT_FLOAT_EQ(view->Grid()->Location.y, view->GridTop);
     view->Resize(0, 0);
     EXPECT_EQ(view->WindowWidth, kWidth) << "0 x 0 is ignored";
+}
+
+TEST_F(ViewTest, BannerScrollsInWindowsOfAnyWidth) {
+    Start(4);
+    view->SetMode(0);
+    for (const int width : {kWidth, 40}) {
+        view->Resize(width, kHeight);
+        view->Draw();
+        const int before = view->BannerX;
+        view->Draw();
+        EXPECT_LT(view->BannerX, before) << "width " << width;
+    }
 }
 
 TEST_F(ViewTest, OneLetterCycleFliesFallsAndLandsForOneTick) {

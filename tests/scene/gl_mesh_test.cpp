@@ -1,5 +1,5 @@
-#include "render/texture_64.h"
 #include "scene/gl_mesh.h"
+#include "scene/texture_64.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>
@@ -38,6 +38,13 @@ TEST(TGLMesh, CircleStepWrapsPast360ToZero) {
     mesh.CircleAngle = 0.5f;
     mesh.AdvanceCircle();
     EXPECT_FLOAT_EQ(mesh.CircleAngle, 360.0f);
+    for (const float none : {0.0f, -0.0f}) {
+        mesh.SetCircle(false, 0, 0, 0, none);
+        mesh.CircleAngle = 90.0f;
+        mesh.AdvanceCircle();
+        EXPECT_EQ(mesh.CircleStep, 0.0f) << "radius " << none;
+        EXPECT_FLOAT_EQ(mesh.CircleAngle, 90.0f) << "radius " << none;
+    }
 }
 
 class TGLMeshGl : public test::GlTest {};

@@ -1,7 +1,8 @@
-#include "render/texture.h"
-#include "render/texture_64.h"
-#include "render/texture_mg.h"
-#include "render_support.h"
+#include "scene/texture.h"
+#include "scene/texture_400.h"
+#include "scene/texture_64.h"
+#include "scene/texture_mg.h"
+#include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>
@@ -53,17 +54,33 @@ TEST(Texture, WrongSizesAndTruncatedFilesEndTheProgramWithThePath) {
 
 class TextureGl : public test::GlTest {};
 
-TEST_F(TextureGl, BuildAndBindSetTheTextureState) {
-    T64Texture texture("basic");
-    const unsigned name = texture.BuildTexture(4);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    texture.Bind();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
-    EXPECT_FLOAT_EQ(test::EnvMode(), GL_REPLACE);
+TEST_F(TextureGl, BuildBindAndDeleteBothSizes) {
+    test::TestFolder dir;
+    T64Texture small("basic");
+    T400Texture large(test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; }));
+    const struct {
+        TBitmapTexture& texture;
+        GLint magFilter;
+        GLfloat mode;
+    } cases[] = {{small, GL_LINEAR, GL_REPLACE}, {large, GL_NEAREST, GL_MODULATE}};
+    for (const auto& c : cases) {
+        const GLuint first = c.texture.BuildTexture(4);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), c.magFilter);
+        const GLuint name = c.texture.BuildTexture(3);
+        EXPECT_TRUE(name == first || !glIsTexture(first)) << "a rebuild deletes what it replaces";
+        glBindTexture(GL_TEXTURE_2D, 0);
+        c.texture.Bind();
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
+        EXPECT_FLOAT_EQ(test::EnvMode(), c.mode);
+        {
+            const GlTexture owner = std::move(c.texture.TextureName);
+            EXPECT_FALSE(c.texture.TextureName);
+        }
+        EXPECT_FALSE(glIsTexture(name)) << "deleted with its one owner";
+    }
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -89,14 +106,14 @@ TEST_F(TextureGl, BankBindsTilesByIndexAndFallsBackToTileSix) {
     bank.LoadBanks();
     for (int k = 0; k < TTextureMg::TileCount; ++k) {
         bank.Bind(k, TTexture::Modulate);
-        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k]));
+        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k].Name()));
         // Texture row 0, column 63: away from tile 0's corner.
         ASSERT_EQ(test::Rgb(&test::BoundTexels(64)[63 * 4]), TileColour(k)) << "tile " << k;
     }
     EXPECT_FLOAT_EQ(test::EnvMode(), GL_MODULATE);
     for (const int index : {36, -1, 100}) {
         bank.Bind(index, TTexture::Replace);
-        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6]));
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6].Name()));
     }
     // Tile 0's top-right corner (bitmap columns 49-63) is in the last texture rows.
     bank.Bind(0, TTexture::Replace);
