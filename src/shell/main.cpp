@@ -1,5 +1,6 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
+#include "platform/fatal.h"
 #include "platform/font_catalogue.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
         MainWindow window(*app);
         window.Show();
         app->Run();
+    } catch (const platform::FatalError& error) {
+        // The objects built so far are gone by now: the game data has saved its files.
+        platform::MessageBox(error.what());
+        return 1;
     } catch (const std::exception& error) {
         platform::MessageBox(std::string("Scrivel : erreur au démarrage.\n") + error.what());
         return 1;

@@ -6,10 +6,22 @@
 namespace scrivel::platform {
 namespace {
 
-TEST(Fatal, ShowsTheMessageOnStderrAndExitsWithStatusOne) {
-    EXPECT_EXIT(Fatal("Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp"),
-                ::testing::ExitedWithCode(1),
-                "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64\\.bmp");
+TEST(Fatal, ThrowsSoThatWhatWasBuiltIsDestroyedOnTheWayToMain) {
+    struct Witness {
+        bool& gone;
+        ~Witness() { gone = true; }
+    };
+    bool gone = false;
+    const std::string text = "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp";
+    try {
+        Witness witness{gone};
+        Fatal(text);
+    } catch (const FatalError& error) {
+        EXPECT_TRUE(gone);
+        EXPECT_EQ(error.what(), text);
+        return;
+    }
+    ADD_FAILURE() << "Fatal returned";
 }
 
 } // namespace
