@@ -17,7 +17,7 @@ public:
     void SetScoreList(const scrivel::platform::StringList&) override {}
     void SetLetterArray(scrivel::TLetterArray&) override {}
     void SetScore(int) override {}
-    void AddFoundWord(const std::string&, int, int, int) override { ++found; }
+    void AddFoundWord(const std::string&, int, scrivel::WordDirection, int) override { ++found; }
     void SetNextLetter(std::uint8_t) override {}
     int found = 0;
 };

@@ -27,14 +27,17 @@ void BM_ViewDrawFullGame(benchmark::State& state) {
         scrivel::TGameData game(view, folder, 1);
         view.Build();
         view.Resize(600, 500);
-        view.SetMode(1);
+        view.SetMode(scrivel::ViewMode::Game);
         for (int c = 0; c < 12; ++c) {
             for (int r = 0; r < 12; ++r) {
                 game.Grid().SetCell(c, r, static_cast<std::uint8_t>('a' + (c * 7 + r * 3) % 26));
             }
         }
         for (int i = 0; i < 20; ++i) {
-            view.AddFoundWord("maison", i % 7, i % 2, i % 12);
+            view.AddFoundWord("maison", i % 7,
+                              i % 2 == 0 ? scrivel::WordDirection::Horizontal
+                                         : scrivel::WordDirection::Vertical,
+                              i % 12);
         }
         for (int i = 0; i < 200; ++i) {
             view.UpdateFalling();

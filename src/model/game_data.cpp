@@ -193,7 +193,7 @@ bool TGameData::FindWord(int index) {
 
     int foundX = -1;
     int foundY = -1;
-    int direction = 0;
+    WordDirection direction = WordDirection::Horizontal;
     for (int y = 0; y < size && foundX < 0; ++y) {
         for (int x = 0; x + length <= size; ++x) {
             if (readRun(x, y, 1, 0)) {
@@ -204,7 +204,7 @@ bool TGameData::FindWord(int index) {
         }
     }
     if (foundX < 0) {
-        direction = 1;
+        direction = WordDirection::Vertical;
         for (int x = 0; x < size && foundX < 0; ++x) {
             for (int y = 0; y + length <= size; ++y) {
                 if (readRun(x, y, 0, 1)) {
@@ -222,11 +222,12 @@ bool TGameData::FindWord(int index) {
     score_ += 10 * length * length;
     view_.AddFoundWord(candidate, foundX, direction, foundY);
     view_.SetScore(score_);
-    if (direction == 1) {
+    const int down = direction == WordDirection::Vertical ? 1 : 0;
+    if (down != 0) {
         RemoveFromPool(candidate);
     }
     for (int k = 0; k < length; ++k) {
-        grid_->SetCell(foundX + k * (1 - direction), foundY + k * direction, 0);
+        grid_->SetCell(foundX + k * (1 - down), foundY + k * down, 0);
     }
     grid_->Settle();
     AdvanceLetter();

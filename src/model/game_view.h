@@ -10,6 +10,12 @@ namespace scrivel {
 class TLetterArray;
 class TOptionsData;
 
+// How a found word lay in the grid.
+enum class WordDirection : std::int8_t {
+    Horizontal = 0,
+    Vertical = 1,
+};
+
 // What the game data needs of the view: every visible consequence of play goes through here, so the
 // rules can be played and tested without drawing anything.
 class GameView {
@@ -23,9 +29,9 @@ public:
     // The grid whose letters the view draws.
     virtual void SetLetterArray(TLetterArray& grid) = 0;
     virtual void SetScore(int score) = 0;
-    // A found word before its cells are emptied; direction 0 is horizontal, 1 vertical; column and
-    // row are those of its first letter.
-    virtual void AddFoundWord(const std::string& word, int column, int direction, int row) = 0;
+    // A found word before its cells are emptied; column and row are those of its first letter.
+    virtual void AddFoundWord(const std::string& word, int column, WordDirection direction,
+                              int row) = 0;
     // The letter of the next falling letter, 0 for a joker; replaces a pending one.
     virtual void SetNextLetter(std::uint8_t code) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/file_system.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 #include <cairo-ft.h>
@@ -35,51 +36,7 @@ int PointsToPixels(int points) {
 }
 
 // Cairo puts its context in a permanent error state on malformed UTF-8, after which nothing
-// draws; replace every invalid sequence by '?' first.
-std::string SanitiseUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        }
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (valid && length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) {
-            valid = false;
-        }
-        if (valid && length == 4 && (code < 0x10000 || code > 0x10FFFF)) {
-            valid = false;
-        }
-        if (valid) {
-            out.append(text.substr(i, length));
-            i += length;
-        } else {
-            out += '?';
-            ++i;
-        }
-    }
-    return out;
-}
-
+// draws: every invalid sequence becomes '?' first.
 std::string ToUtf8(std::string_view text, TextEncoding encoding) {
     return encoding == TextEncoding::Latin1 ? Latin1ToUtf8(text) : SanitiseUtf8(text);
 }

@@ -1,16 +1,9 @@
 #include "platform/fatal.h"
 
-#include "platform/message_box.h"
-
-#include <cstdio>
-#include <cstdlib>
-
 namespace scrivel::platform {
 
 void Fatal(const std::string& text) {
-    MessageBox(text);
-    std::fflush(nullptr);
-    std::exit(EXIT_FAILURE);
+    throw FatalError(text);
 }
 
 } // namespace scrivel::platform

@@ -97,8 +97,14 @@ bool GlContext::Valid() const {
 }
 
 bool GlContext::MakeCurrent() {
-    return impl_->context != nullptr &&
-           glXMakeCurrent(impl_->display, impl_->window, impl_->context) == True;
+    if (impl_->context == nullptr) {
+        return false;
+    }
+    if (glXMakeCurrent(impl_->display, impl_->window, impl_->context) != True) {
+        error_ = "GLX: cannot make the context current";
+        return false;
+    }
+    return true;
 }
 
 void GlContext::SwapBuffers() {

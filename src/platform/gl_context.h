@@ -17,7 +17,7 @@ public:
     static VisualChoice ChooseVisual(Application& app);
 
     // Creates a context for window (created with ChooseVisual's visual). Valid() tells whether it
-    // exists; Error() then says why not.
+    // exists; Error() says why not, or why MakeCurrent failed.
     explicit GlContext(Window& window);
     ~GlContext();
     GlContext(const GlContext&) = delete;

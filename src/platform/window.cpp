@@ -6,6 +6,7 @@
 #include "platform/hint_window.h"
 #include "platform/key_map.h"
 #include "platform/region.h"
+#include "platform/utf8.h"
 #include "platform/x11_internal.h"
 #include "platform/x_error_trap.h"
 
@@ -106,30 +107,6 @@ bool IsInputEvent(int type) {
     default:
         return false;
     }
-}
-
-// X11 titles (WM_NAME) are Latin-1; characters beyond it become '?'.
-std::string Utf8ToLatin1(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lead);
-            ++i;
-        } else if ((lead & 0xE0) == 0xC0 && i + 1 < text.size()) {
-            const unsigned code =
-                ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-            out += code < 0x100 ? static_cast<char>(code) : '?';
-            i += 2;
-        } else {
-            out += '?';
-            ++i;
-            while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
-                ++i;
-            }
-        }
-    }
-    return out;
 }
 
 int ChannelShift(unsigned long mask) {

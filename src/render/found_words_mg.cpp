@@ -20,8 +20,10 @@ void TFoundWordsMg::SetHead(float x, float y, float z) {
     HeadZ = z;
 }
 
-void TFoundWordsMg::Add(const std::string& word, int direction, float x, float y, float z) {
-    auto added = std::make_unique<TWord>(FontBank, word, x, y, z, direction != 0);
+void TFoundWordsMg::Add(const std::string& word, WordDirection direction, float x, float y,
+                        float z) {
+    auto added =
+        std::make_unique<TWord>(FontBank, word, x, y, z, direction == WordDirection::Vertical);
     added->SetMoveTarget(HeadX, HeadY, HeadZ, 0.0f, 0.0f, 0.0f);
     added->SetMoveSpeed(HeadSpeed);
     added->StartMorph(StartWidth, StartHeight, FinalWidth, FinalHeight);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/game_view.h"
 #include "render/found_word_list.h"
 
 #include <memory>
@@ -27,8 +28,8 @@ public:
     // Where the newest word flies to.
     void SetHead(float x, float y, float z);
 
-    // direction 0 is horizontal, 1 vertical; (x, y, z) is the place of the word's first letter.
-    void Add(const std::string& word, int direction, float x, float y, float z);
+    // (x, y, z) is the place of the word's first letter.
+    void Add(const std::string& word, WordDirection direction, float x, float y, float z);
     // Drops every word (a new game starts).
     void Clear();
     // Words shown: at most MaxShown.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/joker_letter.h"
 #include "scene/gl_object.h"
 
 #include <cstdint>
@@ -8,19 +9,15 @@ namespace scrivel {
 
 class TFontTexMg;
 
-// One letter as a cube of the scene. A joker's letter can be changed by the player while it falls.
-class TLettre : public TGLObject {
+// One letter as a cube of the scene. A joker's letter can be changed by the player while it falls
+// (JokerLetter's rules).
+class TLettre : public TGLObject, public JokerLetter {
 public:
     // Code 0 makes a joker holding a random lower-case letter.
     TLettre(std::uint8_t letter, TFontTexMg* fontBank, float width, float height);
 
     void SetWidth(float width) override { Width = width; }
     void SetHeight(float height) override { Height = height; }
-
-    // The three changers act on jokers only and wrap between 'a' and 'z'.
-    void PreviousLetter();
-    void NextLetter();
-    void SetLetter(std::uint8_t code);
 
     // Moves the letter, gives it code (a joker too) and draws it with its colour.
     void DrawAt(std::uint8_t code, float px, float py);
@@ -37,8 +34,6 @@ public:
     static constexpr float PulseLimit = 1.0f / 6.0f;
     static constexpr float PulseSpeed = 0.05f;
 
-    std::uint8_t Letter = 'a';
-    bool Joker = false;
     float x = 0.0f;
     float y = 0.0f;
     float z = 2.0f;

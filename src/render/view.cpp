@@ -1,11 +1,13 @@
 #include "render/view.h"
 
+#include "model/joker_letter.h"
 #include "model/letter_array.h"
 #include "model/options_data.h"
 #include "render/falling_lettre.h"
 #include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
 #include "render/grid.h"
+#include "render/head_up.h"
 #include "render/option_module.h"
 #include "scene/camera.h"
 
@@ -14,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 
 namespace scrivel {
 
@@ -37,27 +38,12 @@ std::uint8_t RandomLetter() {
     return static_cast<std::uint8_t>('a' + std::rand() % 25);
 }
 
-// Font size of the score line and the name prompt by window height, 0 to keep the last one.
-int HeadUpSize(int height, int small) {
-    const int b = height / 100;
-    if (b >= 1 && b <= 3) {
-        return small;
-    }
-    if (b == 4) {
-        return 14;
-    }
-    if (b >= 5 && b <= 8) {
-        return 24;
-    }
-    return 0;
-}
-
 } // namespace
 
 TView::TView(int width, int height, std::string folder)
     : WindowWidth(width), WindowHeight(height), folder_(std::move(folder)),
       camera_(std::make_unique<TCamera>()) {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The game data seeds rand before it hands the view its first letters.
     camera_->Set(0, 2, 20, 0, 0, 0);
     // The sun of the background scenery is created here once the scenery exists.
 }
@@ -174,12 +160,12 @@ void TView::Draw() {
     // The background scenery (sun, ground plate, height field, volcano, birds) is drawn here.
 
     switch (Mode) {
-    case 0:
+    case ViewMode::Menu:
         grid_->Draw();
         foundWords_->Animate();
         DrawScoreTable();
         break;
-    case 1:
+    case ViewMode::Game:
         if (!camera_->Arrived) {
             DrawScoreTable();
         }
@@ -190,15 +176,13 @@ void TView::Draw() {
         grid_->Draw();
         foundWords_->Animate();
         break;
-    case 2:
-    case 3:
+    case ViewMode::GameOver:
+    case ViewMode::NameEntry:
         DrawScoreTable();
         break;
-    case 4:
+    case ViewMode::Options:
         optionModule_->Draw();
         grid_->DrawPreview();
-        break;
-    default:
         break;
     }
     DrawHeadUp();
@@ -213,39 +197,17 @@ void TView::DrawHeadUp() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    glColor3f(1.0f, 0.2f, 0.2f);
-    if (const int size = HeadUpSize(WindowHeight, 8); size != 0) {
-        SetFont(size);
-    }
-    DrawText(100, WindowHeight - 18, std::to_string(Score));
-
-    glColor3f(1.0f, 1.0f, 1.0f);
-    SetFont(18);
-    DrawText(100, WindowHeight - WindowHeight / 12, NameTextValue);
-
     BlinkCounter = BlinkCounter > 0 ? BlinkCounter - 1 : 30;
-    switch (Mode) {
-    case 0:
-    case 4:
+    for (const HeadUpLine& line :
+         HeadUpLines(Mode, WindowHeight, BlinkCounter, Score, NameTextValue)) {
+        glColor3f(line.Red, line.Green, line.Blue);
+        if (line.FontSize != 0) {
+            SetFont(line.FontSize);
+        }
+        DrawText(line.X, line.Y, line.Text);
+    }
+    if (Mode == ViewMode::Menu || Mode == ViewMode::Options) {
         DrawBanner();
-        break;
-    case 3:
-        if (BlinkCounter > 10) {
-            DrawNamePrompt();
-        }
-        [[fallthrough]];
-    case 2:
-        if (BlinkCounter < 10) {
-            glColor3f(1.0f, 1.0f, 1.0f);
-            SetFont(18);
-            DrawText(130, WindowHeight - 250, "GAME OVER");
-            SetFont(12);
-            DrawText(120, WindowHeight - 300, "Appuyer sur Espace");
-            DrawText(100, WindowHeight - 350, "pour recommencer une partie");
-        }
-        break;
-    default:
-        break;
     }
 
     glMatrixMode(GL_PROJECTION);
@@ -269,28 +231,12 @@ void TView::DrawBanner() {
         }
         glRasterPos2d(50, 50);
     }
-    const char* text =
-        Mode == 0 ? "F1 = Jouer  F2 = Options" : "F1, Esc = Retour  Espace = Changer Option";
+    const char* text = Mode == ViewMode::Menu ? "F1 = Jouer  F2 = Options"
+                                              : "F1, Esc = Retour  Espace = Changer Option";
     glColor3f(1.0f, 0.0f, 0.0f);
     for (const char* c = text; *c != '\0'; ++c) {
         glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
     }
-}
-
-void TView::DrawNamePrompt() {
-    if (BlinkCounter < 20) {
-        return;
-    }
-    // Heights the table leaves open get the nearest size, so the prompt never overlaps itself.
-    int size = HeadUpSize(WindowHeight, 12);
-    if (size == 0) {
-        size = WindowHeight < 100 ? 12 : 24;
-    }
-    SetFont(size);
-    glColor3f(1.0f, 0.8f, 0.8f);
-    DrawText(0, WindowHeight / 2, "Veuillez entrer votre nom");
-    glColor3f(1.0f, 0.0f, 0.0f);
-    DrawText(100, WindowHeight / 2 - size, NameTextValue);
 }
 
 void TView::DrawScoreTable() {
@@ -310,7 +256,7 @@ void TView::DrawScoreTable() {
     }
 }
 
-void TView::AddFoundWord(const std::string& word, int column, int direction, int row) {
+void TView::AddFoundWord(const std::string& word, int column, WordDirection direction, int row) {
     if (!foundWords_) {
         return;
     }
@@ -323,13 +269,13 @@ void TView::SetNextLetter(std::uint8_t code) {
     activeLetter_.reset();
 }
 
-void TView::SetMode(int mode) {
+void TView::SetMode(ViewMode mode) {
     const CameraPose* pose = nullptr;
     switch (mode) {
-    case 0:
+    case ViewMode::Menu:
         pose = &kMenuCamera;
         break;
-    case 1:
+    case ViewMode::Game:
         pose = &kGameCamera;
         if (foundWords_) {
             foundWords_->Clear();
@@ -340,14 +286,12 @@ void TView::SetMode(int mode) {
         // above the top row it falls into its column from above.
         flyingLetter_->SetY(LaunchY + CellHeight);
         break;
-    case 2:
-    case 3:
+    case ViewMode::GameOver:
+    case ViewMode::NameEntry:
         pose = &kScoreCamera;
         break;
-    case 4:
+    case ViewMode::Options:
         pose = &kOptionsCamera;
-        break;
-    default:
         break;
     }
     Mode = mode;
@@ -424,8 +368,7 @@ void TView::NextJokerLetter() {
 }
 
 void TView::SetJokerLetter(char key) {
-    const char lower = (key >= 'A' && key <= 'Z') ? static_cast<char>(key - 'A' + 'a') : key;
-    const auto code = static_cast<std::uint8_t>(lower);
+    const std::uint8_t code = JokerKey(key);
     // The changers only act on jokers.
     if (!activeLetter_) {
         flyingLetter_->SetLetter(code);
@@ -435,13 +378,7 @@ void TView::SetJokerLetter(char key) {
 }
 
 void TView::EditName(char key) {
-    if (key == 8) {
-        if (!NameTextValue.empty()) {
-            NameTextValue.pop_back();
-        }
-        return;
-    }
-    NameTextValue += key;
+    EditNameText(NameTextValue, key);
 }
 
 bool TView::OptionKeyPress(char key) {

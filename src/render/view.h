@@ -43,11 +43,12 @@ public:
     void SetScoreList(const platform::StringList& scores) override { ScoreList = &scores; }
     void SetLetterArray(TLetterArray& grid) override;
     void SetScore(int score) override { Score = score; }
-    void AddFoundWord(const std::string& word, int column, int direction, int row) override;
+    void AddFoundWord(const std::string& word, int column, WordDirection direction,
+                      int row) override;
     void SetNextLetter(std::uint8_t code) override;
 
     // What the screens ask of it.
-    void SetMode(int mode) override;
+    void SetMode(ViewMode mode) override;
     void UpdateFalling() override;
     bool Landed() const override { return LandedFlag; }
     void GetLandingCell(int& column, int& row) const override;
@@ -79,7 +80,7 @@ public:
     float LaunchY = 0.0f;
     float CellWidth = 0.0f;
     float CellHeight = 0.0f;
-    int Mode = 0;
+    ViewMode Mode = ViewMode::Menu;
     int WindowWidth = 0;
     int WindowHeight = 0;
     int BlinkCounter = 0;
@@ -107,7 +108,6 @@ private:
     void DrawScoreTable();
     void DrawHeadUp();
     void DrawBanner();
-    void DrawNamePrompt();
     // The falling letter, or the flying one when none falls.
     TFallingLettre& SteeredLetter();
 

@@ -8,6 +8,13 @@
 
 namespace scrivel {
 
+// The motion of a mesh; the numbers are the stored values.
+enum class MeshMoveMode : std::uint8_t {
+    None = 0,
+    Flight = 2,
+    Circle = 6,
+};
+
 class TTexture;
 class TTextureMg;
 
@@ -15,10 +22,9 @@ class TTextureMg;
 // per-frame motion that either flies to a target or circles about a vertical axis.
 class TGLMesh : public TGLObject {
 public:
-    // Stored values of MoveMode.
-    static constexpr std::uint8_t NoMove = 0;
-    static constexpr std::uint8_t Flight = 2;
-    static constexpr std::uint8_t Circle = 6;
+    static constexpr MeshMoveMode NoMove = MeshMoveMode::None;
+    static constexpr MeshMoveMode Flight = MeshMoveMode::Flight;
+    static constexpr MeshMoveMode Circle = MeshMoveMode::Circle;
 
     TGLMesh();
     ~TGLMesh() override;
@@ -52,7 +58,7 @@ public:
     TVector3 Step;
     TVector3 Target;
     TVector3 TargetAngles; // kept for the callers; not animated here
-    std::uint8_t MoveMode = NoMove;
+    MeshMoveMode MoveMode = NoMove;
     bool Finished = false;
     std::unique_ptr<TTexture> Texture;
     std::unique_ptr<TMaterial> Material = std::make_unique<TMaterial>();

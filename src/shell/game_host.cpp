@@ -54,14 +54,15 @@ void GameHost::CheckState() {
     if (!state_) {
         return;
     }
-    const int code = state_->NextState;
-    if (code == QuitProgram) {
+    const NextState code = state_->NextState;
+    if (code == NextState::Quit) {
         if (quit_) {
             quit_();
         }
         return;
     }
-    if (code < GoToOptions || code > GoToGameOver) {
+    // A code outside the table keeps the screen.
+    if (code < NextState::Options || code > NextState::GameOver) {
         return;
     }
     // The old screen goes first: an options screen applies its options to the view as it leaves.

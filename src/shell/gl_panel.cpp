@@ -30,13 +30,13 @@ void TGLPanel::CreateContext() {
     if (!context_) {
         context_ = std::make_unique<platform::GlContext>(*this);
         if (!context_->Valid()) {
-            platform::MessageBox(":-)~ FGLContextHandle == NULL");
+            platform::MessageBox(":-)~ FGLContextHandle == NULL\n" + context_->Error());
             return;
         }
     }
     current_ = context_->MakeCurrent();
     if (!current_) {
-        platform::MessageBox("Could not MakeCurrent");
+        platform::MessageBox("Could not MakeCurrent\n" + context_->Error());
     }
 }
 

@@ -1,6 +1,7 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
 #include "platform/exception_text.h"
+#include "platform/fatal.h"
 #include "platform/font_catalogue.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
         window.Show();
         stage = "pendant la partie";
         app->Run();
+    } catch (const platform::FatalError& error) {
+        // The objects built so far are gone by now: the game data has saved its files.
+        platform::MessageBox(error.what());
+        return 1;
     } catch (...) {
         // The window is gone by now, its files written; the application still shows the box.
         platform::MessageBox(std::string("Scrivel : erreur ") + stage + ".\n" +

@@ -18,6 +18,13 @@ namespace scrivel {
 class TImageList;
 class TRegionMaker;
 
+// The outline of a control; the numbers are those the skins' layout uses.
+enum class ControlShape {
+    Rectangle = 0,
+    RoundRect = 1,
+    Bitmap = 4,
+};
+
 // A child window whose outline is an inset rectangle, a rounded rectangle or the shape of a
 // bitmap's mask. It shows a picture (a glyph of an image list, or a bitmap file) dimmed by
 // MaskColor while the pointer is away and plainly while it is over it, may draw a border, and
@@ -25,9 +32,9 @@ class TRegionMaker;
 class TTavrinControl : public platform::Window {
 public:
     // Outline kinds.
-    static constexpr int ShapeRectangle = 0;
-    static constexpr int ShapeRoundRect = 1;
-    static constexpr int ShapeBitmap = 4;
+    static constexpr ControlShape ShapeRectangle = ControlShape::Rectangle;
+    static constexpr ControlShape ShapeRoundRect = ControlShape::RoundRect;
+    static constexpr ControlShape ShapeBitmap = ControlShape::Bitmap;
 
     using NotifyEvent = std::function<void(TTavrinControl& sender)>;
     using MouseMoveEvent =
@@ -60,7 +67,7 @@ public:
 
     bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
-    int Shape() const { return shape_; }
+    ControlShape Shape() const { return shape_; }
     int CornerWidth() const { return cornerWidth_; }
     int CornerHeight() const { return cornerHeight_; }
     const std::string& FileName() const { return fileName_; }
@@ -118,7 +125,7 @@ private:
     bool regionBuilt_ = false;
     bool hot_ = false;
     bool lastHot_ = false;
-    int shape_ = ShapeRectangle;
+    ControlShape shape_ = ShapeRectangle;
     int cornerWidth_ = 0;
     int cornerHeight_ = 0;
     std::optional<platform::Region> region_;

@@ -5,12 +5,12 @@
 namespace scrivel {
 
 TGameOverState::TGameOverState(TGameData& gameData, StateView& view) : TState(gameData, view) {
-    View.SetMode(2);
+    View.SetMode(ViewMode::GameOver);
 }
 
 void TGameOverState::OnKeyPress(char key) {
     if (key == ' ' || key == 'p') {
-        NextState = GoToGame;
+        NextState = NextState::Game;
     }
 }
 

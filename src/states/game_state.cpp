@@ -15,7 +15,7 @@ bool IsLetter(char key) {
 
 TGameState::TGameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
     GameData.NewGame();
-    View.SetMode(1);
+    View.SetMode(ViewMode::Game);
 }
 
 void TGameState::OnKeyPress(char key) {
@@ -46,7 +46,7 @@ void TGameState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
         View.PreviousJokerLetter();
         break;
     case platform::key::kF1 + 1:
-        NextState = GoToMenu;
+        NextState = NextState::Menu;
         break;
     default:
         break;
@@ -62,7 +62,7 @@ void TGameState::Update() {
         GameData.PlaceLetter(View.GetFallingLetter(), column, row);
     }
     if (GameData.GameOver()) {
-        NextState = GameData.EnterScore() ? GoToNameEntry : GoToMenu;
+        NextState = GameData.EnterScore() ? NextState::NameEntry : NextState::Menu;
     }
 }
 

@@ -5,15 +5,15 @@
 namespace scrivel {
 
 TMenuState::TMenuState(TGameData& gameData, StateView& view) : TState(gameData, view) {
-    View.SetMode(0);
+    View.SetMode(ViewMode::Menu);
 }
 
 void TMenuState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     TState::OnKeyDown(key, shift);
     if (key == platform::key::kF1) {
-        NextState = GoToGame;
+        NextState = NextState::Game;
     } else if (key == platform::key::kF1 + 1) {
-        NextState = GoToOptions;
+        NextState = NextState::Options;
     }
 }
 

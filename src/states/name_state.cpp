@@ -6,12 +6,12 @@
 namespace scrivel {
 
 TNameState::TNameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
-    View.SetMode(3);
+    View.SetMode(ViewMode::NameEntry);
 }
 
 void TNameState::OnKeyPress(char key) {
     if (key == platform::key::kEnter) {
-        NextState = GoToMenu;
+        NextState = NextState::Menu;
     } else if ((key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
                key == platform::key::kBackspace) {
         View.EditName(key);

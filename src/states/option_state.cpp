@@ -5,7 +5,7 @@
 namespace scrivel {
 
 TOptionState::TOptionState(TGameData& gameData, StateView& view) : TState(gameData, view) {
-    View.SetMode(4);
+    View.SetMode(ViewMode::Options);
 }
 
 TOptionState::~TOptionState() {
@@ -17,7 +17,7 @@ void TOptionState::OnKeyPress(char key) {
         View.ApplyOptions();
     }
     if (key == platform::key::kEscape) {
-        NextState = GoToMenu;
+        NextState = NextState::Menu;
     }
 }
 
@@ -26,7 +26,7 @@ void TOptionState::OnKeyDown(std::uint16_t& key, platform::ShiftState /*shift*/)
         View.ApplyOptions();
     }
     if (key == platform::key::kF1) {
-        NextState = GoToMenu;
+        NextState = NextState::Menu;
     }
 }
 

@@ -10,14 +10,14 @@ class StateView;
 class TGameData;
 
 // Codes by which a screen names the next one.
-enum NextStateCode : std::int8_t {
-    StayHere = 0,
-    GoToOptions = 1,
-    GoToMenu = 2,
-    GoToGame = 3,
-    GoToNameEntry = 4,
-    GoToGameOver = 5,
-    QuitProgram = 6,
+enum class NextState : std::int8_t {
+    Stay = 0,
+    Options = 1,
+    Menu = 2,
+    Game = 3,
+    NameEntry = 4,
+    GameOver = 5,
+    Quit = 6,
 };
 
 // One screen of the program: it takes keys and ticks, acts on the game data and the view, and names
@@ -34,7 +34,7 @@ public:
     // A key pressed: Escape asks to quit.
     virtual void OnKeyDown(std::uint16_t& key, platform::ShiftState /*shift*/) {
         if (key == platform::key::kEscape) {
-            NextState = QuitProgram;
+            NextState = NextState::Quit;
         }
     }
     // One game tick.
@@ -42,7 +42,7 @@ public:
 
     TGameData& GameData;
     StateView& View;
-    std::int8_t NextState = StayHere;
+    scrivel::NextState NextState = scrivel::NextState::Stay;
 };
 
 } // namespace scrivel

@@ -8,17 +8,17 @@
 
 namespace scrivel {
 
-std::unique_ptr<TState> CreateState(int code, TGameData& gameData, StateView& view) {
+std::unique_ptr<TState> CreateState(NextState code, TGameData& gameData, StateView& view) {
     switch (code) {
-    case GoToOptions:
+    case NextState::Options:
         return std::make_unique<TOptionState>(gameData, view);
-    case GoToMenu:
+    case NextState::Menu:
         return std::make_unique<TMenuState>(gameData, view);
-    case GoToGame:
+    case NextState::Game:
         return std::make_unique<TGameState>(gameData, view);
-    case GoToNameEntry:
+    case NextState::NameEntry:
         return std::make_unique<TNameState>(gameData, view);
-    case GoToGameOver:
+    case NextState::GameOver:
         return std::make_unique<TGameOverState>(gameData, view);
     default:
         return nullptr;

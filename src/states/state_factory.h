@@ -6,7 +6,7 @@
 
 namespace scrivel {
 
-// The screen for a next-state code 1 to 5; nothing for any other code.
-std::unique_ptr<TState> CreateState(int code, TGameData& gameData, StateView& view);
+// The screen for a next-state code Options to GameOver; nothing for any other code.
+std::unique_ptr<TState> CreateState(NextState code, TGameData& gameData, StateView& view);
 
 } // namespace scrivel

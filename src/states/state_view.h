@@ -5,14 +5,22 @@
 
 namespace scrivel {
 
+// The screen the view draws, and where its camera goes.
+enum class ViewMode : std::uint8_t {
+    Menu = 0,
+    Game = 1,
+    GameOver = 2,
+    NameEntry = 3,
+    Options = 4,
+};
+
 // What the screens ask of the scene view: its mode, the letters' ticks and moves, the name being
 // typed and the options screen. The view implements it; tests use a recording double.
 class StateView {
 public:
     virtual ~StateView() = default;
 
-    // 0 menu, 1 game, 2 game over, 3 name entry, 4 options.
-    virtual void SetMode(int mode) = 0;
+    virtual void SetMode(ViewMode mode) = 0;
 
     // One tick of the flying and the falling letter; Landed() then tells whether it came to rest.
     virtual void UpdateFalling() = 0;

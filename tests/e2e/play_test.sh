@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end on a real X server: the built game in a fresh folder, driven by key presses from
 # xdotool. Checks the files it leaves and saves screenshots for people to look at.
-#   play_test.sh GAME-DIR OUTPUT-DIR SEND-CLOSE-TOOL [full|close|term]
+#   play_test.sh GAME-DIR OUTPUT-DIR SEND-CLOSE-TOOL [full|close|term|fatal]
 set -euo pipefail
 game_dir=$1
 out_dir=$2
@@ -32,6 +32,32 @@ fi
 # Made read-only by the player: the save at SIGTERM is refused, and the report must not wait on a
 # dialog that nobody is there to close.
 [ "$variant" = term ] && chmod 444 "$work/game/options.ini"
+
+if [ "$variant" = fatal ]; then
+  # A pattern sheet of the wrong size stops the start: a message box, exit status 1, and the game
+  # data built before it is destroyed on the way out, so the options file is written in full.
+  cp "$game_dir/Graphics/texbank1_64.bmp" "$work/game/Graphics/patterns1.bmp"
+  (cd "$work/game" && exec ./scrivel) >"$work/log" 2>&1 &
+  pid=$!
+  # The main window may show for a moment before it is destroyed; press Enter on whatever window
+  # of the game is left until the message box has gone and the game has ended.
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    for box in $(xdotool search --onlyvisible --pid "$pid" --name '^Scrivel$' 2>/dev/null); do
+      xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+    done
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not end"
+  status=0
+  wait "$pid" || status=$?
+  pid=
+  [ "$status" = 1 ] || fail "the game ended with status $status, not 1"
+  grep -q "Bitmap incorrect pour une fonte :" "$work/log" || fail "no message on stderr"
+  grep -qa '^FontName=Arial' "$work/game/options.ini" || fail "options.ini was not written on the way out"
+  echo "play_test ($variant): passed"
+  exit 0
+fi
 
 window=
 start_game() {

@@ -16,7 +16,7 @@ public:
     struct FoundWord {
         std::string word;
         int column;
-        int direction;
+        int direction; // 0 horizontal, 1 vertical
         int row;
         bool operator==(const FoundWord&) const = default;
     };
@@ -28,8 +28,9 @@ public:
     }
     void SetLetterArray(TLetterArray& grid) override { this->grid = &grid; }
     void SetScore(int score) override { scores.push_back(score); }
-    void AddFoundWord(const std::string& word, int column, int direction, int row) override {
-        found.push_back({word, column, direction, row});
+    void AddFoundWord(const std::string& word, int column, WordDirection direction,
+                      int row) override {
+        found.push_back({word, column, static_cast<int>(direction), row});
     }
     void SetNextLetter(std::uint8_t code) override { letters.push_back(code); }
 

@@ -1,5 +1,4 @@
 #include "platform/exception_text.h"
-#include "platform/fatal.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 
@@ -11,12 +10,6 @@
 
 namespace scrivel::platform {
 namespace {
-
-TEST(Fatal, ShowsTheMessageOnStderrAndExitsWithStatusOne) {
-    EXPECT_EXIT(Fatal("Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp"),
-                ::testing::ExitedWithCode(1),
-                "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64\\.bmp");
-}
 
 // After SIGTERM or SIGHUP nobody is there to click OK: a save failing during that shutdown must not
 // wait on a dialog. (In a child process: the signal's flag cannot be cleared.)

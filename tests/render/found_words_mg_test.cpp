@@ -18,7 +18,9 @@ void AddWords(TFoundWordsMg& words, int count) {
     words.SetLayout(0.75f, 0.5f, 0.25f, 0.25f);
     words.SetHead(4.0f, 8.0f, 3.0f);
     for (int k = 0; k < count; ++k) {
-        words.Add("w" + std::to_string(k), (k + 1) % 2, StartX(k), 4.0f, 2.0f);
+        words.Add("w" + std::to_string(k),
+                  k % 2 == 0 ? WordDirection::Vertical : WordDirection::Horizontal, StartX(k), 4.0f,
+                  2.0f);
     }
 }
 
@@ -28,8 +30,8 @@ TEST(TFoundWordsMg, NewestFliesToTheHeadAndOlderWordsSlideDown) {
     EXPECT_FLOAT_EQ(words.Words->Items(0)->Target.x, 4.0f);
     EXPECT_FLOAT_EQ(words.Words->Items(0)->Target.y, 8.0f);
     EXPECT_EQ(words.Words->Items(0)->MorphSteps, 33) << "6.625 units at 0.2 a tick";
-    words.Add("w1", 0, StartX(1), 4.0f, 2.0f);
-    words.Add("w2", 1, StartX(2), 4.0f, 2.0f);
+    words.Add("w1", WordDirection::Horizontal, StartX(1), 4.0f, 2.0f);
+    words.Add("w2", WordDirection::Vertical, StartX(2), 4.0f, 2.0f);
     EXPECT_EQ(words.Words->Items(0)->Text, "w2");
     EXPECT_FLOAT_EQ(words.Words->Items(0)->Target.y, 8.0f);
     EXPECT_FLOAT_EQ(words.Words->Items(1)->Target.y, ColumnY(11));

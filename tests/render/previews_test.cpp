@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace scrivel {
 namespace {
@@ -80,12 +81,12 @@ TEST(Previews, EveryScreenOfTheView) {
         view.Draw();
         Save(window, "snapshots/", name);
     };
-    view.SetMode(0);
-    view.AddFoundWord("axe", 1, 0, 7);
-    view.AddFoundWord("mer", 2, 0, 6);
+    view.SetMode(ViewMode::Menu);
+    view.AddFoundWord("axe", 1, WordDirection::Horizontal, 7);
+    view.AddFoundWord("mer", 2, WordDirection::Horizontal, 6);
     snapshot("menu", 25);
 
-    view.SetMode(1);
+    view.SetMode(ViewMode::Game);
     for (int c = 0; c < 8; ++c) {
         game.Grid().SetCell(c, 7, static_cast<std::uint8_t>("salesumr"[c]));
     }
@@ -105,11 +106,13 @@ TEST(Previews, EveryScreenOfTheView) {
         }
     }
     snapshot("game", 25);
-    const std::pair<const char*, int> screens[] = {
-        {"game_over", 5}, {"name_entry", 25}, {"options", 25}};
-    for (int mode = 2; mode <= 4; ++mode) {
+    const std::tuple<ViewMode, const char*, int> screens[] = {
+        {ViewMode::GameOver, "game_over", 5},
+        {ViewMode::NameEntry, "name_entry", 25},
+        {ViewMode::Options, "options", 25}};
+    for (const auto& [mode, name, blink] : screens) {
         view.SetMode(mode);
-        snapshot(screens[mode - 2].first, screens[mode - 2].second);
+        snapshot(name, blink);
     }
 }
 

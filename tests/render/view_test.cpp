@@ -2,6 +2,7 @@
 #include "render/falling_lettre.h"
 #include "render/grid.h"
 #include "render/view.h"
+#include "scene/camera.h"
 #include "states/game_state.h"
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
@@ -9,9 +10,53 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace scrivel {
 namespace {
+
+// Where the camera goes for each screen.
+TEST(TView, CameraTargetPerMode) {
+    const auto target = [](const TCamera& camera) {
+        const TVector3& p = camera.TargetPosition;
+        const TVector3& a = camera.TargetAngles;
+        return std::vector<float>{p.x, p.y, p.z, a.x, a.y, a.z};
+    };
+    TView view(640, 480);
+    const std::pair<ViewMode, std::vector<float>> targets[] = {
+        {ViewMode::Menu, {10, 16, 20, 30, -50, 0}},  {ViewMode::Game, {0, 5, 20, 12, 0, 0}},
+        {ViewMode::GameOver, {6, 2, 5, 0, -100, 5}}, {ViewMode::NameEntry, {6, 2, 5, 0, -100, 5}},
+        {ViewMode::Options, {0, 0, 23, -10, 0, 0}},
+    };
+    for (const auto& [mode, expected] : targets) {
+        view.SetMode(mode);
+        EXPECT_EQ(view.Mode, mode);
+        EXPECT_EQ(target(view.Camera()), expected) << static_cast<int>(mode);
+    }
+    view.SetMode(static_cast<ViewMode>(9)); // not a screen: the camera keeps its target
+    EXPECT_EQ(target(view.Camera()), (std::vector<float>{0, 0, 23, -10, 0, 0}));
+}
+
+// Typed letters reach the flying letter while none falls, lower-cased, and only a joker takes them.
+TEST(TView, JokerKeysChangeOnlyAJoker) {
+    test::TempDir dir;
+    TOptionsData options(dir.File("options.ini"));
+    TView view(640, 480);
+    view.SetOptions(options);
+    view.SetMode(ViewMode::Game);
+    view.SetNextLetter(0);
+    view.UpdateFalling();
+    view.UpdateFalling(); // the first letter falls, a joker flies
+    ASSERT_NE(view.ActiveLetter(), nullptr);
+    const std::uint8_t falling = view.ActiveLetter()->Letter;
+    view.SetJokerLetter('Q');
+    view.NextJokerLetter();
+    EXPECT_EQ(view.ActiveLetter()->Letter, falling) << "not a joker";
+    EXPECT_TRUE(view.FlyingLetter()->Joker);
+    view.SetNextLetter('r'); // the falling letter has landed
+    view.SetJokerLetter('Q');
+    EXPECT_EQ(view.FlyingLetter()->Letter, 'q');
+}
 
 class ViewTest : public test::GlTest {
 protected:
@@ -61,7 +106,7 @@ TEST_F(ViewTest, BannerScrollsInWindowsOfAnyWidth) {
 TEST_F(ViewTest, OneLetterCycleFliesFallsAndLandsForOneTick) {
     Start(8);
     game->SetJokerOdds(0);
-    view->SetMode(1);
+    view->SetMode(ViewMode::Game);
     EXPECT_GE(view->FlyingLetter()->y, view->LaunchY) << "the first letter starts above the grid";
     view->SetNextLetter('r');
     view->UpdateFalling(); // starts the flight

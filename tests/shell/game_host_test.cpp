@@ -66,7 +66,7 @@ TEST_F(GameHostTest, TickRunsTheScreenAndSwitchesItWhenAsked) {
 TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {
     TState* menu = host->State();
     for (int code : {7, 200, -1}) {
-        menu->NextState = static_cast<std::int8_t>(code);
+        menu->NextState = static_cast<NextState>(code);
         host->CheckState();
         EXPECT_EQ(host->State(), menu) << code;
     }

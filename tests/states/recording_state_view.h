@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/joker_letter.h"
 #include "states/state_view.h"
 
 #include <string>
@@ -11,7 +12,9 @@ namespace scrivel::test {
 // Records every call the screens make, in order, as short words ("SetMode 1", "MoveLeft").
 class RecordingStateView : public StateView {
 public:
-    void SetMode(int mode) override { Log("SetMode " + std::to_string(mode)); }
+    void SetMode(ViewMode mode) override {
+        Log("SetMode " + std::to_string(static_cast<int>(mode)));
+    }
     void UpdateFalling() override {
         Log("UpdateFalling");
         landed = landNext;
@@ -28,15 +31,8 @@ public:
     void PreviousJokerLetter() override { Log("PreviousJokerLetter"); }
     void NextJokerLetter() override { Log("NextJokerLetter"); }
     void SetJokerLetter(char key) override { Log(std::string("SetJokerLetter ") + key); }
-    void EditName(char key) override {
-        if (key == 8) {
-            if (!name.empty()) {
-                name.pop_back();
-            }
-        } else {
-            name += key;
-        }
-    }
+    // The view's own editing rule, so the name entry is checked against it.
+    void EditName(char key) override { EditNameText(name, key); }
     const std::string& NameText() const override { return name; }
     bool OptionKeyPress(char key) override {
         Log(std::string("OptionKeyPress ") + key);

@@ -1,6 +1,6 @@
+#include "model/option_choices.h"
 #include "model/options_data.h"
 #include "platform/input.h"
-#include "render/option_module.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +16,9 @@ using Fonts = std::vector<std::string>;
 struct Screen {
     test::TempDir dir;
     TOptionsData options{dir.File("options.ini")};
-    TOptionModule module;
+    OptionChoices module;
     explicit Screen(Fonts fonts = {"Alpha", "Beta", "Gamma"})
-        : module(nullptr, options, std::move(fonts)) {}
+        : module(options, std::move(fonts)) {}
     // Presses keys on a row: L left, R right, space; returns what the last key returned.
     bool Press(int row, const std::string& keys) {
         module.Selected = row;
@@ -32,7 +32,7 @@ struct Screen {
     }
 };
 
-TEST(TOptionModule, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
+TEST(OptionChoices, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
     // From the default options: grid 8, speed 1, words of 3, random words, landscape on,
     // texture 0, first font, multicolour. L left, R right, space.
     const struct {
@@ -52,13 +52,13 @@ TEST(TOptionModule, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
     }
 }
 
-TEST(TOptionModule, FontRowTakesTheListsOrderAndAnEmptyListChangesNothing) {
+TEST(OptionChoices, FontRowTakesTheListsOrderAndAnEmptyListChangesNothing) {
     Screen s;
     s.options.FontName = "Gamma";
-    EXPECT_TRUE(s.Press(TOptionModule::FontRow, "R"));
+    EXPECT_TRUE(s.Press(OptionChoices::FontRow, "R"));
     EXPECT_EQ(s.options.FontName, "Beta");
     Screen bare(Fonts{});
-    EXPECT_FALSE(bare.Press(TOptionModule::FontRow, "R"));
+    EXPECT_FALSE(bare.Press(OptionChoices::FontRow, "R"));
     EXPECT_EQ(bare.options.FontName, "Arial");
 }
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scrivel {
+
+class TOptionsData;
+
+// The options screen without its drawing: eight rows, one selected; Up and Down move the selection,
+// Left, Right and Space step the selected option round its range straight in the options, and the
+// key handlers answer whether the scene must be rebuilt for the change.
+class OptionChoices {
+public:
+    static constexpr int RowCount = 8;
+    static constexpr int GridRow = 0;
+    static constexpr int SpeedRow = 1;
+    static constexpr int MinWordRow = 2;
+    static constexpr int RandomRow = 3;
+    static constexpr int BackgroundRow = 4;
+    static constexpr int TextureRow = 5;
+    static constexpr int FontRow = 6;
+    static constexpr int ColourRow = 7;
+
+    static constexpr std::string_view Heading = "Options";
+    static constexpr std::array<std::string_view, RowCount> Titles = {
+        "Grille",   "Vitesse", "Taille minimale du mot", "Hasard des ", "Affichage du decors",
+        "Textures", "Fonte",   "Couleur de fonte"};
+    static constexpr std::array<std::string_view, 3> SpeedNames = {"Lent", "Normal", "Rapide"};
+    static constexpr std::array<std::string_view, 2> RandomNames = {"mots", "lettres"};
+    static constexpr std::array<std::string_view, 2> YesNo = {"Non", "Oui"};
+    static constexpr std::array<std::string_view, 10> ColourNames = {
+        "Blanc",  "Rouge", "Bleu", "Maron",   "Jaune",
+        "Orange", "Vert",  "Gris", "Pourpre", "Multicolore"};
+
+    // The fonts offered are fonts, in that order.
+    OptionChoices(TOptionsData& options, std::vector<std::string> fonts);
+
+    // Rebuilds Values from the options.
+    void UpdateValues();
+    // Space changes the selected option to its next value; other characters change nothing.
+    bool OnKeyPress(char key);
+    // Left and Right change the selected option, Up and Down move the selection.
+    bool OnKeyDown(int virtualKey);
+
+    TOptionsData* Options = nullptr; // not owned
+    int Selected = 0;
+    std::array<std::string, RowCount> Values;
+    std::vector<std::string> Fonts;
+    // Position in Fonts of the font chosen last here; it does not follow the stored option.
+    int FontIndex = 0;
+
+private:
+    enum class Change { Previous, Next };
+    // Steps the selected option; true when the scene must be rebuilt.
+    bool ChangeSelected(Change change);
+};
+
+} // namespace scrivel

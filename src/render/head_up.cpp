@@ -1,0 +1,48 @@
+#include "render/head_up.h"
+
+namespace scrivel {
+
+namespace {
+
+// Font size of the score line and the name prompt by window height, 0 to keep the last one.
+int HeadUpSize(int height, int small) {
+    const int b = height / 100;
+    if (b >= 1 && b <= 3) {
+        return small;
+    }
+    if (b == 4) {
+        return 14;
+    }
+    if (b >= 5 && b <= 8) {
+        return 24;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int score,
+                                    const std::string& name) {
+    std::vector<HeadUpLine> lines;
+    lines.push_back(
+        {100, height - 18, HeadUpSize(height, 8), 1.0f, 0.2f, 0.2f, std::to_string(score)});
+    lines.push_back({100, height - height / 12, 18, 1.0f, 1.0f, 1.0f, name});
+
+    if (mode == ViewMode::NameEntry && blink >= 20) {
+        // Heights the table leaves open get the nearest size, so the prompt never overlaps itself.
+        int size = HeadUpSize(height, 12);
+        if (size == 0) {
+            size = height < 100 ? 12 : 24;
+        }
+        lines.push_back({0, height / 2, size, 1.0f, 0.8f, 0.8f, "Veuillez entrer votre nom"});
+        lines.push_back({100, height / 2 - size, 0, 1.0f, 0.0f, 0.0f, name});
+    }
+    if ((mode == ViewMode::NameEntry || mode == ViewMode::GameOver) && blink < 10) {
+        lines.push_back({130, height - 250, 18, 1.0f, 1.0f, 1.0f, "GAME OVER"});
+        lines.push_back({120, height - 300, 12, 1.0f, 1.0f, 1.0f, "Appuyer sur Espace"});
+        lines.push_back({100, height - 350, 0, 1.0f, 1.0f, 1.0f, "pour recommencer une partie"});
+    }
+    return lines;
+}
+
+} // namespace scrivel
