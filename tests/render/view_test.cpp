@@ -93,7 +93,7 @@ TEST_F(ViewTest, GeometrySpansTheSameSixByFourUnitsForAnySize) {
 
 TEST_F(ViewTest, BannerScrollsInWindowsOfAnyWidth) {
     Start(4);
-    view->SetMode(0);
+    view->SetMode(ViewMode::Menu);
     for (const int width : {kWidth, 40}) {
         view->Resize(width, kHeight);
         view->Draw();
