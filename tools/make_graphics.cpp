@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
         const Bitmap bank = scrivel::graphics::MakeTextureBank();
         bank.SaveBmp(graphics + "texbank1_64.bmp");
         SavePreview(bank, 2, preview + "texbank1_64.png");
-        SavePreview(scrivel::graphics::MakeTerrainPreview(bank), 1, preview + "terrain.png");
 
         const Bitmap patterns = scrivel::graphics::MakePatternSheet();
         patterns.SaveBmp(graphics + "patterns1.bmp");
@@ -53,6 +52,8 @@ int main(int argc, char** argv) {
         heights.SaveBmp(graphics + "heightfield2.bmp");
         SavePreview(scrivel::graphics::MakeHeightFieldPreview(heights), 1,
                     preview + "heightfield2.png");
+        SavePreview(scrivel::graphics::MakeTerrainPreview(bank, heights), 1,
+                    preview + "terrain.png");
 
         const Bitmap sun = scrivel::graphics::MakeSun();
         sun.SaveBmp(graphics + "sun.bmp");
