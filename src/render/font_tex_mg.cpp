@@ -1,11 +1,10 @@
 #include "render/font_tex_mg.h"
 
 #include "platform/bitmap.h"
-#include "platform/fatal.h"
 #include "platform/file_system.h"
 #include "render/lettre.h"
-#include "render/texel_image.h"
 #include "scene/rotation.h"
+#include "scene/texel_image.h"
 
 #include <cmath>
 #include <cstddef>
@@ -49,14 +48,10 @@ std::string TFontTexMg::PatternPath() const {
 }
 
 void TFontTexMg::ReadPatterns(const std::string& path) {
-    const platform::Bitmap bitmap = LoadBitmapOrDie(path);
-    if (bitmap.Width() != PatternSheetSide || bitmap.Height() != PatternSheetSide) {
-        platform::Fatal("Bitmap incorrect pour une fonte :\n" + path);
-    }
+    const platform::Bitmap sheet =
+        LoadSheet(path, PatternSheet, "Bitmap incorrect pour une fonte :");
     for (int k = 0; k < PatternCount; ++k) {
-        const int left = (k % PatternColumns) * (GlyphSize + 1) + 1;
-        const int top = (k / PatternColumns) * (GlyphSize + 1) + 1;
-        CopyTransposed(bitmap, left, top, GlyphSize, GlyphSize, Patterns[k].data());
+        Patterns[k] = CutTile(sheet, PatternSheet, k);
     }
 }
 
@@ -94,10 +89,12 @@ void TFontTexMg::Rebuild() {
 
 void TFontTexMg::RenderGlyphs() {
     // Each glyph on a cell of its own, so a wide character is cut at its cell's edges instead of
-    // spilling into its neighbours.
+    // spilling into its neighbours. The letter is drawn straight over its pattern: drawn on black
+    // and patterned afterwards, its antialiased edge would stay as a dark rim.
     platform::Bitmap cell(GlyphSize, GlyphSize);
     platform::Canvas canvas(cell);
     platform::Font font = Font;
+    const Texels& pattern = Patterns[PatternIndex];
     for (int k = 0; k < GlyphCount; ++k) {
         const char character = GlyphCharacter(k);
         if (k >= FirstDigit) {
@@ -105,32 +102,20 @@ void TFontTexMg::RenderGlyphs() {
         } else {
             font.colour = Multicolour ? LetterColours[k] : FontColours[ColourIndex];
         }
-        cell.Fill(0);
+        PaintTransposed(pattern.data(), GlyphSize, GlyphSize, cell);
         canvas.SetFont(font);
         const std::string_view text(&character, 1);
         const platform::TextSize size = canvas.TextExtent(text);
         canvas.TextOut((GlyphSize - size.width) / 2, (GlyphSize - size.height) / 2, text);
         CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, Glyphs[k].data());
-
-        // The black background shows the chosen pattern.
-        const Texels& pattern = Patterns[PatternIndex];
-        Texels& glyph = Glyphs[k];
-        for (std::size_t i = 0; i < kTexelBytes; i += 4) {
-            if (glyph[i] == 0 && glyph[i + 1] == 0 && glyph[i + 2] == 0) {
-                glyph[i] = pattern[i];
-                glyph[i + 1] = pattern[i + 1];
-                glyph[i + 2] = pattern[i + 2];
-            }
-        }
     }
 }
 
 void TFontTexMg::UploadGlyphs() {
     // The names are kept across rebuilds, so letters that ask for them at each draw stay valid.
     for (int k = 0; k < GlyphCount; ++k) {
-        CurrentName = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
-                                   MagFilter::Linear);
-        GlyphNames[k] = CurrentName;
+        currentName_ = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
+                                    MagFilter::Linear);
     }
 }
 
@@ -148,53 +133,42 @@ int TFontTexMg::GlyphIndex(std::uint8_t character) {
 }
 
 unsigned TFontTexMg::GlyphName(std::uint8_t character) const {
-    return GlyphNames[GlyphIndex(character)];
+    return GlyphNames[GlyphIndex(character)].Name();
 }
 
 void TFontTexMg::DrawCharacter(char character, float x, float y, float z) {
     DrawLetter->DrawAt(static_cast<std::uint8_t>(character), x, y, z);
 }
 
-void TFontTexMg::DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
-                                float s) {
+void TFontTexMg::DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step,
+                               float w, float h, Spaces spaces) {
     if (!DrawLetter) {
         return;
     }
     DrawLetter->SetWidth(w);
     DrawLetter->SetHeight(h);
     for (std::size_t n = 0; n < text.size(); ++n) {
+        if (spaces == Spaces::Skipped && text[n] == ' ') {
+            continue;
+        }
         const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x + i * w - i * s * 0.125f, y - i * s * 0.25f, z + i * s * 1.5f);
+        DrawCharacter(text[n], start.x + i * step.x, start.y + i * step.y, start.z + i * step.z);
     }
+}
+
+void TFontTexMg::DrawTextAcross(std::string_view text, float x, float y, float z, float w, float h,
+                                float s) {
+    DrawTextAlong(text, {x, y, z}, {w - s * 0.125f, -s * 0.25f, s * 1.5f}, w, h, Spaces::Drawn);
 }
 
 void TFontTexMg::DrawTextDown(std::string_view text, float x, float y, float z, float w, float h,
                               float s) {
-    if (!DrawLetter) {
-        return;
-    }
-    DrawLetter->SetWidth(w);
-    DrawLetter->SetHeight(h);
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x + i * s * 0.25f, y - i * h - i * s * 0.125f, z + i * s * 1.5f);
-    }
+    DrawTextAlong(text, {x, y, z}, {s * 0.25f, -h - s * 0.125f, s * 1.5f}, w, h, Spaces::Drawn);
 }
 
 void TFontTexMg::DrawTextDepth(std::string_view text, float x, float y, float z, float w, float h,
                                float s) {
-    if (!DrawLetter) {
-        return;
-    }
-    DrawLetter->SetWidth(w);
-    DrawLetter->SetHeight(h);
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        if (text[n] == ' ') {
-            continue;
-        }
-        const auto i = static_cast<float>(n);
-        DrawCharacter(text[n], x, y - i * s * 0.125f, z - i * h - i * s * 0.25f);
-    }
+    DrawTextAlong(text, {x, y, z}, {0.0f, -s * 0.125f, -h - s * 0.25f}, w, h, Spaces::Skipped);
 }
 
 void TFontTexMg::DrawTextRec(const TTextRecord& record) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "platform/sheet_layout.h"
 #include "scene/gl_object.h"
+#include "scene/gl_texture.h"
 
 #include <array>
 #include <cstdint>
@@ -37,15 +39,13 @@ struct TTextRecord {
 // The 36 glyph textures (A to Z, 0 to 9) with which letters are drawn: each character is written
 // in the bank's font and colour and its black background filled with one of nine patterns. Also
 // draws whole strings as rows of letter cubes.
-class TFontTexMg : public TGLObject {
+class TFontTexMg {
 public:
     static constexpr int GlyphCount = 36;
     static constexpr int FirstDigit = 26;
     static constexpr int PatternCount = 9;
-    static constexpr int GlyphSize = 64;
-    static constexpr int PatternColumns = 3;
-    // 3 patterns of 64 pixels and 4 frame lines on each side.
-    static constexpr int PatternSheetSide = PatternColumns * (GlyphSize + 1) + 1;
+    static constexpr int GlyphSize = platform::SheetLayout::TileSize;
+    static constexpr platform::SheetLayout PatternSheet = platform::kPatternSheet;
     static constexpr int FontPoints = 42;
     static constexpr int MulticolourIndex = 9;
 
@@ -90,7 +90,7 @@ public:
     // loaded or uploaded yet.
     TFontTexMg(const std::string& fontName, int patternFile, int patternIndex, int colourIndex,
                std::string folder = {});
-    ~TFontTexMg() override;
+    ~TFontTexMg();
     TFontTexMg(const TFontTexMg&) = delete;
     TFontTexMg& operator=(const TFontTexMg&) = delete;
 
@@ -107,6 +107,9 @@ public:
     void Rebuild();
     // The drawing half of Rebuild: writes Glyphs, no GL.
     void RenderGlyphs();
+
+    // The name uploaded last.
+    unsigned CurrentName() const { return currentName_; }
 
     // GL texture of a character: letters of either case share one, other characters than digits
     // get the digit 0's.
@@ -129,12 +132,11 @@ public:
     // RGBA 64 x 64, transposed like every texture of the game: 0-25 A to Z, 26-35 0 to 9.
     std::array<Texels, GlyphCount> Glyphs;
     std::array<Texels, PatternCount> Patterns;
-    std::array<unsigned, GlyphCount> GlyphNames{};
+    std::array<GlTexture, GlyphCount> GlyphNames;
     bool Multicolour = false;
     int ColourIndex = 0;
     bool Dirty = true;
     int PatternFile = 1;
-    unsigned CurrentName = 0;
     int GlyphWidth = GlyphSize;
     int GlyphHeight = GlyphSize;
     std::unique_ptr<TLettre> DrawLetter;
@@ -142,9 +144,15 @@ public:
     int PatternIndex = 0;
 
 private:
+    enum class Spaces { Drawn, Skipped };
+
+    // The one layout loop: character i at start + i * step.
+    void DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step, float w,
+                       float h, Spaces spaces);
     void UploadGlyphs();
     void DrawCharacter(char character, float x, float y, float z);
 
+    unsigned currentName_ = 0;
     std::string folder_;
 };
 

@@ -75,11 +75,11 @@ void TLettre::Draw() {
               std::clamp(c, 0.0f, 1.0f));
 
     const float grow = Pulse();
-    TextureName = FontBank != nullptr ? FontBank->GlyphName(Letter) : 0;
+    textureName_ = FontBank != nullptr ? FontBank->GlyphName(Letter) : 0;
     glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    glBindTexture(GL_TEXTURE_2D, TextureName);
+    glBindTexture(GL_TEXTURE_2D, textureName_);
     glBegin(GL_QUADS);
     EmitFaces(grow);
     glEnd();

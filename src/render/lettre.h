@@ -49,11 +49,15 @@ public:
     float TexBottom = 0.0f;
     float TexTop = 1.0f;
     TFontTexMg* FontBank = nullptr;
-    unsigned TextureName = 0;
+
+    // The glyph texture of the last cube drawn (the font bank owns it).
+    unsigned TextureName() const { return textureName_; }
 
 private:
     // The 24 vertices of the cube's six faces, each after its texture coordinate.
     void EmitFaces(float grow) const;
+
+    unsigned textureName_ = 0;
 };
 
 } // namespace scrivel

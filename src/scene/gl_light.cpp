@@ -1,6 +1,6 @@
 #include "scene/gl_light.h"
 
-#include "render/texture_64.h"
+#include "scene/texture_64.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 #include "scene/gl_mesh.h"
 
-#include "render/texture.h"
+#include "scene/texture.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -22,9 +22,9 @@ TGLMesh::~TGLMesh() = default;
 
 unsigned TGLMesh::BuildTexture() {
     if (Texture) {
-        TextureName = Texture->BuildTexture(3);
+        textureName_ = Texture->BuildTexture(3);
     }
-    return TextureName;
+    return textureName_;
 }
 
 void TGLMesh::SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az) {

@@ -55,7 +55,12 @@ public:
     bool Finished = false;
     std::unique_ptr<TTexture> Texture;
     std::unique_ptr<TMaterial> Material = std::make_unique<TMaterial>();
-    unsigned TextureName = 0;
+
+    // The name of the owned texture once built; 0 before (the texture owns it).
+    unsigned TextureName() const { return textureName_; }
+
+protected:
+    unsigned textureName_ = 0;
 };
 
 } // namespace scrivel

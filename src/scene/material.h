@@ -1,7 +1,5 @@
 #pragma once
 
-#include "scene/gl_object.h"
-
 #include <array>
 
 namespace scrivel {
@@ -18,7 +16,7 @@ struct TColour {
 };
 
 // The front-face material of a mesh: its own ambient colour, a fixed strong specular shine.
-class TMaterial : public TGLObject {
+class TMaterial {
 public:
     void SetAmbient(float r, float g, float b, float a);
     // Sends the material for GL_FRONT.

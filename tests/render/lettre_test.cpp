@@ -1,6 +1,6 @@
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
-#include "render_support.h"
+#include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>

@@ -1,5 +1,5 @@
-#include "render/texture_64.h"
 #include "scene/gl_mesh.h"
+#include "scene/texture_64.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>

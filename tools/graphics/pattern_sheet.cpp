@@ -2,6 +2,7 @@
 
 #include "graphics/procedural.h"
 #include "platform/canvas.h"
+#include "platform/sheet_layout.h"
 
 #include <array>
 #include <cmath>
@@ -17,9 +18,8 @@ using platform::Point;
 
 namespace {
 
-constexpr int kCell = 64;
-constexpr int kPitch = kCell + 1;
-constexpr int kSheetSide = 3 * kPitch + 1;
+constexpr platform::SheetLayout kSheet = platform::kPatternSheet;
+constexpr int kCell = platform::SheetLayout::TileSize;
 constexpr double kPi = std::numbers::pi;
 
 double U(int x) {
@@ -151,14 +151,13 @@ Bitmap StarryNight() {
 } // namespace
 
 Bitmap MakePatternSheet() {
-    Bitmap sheet(kSheetSide, kSheetSide);
+    Bitmap sheet(kSheet.Width(), kSheet.Height());
     Canvas canvas(sheet);
-    canvas.FillRect(0, 0, kSheetSide, kSheetSide, ToPixel(Rgb255(40, 40, 40)));
+    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToPixel(Rgb255(40, 40, 40)));
     const std::array<Bitmap, 9> patterns = {Calm(),  Marble(),  Wood(),    Stripes(),    Dots(),
                                             Weave(), Granite(), Ripples(), StarryNight()};
-    for (int k = 0; k < 9; ++k) {
-        canvas.Draw((k % 3) * kPitch + 1, (k / 3) * kPitch + 1,
-                    patterns[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < kSheet.TileCount(); ++k) {
+        canvas.Draw(kSheet.TileLeft(k), kSheet.TileTop(k), patterns[static_cast<std::size_t>(k)]);
     }
     return sheet;
 }
@@ -179,27 +178,23 @@ Bitmap MakeGlyphPreview(const Bitmap& sheet) {
         Sample{"Times New Roman", platform::Bitmap::Rgb(255, 0, 0), 'R'},
         Sample{"Verdana", platform::Bitmap::Rgb(45, 203, 243), 'T'},
     };
-    Bitmap preview(static_cast<int>(samples.size()) * kPitch + 1, 9 * kPitch + 1);
-    Canvas page(preview);
-    page.FillRect(0, 0, preview.Width(), preview.Height(), ToPixel(Rgb255(40, 40, 40)));
-    for (int k = 0; k < 9; ++k) {
+    // One row per pattern, one column per sample, in the sheet's own frames.
+    const platform::SheetLayout page{static_cast<int>(samples.size()), kSheet.TileCount()};
+    Bitmap preview(page.Width(), page.Height());
+    Canvas canvas(preview);
+    canvas.FillRect(0, 0, preview.Width(), preview.Height(), ToPixel(Rgb255(40, 40, 40)));
+    Bitmap glyph(kCell, kCell);
+    Canvas cell(glyph);
+    for (int k = 0; k < kSheet.TileCount(); ++k) {
         for (std::size_t i = 0; i < samples.size(); ++i) {
-            Bitmap glyph(kCell, kCell);
-            Canvas canvas(glyph);
-            canvas.SetFont({samples[i].font, 42, samples[i].colour});
+            // As the font bank does: the letter drawn over its pattern, centred in its cell.
+            cell.Blit(0, 0, sheet, kSheet.TileLeft(k), kSheet.TileTop(k), kCell, kCell);
+            cell.SetFont({samples[i].font, 42, samples[i].colour});
             const std::string text(1, samples[i].letter);
-            const platform::TextSize size = canvas.TextExtent(text);
-            canvas.TextOut((kCell - size.width) / 2, (kCell - size.height) / 2, text);
-            const int left = (k % 3) * kPitch + 1;
-            const int top = (k / 3) * kPitch + 1;
-            for (int y = 0; y < kCell; ++y) {
-                for (int x = 0; x < kCell; ++x) {
-                    if (glyph.Pixel(x, y) == 0) {
-                        glyph.SetPixel(x, y, sheet.Pixel(left + x, top + y));
-                    }
-                }
-            }
-            page.Draw(static_cast<int>(i) * kPitch + 1, k * kPitch + 1, glyph);
+            const platform::TextSize size = cell.TextExtent(text);
+            cell.TextOut((kCell - size.width) / 2, (kCell - size.height) / 2, text);
+            const int n = k * page.Columns + static_cast<int>(i);
+            canvas.Draw(page.TileLeft(n), page.TileTop(n), glyph);
         }
     }
     return preview;

@@ -2,6 +2,7 @@
 
 #include "graphics/procedural.h"
 #include "platform/canvas.h"
+#include "platform/sheet_layout.h"
 #include "scene/model/height_map.h"
 
 #include <algorithm>
@@ -19,9 +20,8 @@ using platform::Point;
 
 namespace {
 
-constexpr int kTile = 64;
-constexpr int kPitch = kTile + 1;
-constexpr int kBankSide = 6 * kPitch + 1;
+constexpr platform::SheetLayout kSheet = platform::kTextureBankSheet;
+constexpr int kTile = platform::SheetLayout::TileSize;
 constexpr double kPi = std::numbers::pi;
 
 // Fields that all tiles of a kind share along their edges.
@@ -720,12 +720,12 @@ std::array<Bitmap, 36> MakeTiles() {
 } // namespace
 
 Bitmap MakeTextureBank() {
-    Bitmap bank(kBankSide, kBankSide);
+    Bitmap bank(kSheet.Width(), kSheet.Height());
     Canvas canvas(bank);
-    canvas.FillRect(0, 0, kBankSide, kBankSide, ToPixel(Rgb255(64, 64, 64)));
+    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToPixel(Rgb255(64, 64, 64)));
     const std::array<Bitmap, 36> tiles = MakeTiles();
-    for (int k = 0; k < 36; ++k) {
-        canvas.Draw((k % 6) * kPitch + 1, (k / 6) * kPitch + 1, tiles[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < kSheet.TileCount(); ++k) {
+        canvas.Draw(kSheet.TileLeft(k), kSheet.TileTop(k), tiles[static_cast<std::size_t>(k)]);
     }
     return bank;
 }
@@ -747,8 +747,8 @@ Bitmap MakeTerrainPreview(const Bitmap& bank, const Bitmap& heights) {
         // Texture coordinates as the landscape gives them; texel (s, t) is bank pixel
         // (column t, row s) of the tile, the upload being transposed.
         const auto [s0, t0, s1, t1] = OrientationRect(cell.orientation);
-        const int left = (cell.tile % 6) * kPitch + 1;
-        const int topRow = (cell.tile / 6) * kPitch + 1;
+        const int left = kSheet.TileLeft(cell.tile);
+        const int topRow = kSheet.TileTop(cell.tile);
         for (int py = 0; py < kCell; ++py) {
             for (int px = 0; px < kCell; ++px) {
                 const double u = (px + 0.5) / kCell;

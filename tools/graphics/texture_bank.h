@@ -2,8 +2,8 @@
 
 #include "platform/bitmap.h"
 
-// The scenery's texture bank, Graphics/texbank1_64.bmp: 6 x 6 tiles of 64 x 64 pixels, tile k with
-// its top-left pixel at ((k mod 6) * 65 + 1, (k div 6) * 65 + 1), inside 1-pixel separators.
+// The scenery's texture bank, Graphics/texbank1_64.bmp: 6 x 6 tiles of 64 x 64 pixels laid out as
+// platform::kTextureBankSheet says.
 //
 // The landscape cuts a tile's picture transposed: its texture coordinate s runs down the picture's
 // rows and t along its columns, and it flips tiles at random without ever turning them a quarter.

@@ -1,7 +1,9 @@
-#include "render/texel_image.h"
+#include "scene/texel_image.h"
 
 #include "platform/bitmap.h"
 #include "platform/fatal.h"
+#include "platform/sheet_layout.h"
+#include "scene/gl_texture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -25,6 +27,23 @@ platform::Bitmap LoadTextureBitmap(const std::string& path, int width, int heigh
         platform::Fatal("Bitmap trop petit pour ce type de texture :\n" + path);
     }
     return bitmap;
+}
+
+platform::Bitmap LoadSheet(const std::string& path, const platform::SheetLayout& layout,
+                           const std::string& wrongSize) {
+    platform::Bitmap sheet = LoadBitmapOrDie(path);
+    if (sheet.Width() != layout.Width() || sheet.Height() != layout.Height()) {
+        platform::Fatal(wrongSize + "\n" + path);
+    }
+    return sheet;
+}
+
+std::vector<std::uint8_t> CutTile(const platform::Bitmap& sheet,
+                                  const platform::SheetLayout& layout, int k) {
+    constexpr int side = platform::SheetLayout::TileSize;
+    std::vector<std::uint8_t> texels(static_cast<std::size_t>(side) * side * 4);
+    CopyTransposed(sheet, layout.TileLeft(k), layout.TileTop(k), side, side, texels.data());
+    return texels;
 }
 
 void FillChecker(std::uint8_t* texels, int width, int height, int colour) {
@@ -60,13 +79,22 @@ void CopyTransposed(const platform::Bitmap& bitmap, int left, int top, int width
     }
 }
 
-unsigned UploadTexels(unsigned name, const std::uint8_t* texels, int width, int height,
+void PaintTransposed(const std::uint8_t* texels, int width, int height, platform::Bitmap& bitmap) {
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* row = bitmap.Row(y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* texel = texels + (static_cast<std::size_t>(x) * width + y) * 4;
+            row[x] = 0xFF000000u | static_cast<std::uint32_t>(texel[0]) << 16 |
+                     static_cast<std::uint32_t>(texel[1]) << 8 | texel[2];
+        }
+    }
+}
+
+unsigned UploadTexels(GlTexture& texture, const std::uint8_t* texels, int width, int height,
                       int components, MagFilter magFilter) {
     const int used = std::min(components, 3);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (name == 0) {
-        glGenTextures(1, &name);
-    }
+    const unsigned name = texture.Generate();
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);

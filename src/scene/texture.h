@@ -1,17 +1,17 @@
 #pragma once
 
-#include "scene/gl_object.h"
-
 #include <string>
 
 namespace scrivel {
 
 // Interface shared by the scenery textures: fill a pixel array, upload it once, bind it per draw.
-class TTexture : public TGLObject {
+class TTexture {
 public:
     // Texture environment modes as GL's enumerant values, the way EnvMode holds them.
     static constexpr float Replace = 7681.0f;
     static constexpr float Modulate = 8448.0f;
+
+    virtual ~TTexture() = default;
 
     virtual void LoadFromFile(const std::string& /*path*/) {}
     // colour is 0xRRGGBB.

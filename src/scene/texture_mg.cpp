@@ -1,9 +1,8 @@
-#include "render/texture_mg.h"
+#include "scene/texture_mg.h"
 
 #include "platform/bitmap.h"
-#include "platform/fatal.h"
 #include "platform/file_system.h"
-#include "render/texel_image.h"
+#include "scene/texel_image.h"
 
 #include <GL/gl.h>
 #include <utility>
@@ -25,30 +24,26 @@ std::string TTextureMg::BankPath() const {
 }
 
 void TTextureMg::LoadTiles(const std::string& path) {
-    const platform::Bitmap bitmap = LoadBitmapOrDie(path);
-    if (bitmap.Width() != BankSide || bitmap.Height() != BankSide) {
-        platform::Fatal("Bitmap incorrect pour une banque :\n" + path);
-    }
+    const platform::Bitmap sheet = LoadSheet(path, Sheet, "Bitmap incorrect pour une banque :");
     for (int k = 0; k < TileCount; ++k) {
-        const int left = (k % BankColumns) * (TileSize + 1) + 1;
-        const int top = (k / BankColumns) * (TileSize + 1) + 1;
-        CopyTransposed(bitmap, left, top, TileSize, TileSize, Tiles[k].data());
+        Tiles[k] = CutTile(sheet, Sheet, k);
     }
 }
 
 void TTextureMg::LoadBanks() {
     LoadTiles(BankPath());
     for (int k = 0; k < TileCount; ++k) {
-        TileNames[k] = UploadTexels(0, Tiles[k].data(), TileSize, TileSize, 3, MagFilter::Linear);
-        CurrentName = TileNames[k];
+        currentName_ =
+            UploadTexels(TileNames[k], Tiles[k].data(), TileSize, TileSize, 3, MagFilter::Linear);
     }
 }
 
 void TTextureMg::Bind(int index, float mode) {
-    CurrentName = index >= 0 && index < TileCount ? TileNames[index] : TileNames[FallbackTile];
+    const int tile = index >= 0 && index < TileCount ? index : FallbackTile;
+    currentName_ = TileNames[tile].Name();
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
-    glBindTexture(GL_TEXTURE_2D, CurrentName);
+    glBindTexture(GL_TEXTURE_2D, currentName_);
 }
 
 } // namespace scrivel

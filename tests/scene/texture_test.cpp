@@ -1,7 +1,8 @@
-#include "render/texture.h"
-#include "render/texture_64.h"
-#include "render/texture_mg.h"
-#include "render_support.h"
+#include "scene/texture.h"
+#include "scene/texture_400.h"
+#include "scene/texture_64.h"
+#include "scene/texture_mg.h"
+#include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>
@@ -67,6 +68,26 @@ TEST_F(TextureGl, BuildAndBindSetTheTextureState) {
     glDisable(GL_TEXTURE_2D);
 }
 
+TEST_F(TextureGl, TexturesAreDeletedByTheirOwnerOnce) {
+    test::TestFolder dir;
+    const std::string path =
+        test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; });
+    GLuint first = 0;
+    {
+        T400Texture texture(path);
+        first = texture.BuildTexture(3);
+        EXPECT_FLOAT_EQ(texture.EnvMode, TTexture::Modulate);
+        EXPECT_EQ(test::TexParameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
+        const GLuint second = texture.BuildTexture(3); // a rebuild replaces the first texture
+        EXPECT_FALSE(glIsTexture(first));
+        GlTexture moved = std::move(texture.TextureName);
+        EXPECT_EQ(moved.Name(), second);
+        EXPECT_FALSE(texture.TextureName);
+        first = second;
+    }
+    EXPECT_FALSE(glIsTexture(first));
+}
+
 TEST_F(TextureGl, LeftHalfOfACroppedBitmapBecomesTheTopRowsOfTheTexture) {
     test::TestFolder dir;
     const std::string path = test::WriteBmp(dir, "halves.bmp", 100, 80, [](int x, int y) {
@@ -89,14 +110,14 @@ TEST_F(TextureGl, BankBindsTilesByIndexAndFallsBackToTileSix) {
     bank.LoadBanks();
     for (int k = 0; k < TTextureMg::TileCount; ++k) {
         bank.Bind(k, TTexture::Modulate);
-        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k]));
+        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k].Name()));
         // Texture row 0, column 63: away from tile 0's corner.
         ASSERT_EQ(test::Rgb(&test::BoundTexels(64)[63 * 4]), TileColour(k)) << "tile " << k;
     }
     EXPECT_FLOAT_EQ(test::EnvMode(), GL_MODULATE);
     for (const int index : {36, -1, 100}) {
         bank.Bind(index, TTexture::Replace);
-        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6]));
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6].Name()));
     }
     // Tile 0's top-right corner (bitmap columns 49-63) is in the last texture rows.
     bank.Bind(0, TTexture::Replace);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scene/gl_object.h"
+#include "platform/sheet_layout.h"
+#include "scene/gl_texture.h"
 
 #include <array>
 #include <cstdint>
@@ -11,13 +12,11 @@ namespace scrivel {
 
 // The bank of 36 small textures cut from Graphics/texbank<n>_64.bmp, shared by the landscape and
 // the birds.
-class TTextureMg : public TGLObject {
+class TTextureMg {
 public:
-    static constexpr int TileCount = 36;
-    static constexpr int TileSize = 64;
-    static constexpr int BankColumns = 6;
-    // 6 tiles of 64 pixels and 7 separator lines on each side.
-    static constexpr int BankSide = BankColumns * (TileSize + 1) + 1;
+    static constexpr platform::SheetLayout Sheet = platform::kTextureBankSheet;
+    static constexpr int TileCount = Sheet.TileCount();
+    static constexpr int TileSize = platform::SheetLayout::TileSize;
     // Any index outside the bank binds this tile.
     static constexpr int FallbackTile = 6;
 
@@ -33,6 +32,8 @@ public:
     void Bind(int index, float mode);
 
     std::string BankPath() const;
+    // The name bound last (also set by each upload).
+    unsigned CurrentName() const { return currentName_; }
 
     using Tile = std::vector<std::uint8_t>;
 
@@ -40,11 +41,11 @@ public:
     float TileHeight = TileSize;
     // RGBA, the bank's tile k transposed like every texture of the game.
     std::array<Tile, TileCount> Tiles;
-    std::array<unsigned, TileCount> TileNames{};
-    unsigned CurrentName = 0;
+    std::array<GlTexture, TileCount> TileNames;
     int BankNumber = 1;
 
 private:
+    unsigned currentName_ = 0;
     std::string folder_;
 };
 
