@@ -252,20 +252,21 @@ Bitmap PlainTile(std::uint32_t seed, Crop crop) {
         for (int x = 0; x < kTile; ++x) {
             Colour colour = Grass(grass, x, y);
             if (crop != Crop::None) {
-                const double inside = EdgeDistance(x, y) - 9.0 + 4.0 * (patch(x, y) - 0.5);
-                // A hedge of darker green around the field.
-                colour = Shade(colour, 1.0 - 0.35 * std::exp(-inside * inside / 3.0));
+                // A gentle patch of crop that fades out before the tile's edges, so that a field
+                // of tiles reads as meadow with patches rather than a grid of squares.
+                const double amount =
+                    Smoothstep(0.42, 0.58, patch(x, y)) * Smoothstep(4.0, 16.0, EdgeDistance(x, y));
                 Colour field;
                 if (crop == Crop::Wheat) {
-                    const double rows = 0.88 + 0.12 * std::sin(2 * kPi * x / 4.0);
-                    field = Shade(Mix(Rgb255(196, 158, 70), Rgb255(230, 198, 108), patch(x, y)),
-                                  rows + 0.12 * Grain(x, y, seed));
+                    const double rows = 0.92 + 0.08 * std::sin(2 * kPi * x / 4.0);
+                    field = Shade(Mix(Rgb255(150, 150, 70), Rgb255(178, 166, 88), patch(x, y)),
+                                  rows + 0.1 * Grain(x, y, seed));
                 } else {
-                    const double furrows = 0.8 + 0.2 * std::sin(2 * kPi * y / 3.5);
-                    field = Shade(Mix(Rgb255(104, 72, 46), Rgb255(142, 104, 68), patch(x, y)),
+                    const double furrows = 0.88 + 0.12 * std::sin(2 * kPi * y / 3.5);
+                    field = Shade(Mix(Rgb255(96, 92, 48), Rgb255(120, 112, 62), patch(x, y)),
                                   furrows + 0.1 * Grain(x, y, seed));
                 }
-                colour = Mix(colour, field, Smoothstep(1.0, 2.5, inside));
+                colour = Mix(colour, field, 0.75 * amount);
             }
             Put(tile, x, y, colour);
         }
