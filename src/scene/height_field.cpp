@@ -6,6 +6,7 @@
 #include "scene/texture_mg.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 namespace scrivel {
 
@@ -44,24 +45,32 @@ void TNHeightField::BuildList() {
     const auto w = static_cast<float>(heights_.Width());
     const auto h = static_cast<float>(heights_.Height());
     glTranslatef(-w * XSpacing * 0.5f, -0.5f * HeightScale, -h * ZSpacing * 0.5f);
-    for (const TTileChoice& cell : tiles_) {
-        const int x = cell.x;
-        const int y = cell.y;
-        const auto x0 = static_cast<float>(x) * XSpacing;
-        const auto x1 = static_cast<float>(x + 1) * XSpacing;
-        const auto z0 = static_cast<float>(y) * ZSpacing;
-        const auto z1 = static_cast<float>(y + 1) * ZSpacing;
-        const auto [s0, t0, s1, t1] = OrientationRect(cell.orientation);
-        TextureBank->Bind(cell.tile, TTexture::Modulate);
+    // Cells sharing a tile are drawn together: one bind per tile instead of one per cell. The
+    // tiles are opaque and depth-tested, so the order leaves the picture unchanged.
+    std::vector<TTileChoice> byTile = tiles_;
+    std::stable_sort(byTile.begin(), byTile.end(),
+                     [](const TTileChoice& a, const TTileChoice& b) { return a.tile < b.tile; });
+    for (std::size_t i = 0; i < byTile.size();) {
+        const int tile = byTile[i].tile;
+        TextureBank->Bind(tile, TTexture::Modulate);
         glBegin(GL_QUADS);
-        glTexCoord2f(s0, t0);
-        glVertex3f(x0, heights_.At(x, y) * HeightScale, z0);
-        glTexCoord2f(s1, t0);
-        glVertex3f(x1, heights_.At(x + 1, y) * HeightScale, z0);
-        glTexCoord2f(s1, t1);
-        glVertex3f(x1, heights_.At(x + 1, y + 1) * HeightScale, z1);
-        glTexCoord2f(s0, t1);
-        glVertex3f(x0, heights_.At(x, y + 1) * HeightScale, z1);
+        for (; i < byTile.size() && byTile[i].tile == tile; ++i) {
+            const int x = byTile[i].x;
+            const int y = byTile[i].y;
+            const auto x0 = static_cast<float>(x) * XSpacing;
+            const auto x1 = static_cast<float>(x + 1) * XSpacing;
+            const auto z0 = static_cast<float>(y) * ZSpacing;
+            const auto z1 = static_cast<float>(y + 1) * ZSpacing;
+            const auto [s0, t0, s1, t1] = OrientationRect(byTile[i].orientation);
+            glTexCoord2f(s0, t0);
+            glVertex3f(x0, heights_.At(x, y) * HeightScale, z0);
+            glTexCoord2f(s1, t0);
+            glVertex3f(x1, heights_.At(x + 1, y) * HeightScale, z0);
+            glTexCoord2f(s1, t1);
+            glVertex3f(x1, heights_.At(x + 1, y + 1) * HeightScale, z1);
+            glTexCoord2f(s0, t1);
+            glVertex3f(x0, heights_.At(x, y + 1) * HeightScale, z1);
+        }
         glEnd();
         glDisable(GL_TEXTURE_2D);
     }
