@@ -90,18 +90,6 @@ TEST(LayTiles, BeachWithoutSeaDrawsFlipThenOrientationThenTile) {
     EXPECT_EQ(cells[3].tile, 7);
 }
 
-TEST(LayTiles, AllBlueZeroIsSeaWhateverRedAndGreen) {
-    THeightMap map(6, 5);
-    for (int x = 0; x < 6; ++x) {
-        for (int y = 0; y < 5; ++y) {
-            map.Set(x, y, THeightMap::FromColour(0x0000FFFF));
-        }
-    }
-    for (const TTileChoice& cell : LayTiles(map)) {
-        EXPECT_LE(cell.tile, 1);
-    }
-}
-
 // A 4 x 4 map of shore corners whose middle cell (1, 1) has sea on the given sides: N1 (x - 1),
 // N2 (y - 1), N3 (x + 1), N4 (y + 1).
 THeightMap ShoreWithSea(bool n1, bool n2, bool n3, bool n4) {
