@@ -1,5 +1,6 @@
 // Starts the game and reports the milliseconds until its first frame is on screen: the window's
-// centre pixel turns to the view's clear colour. Needs an X display (run under xvfb-run -a).
+// centre pixel, black until then (the window has no background), takes the scene's colour. Needs an
+// X display (run under xvfb-run -a).
 //   first_frame GAME-FOLDER
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
                 if (image != nullptr) {
                     const unsigned long pixel = XGetPixel(image, 0, 0);
                     XDestroyImage(image);
-                    if (pixel == 0xCC4CCC) {
+                    if (pixel != 0) {
                         shown = std::chrono::duration<double, std::milli>(
                                     std::chrono::steady_clock::now() - start)
                                     .count();

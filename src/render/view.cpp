@@ -3,13 +3,20 @@
 #include "model/joker_letter.h"
 #include "model/letter_array.h"
 #include "model/options_data.h"
+#include "platform/file_system.h"
 #include "render/falling_lettre.h"
 #include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
 #include "render/grid.h"
 #include "render/head_up.h"
 #include "render/option_module.h"
+#include "scene/bird.h"
 #include "scene/camera.h"
+#include "scene/gl_sun.h"
+#include "scene/ground.h"
+#include "scene/height_field.h"
+#include "scene/texture_mg.h"
+#include "scene/volcano.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -45,10 +52,15 @@ TView::TView(int width, int height, std::string folder)
       camera_(std::make_unique<TCamera>()) {
     // The game data seeds rand before it hands the view its first letters.
     camera_->Set(0, 2, 20, 0, 0, 0);
-    // The sun of the background scenery is created here once the scenery exists.
+    // The sun, like the rest of the scenery, is made by Build: without a GL context the view reads
+    // no scenery file and draws nothing of it.
 }
 
 TView::~TView() = default;
+
+std::string TView::AppDir() const {
+    return folder_.empty() ? platform::ExecutableFolder() : folder_;
+}
 
 int TView::GridSize() const {
     return Options != nullptr ? Options->GridSize : 0;
@@ -112,16 +124,27 @@ void TView::Build() {
     grid_->Location = {GridLeft, GridTop, GridDepth};
     grid_->SetLetterArray(LetterArray);
     flyingLetter_->SetGrid(grid_.get());
-    // The ground plate of the background scenery is built here.
+    ground_ = std::make_unique<TGround>(AppDir(), "Graphics/ground4001.bmp", -4.0f, BaseHeight,
+                                        GridDepth - 2.0f, 8.0f, 4.0f);
+    ground_->BuildTexture();
 
     titleBank_ = std::make_unique<TFontTexMg>("Garamond", 1, 0, 4, folder_);
     titleBank_->LoadPatterns();
-    // The scenery's texture bank and the sun's texture are loaded here.
+    textureMg_ = std::make_unique<TTextureMg>(1, folder_);
+    textureMg_->LoadBanks();
+    sun_ = std::make_unique<TGLSun>(AppDir() + "Graphics/sun.bmp");
+    sun_->BuildTexture();
 
     optionModule_ = std::make_unique<TOptionModule>(titleBank_.get(), *Options);
     foundWords_ = std::make_unique<TFoundWordsMg>(letterBank_.get());
     LayOutFoundWords();
-    // The volcano, the twelve birds and the height field are built here.
+    // In this order: the birds and then the landscape draw from rand.
+    volcano_ = std::make_unique<TVolcano>(AppDir() + "Graphics/volcano.bmp");
+    for (auto& bird : birds_) {
+        bird = std::make_unique<TBird>(textureMg_.get());
+    }
+    heightField_ = std::make_unique<TNHeightField>(AppDir() + "Graphics/heightfield2.bmp",
+                                                   textureMg_.get(), 15.0f, 1.5f, 1.5f);
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
@@ -129,7 +152,8 @@ void TView::Build() {
     glEnable(GL_CULL_FACE);
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);
-    // The sun's first step (light, sky and fog colours) comes here with the scenery.
+    // Light 0 is set up before fog; from here on the sun sets the clear and fog colours.
+    sun_->StepAndDraw();
     glEnable(GL_FOG);
     const GLfloat fogColour[] = {0.85f, 0.82f, 0.32f, 0.1f};
     glFogi(GL_FOG_MODE, GL_LINEAR);
@@ -157,7 +181,7 @@ void TView::Resize(int width, int height) {
 void TView::Draw() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     camera_->Apply();
-    // The background scenery (sun, ground plate, height field, volcano, birds) is drawn here.
+    DrawScenery();
 
     switch (Mode) {
     case ViewMode::Menu:
@@ -186,6 +210,21 @@ void TView::Draw() {
         break;
     }
     DrawHeadUp();
+}
+
+void TView::DrawScenery() {
+    if (!sun_) {
+        return;
+    }
+    sun_->StepAndDraw();
+    ground_->Draw();
+    if (Options->Background) {
+        heightField_->Draw();
+    }
+    volcano_->Draw(LaunchX, VolcanoBase, LaunchDepth);
+    for (auto& bird : birds_) {
+        bird->Draw();
+    }
 }
 
 void TView::DrawHeadUp() {
@@ -306,8 +345,14 @@ void TView::UpdateFalling() {
         LandedFlag = false;
         return;
     }
-    // The volcano's eruption check comes here with the scenery.
+    // One eruption per letter, in the last tenth of its flight.
+    if (volcano_ && flyingLetter_->z >= EruptionPoint && volcano_->Profile.Eruption == 0 &&
+        !EruptionStarted) {
+        volcano_->StartEruption(TVolcanoProfile::MaxEruption);
+        EruptionStarted = true;
+    }
     if (flyingLetter_->z >= GridDepth) {
+        EruptionStarted = false;
         activeLetter_ = std::move(flyingLetter_);
         flyingLetter_ = NewLetter(NextLetter);
         flyingLetter_->SetY(LaunchY);
@@ -396,7 +441,11 @@ void TView::ApplyOptions() {
         grid_->Location.x = GridLeft;
         grid_->Location.y = GridTop;
     }
-    // The ground plate follows the new geometry here, with the scenery.
+    if (ground_) {
+        // It starts one unit nearer than at build time.
+        ground_->Location.y = BaseHeight;
+        ground_->Location.z = GridDepth - 1.0f;
+    }
     if (foundWords_) {
         LayOutFoundWords();
     }

@@ -4,20 +4,27 @@
 #include "scene/gl_object.h"
 #include "states/state_view.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace scrivel {
 
+class TBird;
 class TCamera;
 class TFallingLettre;
 class TFontTexMg;
 class TFoundWordsMg;
+class TGLSun;
 class TGrid;
+class TGround;
 class TLetterArray;
+class TNHeightField;
 class TOptionModule;
 class TOptionsData;
+class TTextureMg;
+class TVolcano;
 
 // Everything drawn in the game's GL window: the grid, the flying and the falling letter, the found
 // words, the options screen, the score table and the head-up text. It also runs the letters' flight
@@ -65,13 +72,18 @@ public:
     bool OptionKeyDown(int key) override;
     void ApplyOptions() override;
 
-    // Geometry and parts, read by tests and by the scenery to come.
+    // Geometry and parts, read by tests and by the scenery.
     static constexpr float GridDepth = 2.0f;
     static constexpr float LaunchDepth = -25.0f;
     static constexpr float FlightLength = GridDepth - LaunchDepth;
     static constexpr float ListX = 4.0f;
     static constexpr float ListTop = 8.0f;
     static constexpr int MaxScoreLines = 12;
+    static constexpr int BirdCount = 12;
+    // The volcano's foot stands at this height, at LaunchX and LaunchDepth.
+    static constexpr float VolcanoBase = -7.4f;
+    // The eruption starts once the flying letter is this far along its flight.
+    static constexpr float EruptionPoint = GridDepth - 0.1f * FlightLength;
 
     float GridLeft = 0.0f;
     float GridTop = 0.0f;
@@ -87,6 +99,8 @@ public:
     int BannerX = 0;
     bool BannerStarted = false;
     bool Flying = false;
+    // The volcano erupted for the letter now in flight.
+    bool EruptionStarted = false;
     int LandedColumn = 0;
     int LandedRow = 0;
     int Score = 0;
@@ -99,6 +113,12 @@ public:
     TFoundWordsMg* FoundWords() { return foundWords_.get(); }
     TOptionModule* OptionModule() { return optionModule_.get(); }
     TFontTexMg* LetterBank() { return letterBank_.get(); }
+    // The background scenery; all empty until Build (and so without a GL context).
+    TGLSun* Sun() { return sun_.get(); }
+    TGround* Ground() { return ground_.get(); }
+    TNHeightField* HeightField() { return heightField_.get(); }
+    TVolcano* Volcano() { return volcano_.get(); }
+    TBird* Bird(int i) { return birds_[static_cast<std::size_t>(i)].get(); }
 
 private:
     int GridSize() const;
@@ -108,6 +128,9 @@ private:
     void DrawScoreTable();
     void DrawHeadUp();
     void DrawBanner();
+    void DrawScenery();
+    // Where Graphics/ is: the given folder, else the executable's.
+    std::string AppDir() const;
     // The falling letter, or the flying one when none falls.
     TFallingLettre& SteeredLetter();
 
@@ -126,6 +149,13 @@ private:
     std::unique_ptr<TFoundWordsMg> foundWords_;
     std::unique_ptr<TFallingLettre> activeLetter_;
     std::unique_ptr<TFallingLettre> flyingLetter_;
+
+    std::unique_ptr<TTextureMg> textureMg_;
+    std::unique_ptr<TGLSun> sun_;
+    std::unique_ptr<TGround> ground_;
+    std::unique_ptr<TNHeightField> heightField_;
+    std::array<std::unique_ptr<TBird>, BirdCount> birds_;
+    std::unique_ptr<TVolcano> volcano_;
 };
 
 } // namespace scrivel

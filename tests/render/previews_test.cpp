@@ -1,12 +1,15 @@
 // Pictures for people to judge, written in the build folder: the letters of two font banks as
 // cubes (previews/letters.png) and each screen of the view at 600 x 500 (snapshots/*.png).
 #include "model/game_data.h"
+#include "platform/bitmap.h"
 #include "platform/font_catalogue.h"
 #include "render/falling_lettre.h"
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
 #include "render/view.h"
 #include "scene/camera.h"
+#include "scene/gl_sun.h"
+#include "scene/volcano.h"
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
 
@@ -114,6 +117,51 @@ TEST(Previews, EveryScreenOfTheView) {
         view.SetMode(mode);
         snapshot(name, blink);
     }
+}
+
+// The sun at mid-sky and near an end of its swing, and six frames of one eruption side by side
+// (snapshots/sun_*.png, snapshots/eruption.png).
+TEST(Previews, DaylightAndAnEruption) {
+    test::GlWindow window(600, 500);
+    test::TempDir dir;
+    dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
+    TView view(600, 500, SCRIVEL_GAME_DIR);
+    TGameData game(view, dir.Path(), 11);
+    view.Build();
+    view.Resize(600, 500);
+    view.SetMode(1);
+    for (int i = 0; i < 150; ++i) { // until the camera arrives
+        view.Draw();
+    }
+    for (const auto& [name, x] : {std::pair{"sun_midday", -0.05f}, {"sun_dusk", 37.95f}}) {
+        view.Sun()->Path.X = x;
+        view.Sun()->Path.TowardsMinus = false;
+        view.Draw(); // the sky set in one frame clears the next
+        view.Draw();
+        Save(window, "snapshots/", name);
+    }
+    view.Sun()->Path.X = -8.0f;
+    view.Draw();
+    constexpr int kFrames = 6;
+    constexpr int kLeft = 150;
+    constexpr int kWidth = 300;
+    constexpr int kHeight = 260;
+    platform::Bitmap strip(kFrames * kWidth, kHeight);
+    view.Volcano()->StartEruption(100);
+    for (int frame = 0; frame < kFrames; ++frame) {
+        view.Draw();
+        glFinish();
+        const auto pixels = window.ReadPixels(); // bottom row first
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const size_t i = (static_cast<size_t>(499 - y) * 600 + kLeft + x) * 4;
+                strip.SetPixel(frame * kWidth + x, y,
+                               platform::Bitmap::Rgb(pixels[i], pixels[i + 1], pixels[i + 2]));
+            }
+        }
+    }
+    strip.SavePng(std::string(SCRIVEL_BUILD_DIR) + "snapshots/eruption.png");
+    EXPECT_EQ(view.Volcano()->Profile.Eruption, 40);
 }
 
 } // namespace

@@ -1,13 +1,20 @@
 #include "model/game_data.h"
+#include "model/options_data.h"
 #include "render/falling_lettre.h"
 #include "render/grid.h"
 #include "render/view.h"
+#include "scene/bird.h"
 #include "scene/camera.h"
+#include "scene/gl_sun.h"
+#include "scene/ground.h"
+#include "scene/volcano.h"
 #include "states/game_state.h"
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
 
 #include <GL/gl.h>
+#include <array>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -57,6 +64,8 @@ TEST(TView, JokerKeysChangeOnlyAJoker) {
     view.SetJokerLetter('Q');
     EXPECT_EQ(view.FlyingLetter()->Letter, 'q');
 }
+
+using Vec4 = std::array<float, 4>;
 
 class ViewTest : public test::GlTest {
 protected:
@@ -153,6 +162,71 @@ TEST_F(ViewTest, WholeGameKeepsEveryColumnResting) {
     }
     EXPECT_TRUE(game->GameOver());
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
+    Start(8);
+    TGameState play(*game, *view);
+    view->SetMode(1);
+    int starts = 0;
+    int arrivals = 0;
+    for (int tick = 0; tick < 300 && !game->GameOver(); ++tick) {
+        const bool resting = view->Volcano()->Profile.Eruption == 0;
+        const TFallingLettre* flying = view->FlyingLetter();
+        const float z = flying->z;
+        play.Update();
+        arrivals += view->FlyingLetter() != flying ? 1 : 0;
+        if (resting && view->Volcano()->Profile.Eruption == TVolcanoProfile::MaxEruption) {
+            ++starts;
+            EXPECT_GE(z, -0.7f) << "tick " << tick;
+        }
+        view->Draw(); // the volcano counts its eruption down as it draws
+    }
+    EXPECT_GE(arrivals, 3);
+    EXPECT_NEAR(starts, arrivals, 1) << "one eruption per letter";
+}
+
+TEST_F(ViewTest, SceneryInEveryModeAndTheLandscapeOnlyWithBackground) {
+    Start(8);
+    for (int mode = 0; mode <= 4; ++mode) {
+        view->SetMode(mode);
+        view->Draw();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
+    }
+    view->SetMode(1);
+    view->Camera().Set(0, 5, 20, 12, 0, 0); // the play camera, arrived
+    const auto skyPixels = [this] {
+        view->Draw();
+        glFinish();
+        const auto pixels = Window().ReadPixels();
+        Vec4 sky{};
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, sky.data());
+        int count = 0;
+        for (size_t i = 0; i < pixels.size(); i += 4) {
+            count += std::abs(pixels[i + 2] - sky[2] * 255) < 2 &&
+                     std::abs(pixels[i] - sky[0] * 255) < 2;
+        }
+        return count;
+    };
+    const int withLandscape = skyPixels();
+    game->Options().Background = false;
+    const float sunX = view->Sun()->Path.X;
+    const float birdAngle = view->Bird(0)->CircleAngle;
+    const int without = skyPixels();
+    EXPECT_GT(without, withLandscape + kWidth * kHeight / 20) << "the landscape is left out";
+    EXPECT_NE(view->Sun()->Path.X, sunX);
+    EXPECT_NE(view->Bird(0)->CircleAngle, birdAngle);
+    EXPECT_EQ(view->Volcano()->FinsDrawn, 73);
+    game->Options().Background = true;
+}
+
+TEST_F(ViewTest, GroundPlateFollowsANewGridSize) {
+    Start(8);
+    EXPECT_FLOAT_EQ(view->Ground()->Location.z, 0.0f);
+    game->Options().GridSize = 4;
+    view->ApplyOptions();
+    EXPECT_FLOAT_EQ(view->Ground()->Location.y, view->BaseHeight);
+    EXPECT_FLOAT_EQ(view->Ground()->Location.z, 1.0f) << "one unit nearer than at build time";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "graphics/procedural.h"
 #include "platform/canvas.h"
 #include "platform/sheet_layout.h"
+#include "scene/model/height_map.h"
 
 #include <algorithm>
 #include <array>
@@ -251,20 +252,21 @@ Bitmap PlainTile(std::uint32_t seed, Crop crop) {
         for (int x = 0; x < kTile; ++x) {
             Colour colour = Grass(grass, x, y);
             if (crop != Crop::None) {
-                const double inside = EdgeDistance(x, y) - 9.0 + 4.0 * (patch(x, y) - 0.5);
-                // A hedge of darker green around the field.
-                colour = Shade(colour, 1.0 - 0.35 * std::exp(-inside * inside / 3.0));
+                // A gentle patch of crop that fades out before the tile's edges, so that a field
+                // of tiles reads as meadow with patches rather than a grid of squares.
+                const double amount =
+                    Smoothstep(0.42, 0.58, patch(x, y)) * Smoothstep(4.0, 16.0, EdgeDistance(x, y));
                 Colour field;
                 if (crop == Crop::Wheat) {
-                    const double rows = 0.88 + 0.12 * std::sin(2 * kPi * x / 4.0);
-                    field = Shade(Mix(Rgb255(196, 158, 70), Rgb255(230, 198, 108), patch(x, y)),
-                                  rows + 0.12 * Grain(x, y, seed));
+                    const double rows = 0.92 + 0.08 * std::sin(2 * kPi * x / 4.0);
+                    field = Shade(Mix(Rgb255(150, 150, 70), Rgb255(178, 166, 88), patch(x, y)),
+                                  rows + 0.1 * Grain(x, y, seed));
                 } else {
-                    const double furrows = 0.8 + 0.2 * std::sin(2 * kPi * y / 3.5);
-                    field = Shade(Mix(Rgb255(104, 72, 46), Rgb255(142, 104, 68), patch(x, y)),
+                    const double furrows = 0.88 + 0.12 * std::sin(2 * kPi * y / 3.5);
+                    field = Shade(Mix(Rgb255(96, 92, 48), Rgb255(120, 112, 62), patch(x, y)),
                                   furrows + 0.1 * Grain(x, y, seed));
                 }
-                colour = Mix(colour, field, Smoothstep(1.0, 2.5, inside));
+                colour = Mix(colour, field, 0.75 * amount);
             }
             Put(tile, x, y, colour);
         }
@@ -729,105 +731,35 @@ Bitmap MakeTextureBank() {
     return bank;
 }
 
-Bitmap MakeTerrainPreview(const Bitmap& bank) {
-    // Heights on a W x H grid of corners: an island, the sea exactly 0 as the landscape needs.
-    constexpr int W = 26;
-    constexpr int H = 18;
-    constexpr int kCell = 40;
-    std::vector<std::vector<double>> height(W, std::vector<double>(H));
-    for (int x = 0; x < W; ++x) {
-        for (int y = 0; y < H; ++y) {
-            const double dx = (x - (W - 1) / 2.0) / (W / 2.0);
-            const double dy = (y - (H - 1) / 2.0) / (H / 2.0);
-            const double land =
-                Fbm(x / 13.0, y / 13.0, 3, 3, 3, 5) + 0.55 - 1.1 * std::hypot(dx, dy);
-            const double h = std::clamp((land - 0.35) * 1.6, 0.0, 1.0);
-            height[x][y] = std::floor(h * 256) / 256;
+Bitmap MakeTerrainPreview(const Bitmap& bank, const Bitmap& heights) {
+    constexpr int kCell = 16;
+    THeightMap map(heights.Width(), heights.Height());
+    for (int x = 0; x < map.Width(); ++x) {
+        for (int y = 0; y < map.Height(); ++y) {
+            map.Set(x, y, THeightMap::FromColour(heights.Pixel(x, y)));
         }
     }
-    const auto sea = [&](int x, int y) {
-        return height[x][y] == 0 && height[x + 1][y] == 0 && height[x + 1][y + 1] == 0 &&
-               height[x][y + 1] == 0;
-    };
-    static constexpr std::array<std::array<double, 4>, 4> kOrientations = {
-        {{0, 0, 1, 1}, {1, 1, 0, 0}, {1, 0, 0, 1}, {0, 1, 1, 0}}};
-
-    Bitmap preview((W - 1) * kCell, (H - 1) * kCell);
+    // The game's own tile rule, fed by a fixed generator instead of rand.
     Random random(42);
-    bool n1 = false;
-    bool n3 = false;
-    bool n4 = false;
-    for (int x = 0; x <= W - 2; ++x) {
-        for (int y = 0; y <= H - 2; ++y) {
-            const double a = height[x][y];
-            const double b = height[x + 1][y];
-            const double c = height[x + 1][y + 1];
-            const double d = height[x][y + 1];
-            const double top = std::max({a, b, c, d});
-            int tile = 0;
-            int orientation = 0;
-            if (top == 0) {
-                tile = random.Below(10) <= 8 ? 1 : 0;
-                orientation = random.Below(4);
-            } else if (top <= 0.25) {
-                const bool t = random.Below(2) != 0;
-                if (x >= 1 && y <= H - 2) {
-                    n1 = sea(x - 1, y);
-                }
-                bool n2 = true;
-                if (y >= 1 && x <= W - 2) {
-                    n2 = sea(x, y - 1);
-                }
-                if (x <= W - 3 && y <= H - 2) {
-                    n3 = sea(x + 1, y);
-                }
-                if (x <= W - 2 && y <= H - 3) {
-                    n4 = sea(x, y + 1);
-                }
-                const int corner = t ? 5 : 11;
-                if (n4 && n1 && !n2 && !n3) {
-                    orientation = 0, tile = corner;
-                } else if (n2 && n1 && !n4 && !n3) {
-                    orientation = 3, tile = corner;
-                } else if (n2 && n3 && !n4 && !n1) {
-                    orientation = 1, tile = corner;
-                } else if (n3 && n4 && !n2 && !n1) {
-                    orientation = 2, tile = corner;
-                } else if (n2) {
-                    orientation = 3, tile = 10;
-                } else if (n3) {
-                    orientation = 1, tile = 9;
-                } else if (n1) {
-                    orientation = 0, tile = 9;
-                } else if (n4) {
-                    orientation = 2, tile = 10;
-                } else {
-                    orientation = random.Below(4);
-                    tile = 6 + random.Below(3);
-                }
-            } else if (top <= 0.75) {
-                orientation = random.Below(4);
-                tile = 12 + random.Below(6);
-            } else {
-                orientation = random.Below(4);
-                tile = 18 + random.Below(6);
-            }
-            // Texture coordinates as the landscape gives them; texel (s, t) is bank pixel
-            // (column t, row s) of the tile, the upload being transposed.
-            const auto& [s0, t0, s1, t1] = kOrientations[static_cast<std::size_t>(orientation)];
-            const int left = kSheet.TileLeft(tile);
-            const int topRow = kSheet.TileTop(tile);
-            for (int py = 0; py < kCell; ++py) {
-                for (int px = 0; px < kCell; ++px) {
-                    const double u = (px + 0.5) / kCell;
-                    const double v = (py + 0.5) / kCell;
-                    const double s = s0 + u * (s1 - s0);
-                    const double t = t0 + v * (t1 - t0);
-                    const int column = std::min(kTile - 1, static_cast<int>(t * kTile));
-                    const int row = std::min(kTile - 1, static_cast<int>(s * kTile));
-                    preview.SetPixel(x * kCell + px, y * kCell + py,
-                                     bank.Pixel(left + column, topRow + row));
-                }
+    const auto cells = LayTiles(map, [&random] { return random.Below(1 << 30); });
+
+    Bitmap preview((map.Width() - 1) * kCell, (map.Height() - 1) * kCell);
+    for (const TTileChoice& cell : cells) {
+        // Texture coordinates as the landscape gives them; texel (s, t) is bank pixel
+        // (column t, row s) of the tile, the upload being transposed.
+        const auto [s0, t0, s1, t1] = OrientationRect(cell.orientation);
+        const int left = kSheet.TileLeft(cell.tile);
+        const int topRow = kSheet.TileTop(cell.tile);
+        for (int py = 0; py < kCell; ++py) {
+            for (int px = 0; px < kCell; ++px) {
+                const double u = (px + 0.5) / kCell;
+                const double v = (py + 0.5) / kCell;
+                const double s = s0 + u * (s1 - s0);
+                const double t = t0 + v * (t1 - t0);
+                const int column = std::min(kTile - 1, static_cast<int>(t * kTile));
+                const int row = std::min(kTile - 1, static_cast<int>(s * kTile));
+                preview.SetPixel(cell.x * kCell + px, cell.y * kCell + py,
+                                 bank.Pixel(left + column, topRow + row));
             }
         }
     }

@@ -17,8 +17,8 @@ namespace scrivel::graphics {
 // 0-1 open sea, 5-11 shore, 12-17 plain, 18-23 mountain, 30-31 feathers, the rest filler.
 platform::Bitmap MakeTextureBank();
 
-// A top view of a small island tiled by the landscape's rule (tile and flip by height and by
-// neighbouring sea), so that a person can check that shores face the sea.
-platform::Bitmap MakeTerrainPreview(const platform::Bitmap& bank);
+// A top view of the island of a height map tiled by the landscape's own rule (tile and flip by
+// height and by neighbouring sea), so that a person can check that shores face the sea.
+platform::Bitmap MakeTerrainPreview(const platform::Bitmap& bank, const platform::Bitmap& heights);
 
 } // namespace scrivel::graphics

@@ -1,0 +1,69 @@
+#include "scene/bird.h"
+
+#include "scene/texture.h"
+#include "scene/texture_mg.h"
+
+#include <GL/gl.h>
+
+namespace scrivel {
+
+namespace {
+
+constexpr int kWingSteps = 30;
+
+// A wing: a fan from the body line (0, 0, 0) .. (0, 0, 2) out along the evaluated edge.
+void DrawWing(const TWingTexture& texture, const TWingPoints& points, bool bodyTailFirst) {
+    glMap1f(GL_MAP1_TEXTURE_COORD_2, 0.0f, 1.0f, 2, 4, texture.data());
+    glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, points.data());
+    glBegin(GL_POLYGON);
+    if (bodyTailFirst) {
+        glTexCoord2f(0, 1);
+        glVertex3f(0, 0, 2);
+        glTexCoord2f(1, 0);
+        glVertex3f(0, 0, 0);
+    } else {
+        glTexCoord2f(1, 0);
+        glVertex3f(0, 0, 0);
+        glTexCoord2f(0, 1);
+        glVertex3f(0, 0, 2);
+    }
+    for (int i = 0; i <= kWingSteps; ++i) {
+        glEvalCoord1f(static_cast<float>(i) / kWingSteps);
+    }
+    glEnd();
+}
+
+} // namespace
+
+TBird::TBird(TTextureMg* textureBank, const RandomSource& random) {
+    TextureBank = textureBank;
+    const TBirdDraws draws = TBirdDraws::Draw(random);
+    TextureNumber = draws.Texture;
+    SetAngles(0, 0, 0);
+    // Every circle passes through (0, height, -10), its point nearest the viewer.
+    SetCircle(draws.Reverse, 0.0f, draws.Height, -10.0f - draws.Radius, draws.Radius);
+    CircleAngle = draws.StartAngle;
+}
+
+void TBird::Draw() {
+    glEnable(GL_MAP1_VERTEX_3);
+    glEnable(GL_MAP1_TEXTURE_COORD_2);
+    glDisable(GL_CULL_FACE);
+    TextureBank->Bind(TextureNumber, TTexture::Modulate);
+    glDisable(GL_FOG);
+    glPushMatrix();
+    StepMove();
+    Beat.Step();
+    glColor3f(Beat.Phase, 1.0f, 1.0f);
+    DrawWing(TWingBeat::FirstTexture, Beat.FirstWing(), true);
+    // The second wing's texture map stays in force after the birds, for the volcano's fins.
+    DrawWing(TWingBeat::SecondTexture, Beat.SecondWing(), false);
+    glPopMatrix();
+    glEnable(GL_FOG);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_MAP1_VERTEX_3);
+    glDisable(GL_MAP1_TEXTURE_COORD_2);
+    glEnable(GL_CULL_FACE);
+}
+
+} // namespace scrivel

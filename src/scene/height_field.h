@@ -1,0 +1,43 @@
+#pragma once
+
+#include "scene/gl_mesh.h"
+#include "scene/model/height_map.h"
+
+#include <string>
+
+namespace scrivel {
+
+class TTextureMg;
+
+// The landscape: a height map's grid of corners turned into textured tiles of sea, shore, plain
+// and mountain, compiled once into a display list, centred on the origin and lowered by half its
+// height scale.
+class TNHeightField : public TGLMesh {
+public:
+    // Needs a current GL context: loads the heights, lays the tiles (drawing from rand) and
+    // compiles the list. A missing or unreadable map ends the program with the loader's message.
+    TNHeightField(const std::string& fileName, TTextureMg* textureBank, float heightScale,
+                  float xSpacing, float zSpacing);
+    ~TNHeightField() override;
+
+    void Draw();
+
+    const THeightMap& Heights() const { return heights_; }
+    unsigned DisplayList() const { return displayList_; }
+    // The tiles as laid, in scan order.
+    const std::vector<TTileChoice>& Tiles() const { return tiles_; }
+
+    float HeightScale;
+    float XSpacing;
+    float ZSpacing;
+
+private:
+    void BuildList();
+
+    std::string fileName_;
+    THeightMap heights_;
+    std::vector<TTileChoice> tiles_;
+    unsigned displayList_ = 0;
+};
+
+} // namespace scrivel

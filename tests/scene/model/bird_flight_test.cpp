@@ -1,0 +1,56 @@
+#include "scene/model/bird_flight.h"
+#include "scripted_random.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+TEST(TBirdDraws, DrawsInTheirFixedOrder) {
+    struct Case {
+        std::vector<int> draws;
+        int texture;
+        bool reverse;
+        float radius, height, angle;
+    };
+    for (const Case& c : {Case{{3, 4, 49, 9, 719}, 31, true, 54, 10.5f, 359},
+                          Case{{2, 5, 50, 10, 360}, 30, false, 5, 1.5f, 0}}) {
+        test::ScriptedRandom random(c.draws);
+        const TBirdDraws bird = TBirdDraws::Draw(std::ref(random));
+        EXPECT_EQ(random.Draws(), 5u);
+        EXPECT_EQ(bird.Texture, c.texture);
+        EXPECT_EQ(bird.Reverse, c.reverse);
+        EXPECT_EQ(bird.Radius, c.radius);
+        EXPECT_EQ(bird.Height, c.height);
+        EXPECT_EQ(bird.StartAngle, c.angle);
+    }
+}
+
+TEST(TWingBeat, PhaseRisesAndFallsClampedToZeroAndOne) {
+    TWingBeat beat;
+    EXPECT_EQ(beat.FirstWing()[10], 0.0f); // flat at rest
+    float highest = 0.0f;
+    int framesUp = 0;
+    while (!beat.Falling) {
+        beat.Step();
+        ++framesUp;
+        highest = std::max(highest, beat.Phase);
+        ASSERT_LT(framesUp, 20);
+    }
+    EXPECT_EQ(beat.Phase, 1.0f);
+    EXPECT_EQ(highest, 1.0f);
+    EXPECT_FLOAT_EQ(beat.FirstWing()[10], 0.6f);
+    EXPECT_FLOAT_EQ(beat.SecondWing()[1], 0.6f);
+    EXPECT_EQ(beat.SecondWing()[0], -0.9f);
+    for (int i = 0; i < 12; ++i) {
+        beat.Step();
+        EXPECT_GE(beat.Phase, 0.0f);
+        EXPECT_LE(beat.Phase, 1.0f);
+    }
+    EXPECT_FALSE(beat.Falling);
+    EXPECT_LE(beat.Phase, 0.2f);
+}
+
+} // namespace
+} // namespace scrivel

@@ -1,0 +1,173 @@
+#include "platform/bitmap.h"
+#include "scene/model/height_map.h"
+#include "scripted_random.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace scrivel {
+namespace {
+
+// A map of the given size with every corner at `fill`.
+THeightMap Filled(int w, int h, float fill) {
+    THeightMap map(w, h);
+    for (int x = 0; x < w; ++x) {
+        for (int y = 0; y < h; ++y) {
+            map.Set(x, y, fill);
+        }
+    }
+    return map;
+}
+
+std::function<int()> Counting(int& draws) {
+    return [&draws] { return ++draws; };
+}
+
+TEST(THeightMap, ReadsOnlyTheBlueChannel) {
+    struct Case {
+        std::uint32_t colour;
+        float height;
+    };
+    for (const Case& c : {Case{0x0000FFFF, 0.0f}, Case{0x00010000, 1 / 256.0f},
+                          Case{0x00C0FFFF, 0.75f}, Case{0x00FF0000, 255 / 256.0f}}) {
+        EXPECT_EQ(THeightMap::FromColour(c.colour), c.height) << std::hex << c.colour;
+    }
+}
+
+TEST(LayTiles, OneCellPerSquareOfCornersInScanOrder) {
+    int draws = 0;
+    EXPECT_EQ(LayTiles(Filled(2, 2, 0.5f), Counting(draws)).size(), 1u);
+    EXPECT_TRUE(LayTiles(Filled(1, 5, 0.5f), Counting(draws)).empty());
+    const auto cells = LayTiles(Filled(5, 3, 0.5f), Counting(draws));
+    ASSERT_EQ(cells.size(), 8u);
+    EXPECT_EQ(cells[1].x, 0);
+    EXPECT_EQ(cells[1].y, 1); // y is the inner loop
+    EXPECT_EQ(cells[2].x, 1);
+}
+
+TEST(LayTiles, HeightClassesAndTheirDraws) {
+    // The corners of a single cell, the scripted draws, and the tile and orientation expected. A
+    // shore cell on the map's first row counts N2 as sea: its sea lies along -y.
+    struct Case {
+        const char* name;
+        float a, b, c, d;
+        std::vector<int> draws;
+        int tile, orientation;
+    };
+    const float step = 1 / 256.0f;
+    const Case cases[] = {
+        {"sea: tile draw first", 0, 0, 0, 0, {18, 7}, 1, 3},
+        {"sea: 9 in 10 gives tile 0", 0, 0, 0, 0, {9, 2}, 0, 2},
+        {"three corners 0, one 1/256 is shore", 0, 0, step, 0, {1}, 10, 3},
+        {"blue 64 is still shore", 0.25f, 0.25f, 0.25f, 0.25f, {0}, 10, 3},
+        {"blue 192 is plain: orientation first", 0.75f, 0, 0, 0, {6, 11}, 17, 2},
+        {"blue 193 is mountain", 0.75f + step, 0, 0, 0, {3, 8}, 20, 3},
+    };
+    for (const Case& c : cases) {
+        THeightMap map(2, 2);
+        map.Set(0, 0, c.a);
+        map.Set(1, 0, c.b);
+        map.Set(1, 1, c.c);
+        map.Set(0, 1, c.d);
+        test::ScriptedRandom random(c.draws);
+        const auto cells = LayTiles(map, std::ref(random));
+        ASSERT_EQ(cells.size(), 1u);
+        EXPECT_EQ(cells[0].tile, c.tile) << c.name;
+        EXPECT_EQ(cells[0].orientation, c.orientation) << c.name;
+        EXPECT_EQ(random.Draws(), c.draws.size()) << c.name;
+    }
+}
+
+TEST(LayTiles, BeachWithoutSeaDrawsFlipThenOrientationThenTile) {
+    // 2 x 2 shore cells: those on row 0 see sea at -y (one draw), the others none (three draws).
+    test::ScriptedRandom random({0, 1, 6, 5, 0, 0, 3, 1});
+    const auto cells = LayTiles(Filled(3, 3, 0.125f), std::ref(random));
+    EXPECT_EQ(random.Draws(), 8u);
+    EXPECT_EQ(cells[1].orientation, 2);
+    EXPECT_EQ(cells[1].tile, 8);
+    EXPECT_EQ(cells[3].orientation, 3);
+    EXPECT_EQ(cells[3].tile, 7);
+}
+
+// A 4 x 4 map of shore corners whose middle cell (1, 1) has sea on the given sides: N1 (x - 1),
+// N2 (y - 1), N3 (x + 1), N4 (y + 1).
+THeightMap ShoreWithSea(bool n1, bool n2, bool n3, bool n4) {
+    THeightMap map = Filled(4, 4, 0.125f);
+    const auto sea = [&map](int x, int y) {
+        map.Set(x, y, 0);
+        map.Set(x + 1, y, 0);
+        map.Set(x + 1, y + 1, 0);
+        map.Set(x, y + 1, 0);
+    };
+    if (n1) {
+        sea(0, 1);
+    }
+    if (n2) {
+        sea(1, 0);
+    }
+    if (n3) {
+        sea(2, 1);
+    }
+    if (n4) {
+        sea(1, 2);
+    }
+    return map;
+}
+
+TEST(LayTiles, NeighbourFlagsCarryOverBetweenShoreCells) {
+    // Only cell (2, 2) is sea. Shore cell (1, 2) sees it at +x; the next shore cell, (2, 0) on the
+    // last column, cannot look at +x and keeps that N3, so with N2 (first row) it becomes a
+    // headland turned to -y and +x instead of a plain shore along -y.
+    THeightMap map = Filled(4, 4, 0.125f);
+    for (const auto& [x, y] : {std::pair{2, 2}, {3, 2}, {3, 3}, {2, 3}}) {
+        map.Set(x, y, 0.0f);
+    }
+    const auto cells = LayTiles(map);
+    const TTileChoice& carried = cells[2 * 3 + 0];
+    ASSERT_EQ(carried.x, 2);
+    EXPECT_TRUE(carried.tile == 5 || carried.tile == 11) << carried.tile;
+    EXPECT_EQ(carried.orientation, 1);
+}
+
+// Whether the bank's tile shows water at cell-local (u along x, v along y), through the
+// orientation's texture rectangle and the transposed upload: texel (s, t) is bank pixel
+// (column t, row s) of the tile.
+bool WaterAt(const platform::Bitmap& bank, const TTileChoice& cell, double u, double v) {
+    const auto [s0, t0, s1, t1] = OrientationRect(cell.orientation);
+    const double s = s0 + u * (s1 - s0);
+    const double t = t0 + v * (t1 - t0);
+    const int column = (cell.tile % 6) * 65 + 1 + static_cast<int>(t * 63.99);
+    const int row = (cell.tile / 6) * 65 + 1 + static_cast<int>(s * 63.99);
+    const std::uint32_t pixel = bank.Pixel(column, row);
+    return ((pixel >> 16) & 0xFF) > (pixel & 0xFF);
+}
+
+TEST(LayTiles, TheBanksShoresFaceTheSea) {
+    const platform::Bitmap bank =
+        platform::Bitmap::LoadBmp(std::string(SCRIVEL_GAME_DIR) + "Graphics/texbank1_64.bmp");
+    struct Case {
+        bool n1, n2, n3, n4;
+    };
+    const Case cases[] = {{true, false, false, false}, {false, true, false, false},
+                          {false, false, true, false}, {false, false, false, true},
+                          {true, false, false, true},  {true, true, false, false},
+                          {false, true, true, false},  {false, false, true, true}};
+    for (const Case& c : cases) {
+        for (int seed = 0; seed < 4; ++seed) { // both headland tiles, several flips elsewhere
+            std::srand(static_cast<unsigned>(seed));
+            const auto cells = LayTiles(ShoreWithSea(c.n1, c.n2, c.n3, c.n4));
+            const TTileChoice& middle = cells[1 * 3 + 1];
+            const std::string name = "sea at " + std::string(c.n1 ? "-x " : "") +
+                                     (c.n2 ? "-y " : "") + (c.n3 ? "+x " : "") +
+                                     (c.n4 ? "+y" : "") + " tile " + std::to_string(middle.tile);
+            EXPECT_EQ(WaterAt(bank, middle, 0.08, 0.5), c.n1) << name;
+            EXPECT_EQ(WaterAt(bank, middle, 0.5, 0.08), c.n2) << name;
+            EXPECT_EQ(WaterAt(bank, middle, 0.92, 0.5), c.n3) << name;
+            EXPECT_EQ(WaterAt(bank, middle, 0.5, 0.92), c.n4) << name;
+        }
+    }
+}
+
+} // namespace
+} // namespace scrivel

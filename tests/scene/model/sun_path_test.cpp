@@ -1,0 +1,75 @@
+#include "scene/model/sun_path.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+TEST(TSunPath, CrossesAtAFixedPaceOnItsArc) {
+    TSunPath sun;
+    for (int i = 0; i < 100; ++i) {
+        sun.Step();
+    }
+    EXPECT_NEAR(sun.X, -15.0f, 1e-3);
+    EXPECT_NEAR(sun.Y(), 20.0f * std::cos(0.375f) - 7.0f, 1e-3);
+    sun.X = 0.0f;
+    EXPECT_FLOAT_EQ(sun.Y(), 13.0f);
+}
+
+TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatFrame) {
+    struct Case {
+        float x;
+        bool towardsMinus;
+        float afterOne, afterTwo;
+    };
+    for (const Case& c :
+         {Case{40.02f, false, 40.02f, 39.97f}, Case{-40.02f, true, -39.97f, -39.92f},
+          Case{39.99f, false, 40.04f, 40.04f}}) {
+        TSunPath sun;
+        sun.X = c.x;
+        sun.TowardsMinus = c.towardsMinus;
+        sun.Step();
+        EXPECT_NEAR(sun.X, c.afterOne, 1e-4) << c.x;
+        sun.Step();
+        EXPECT_NEAR(sun.X, c.afterTwo, 1e-4) << c.x;
+    }
+}
+
+TEST(TDaylight, MiddayAndDusk) {
+    struct Case {
+        float x;
+        TRgba sky, ambient, diffuse, fog;
+    };
+    const Case cases[] = {
+        {0.0f,
+         {0.5f, 0.5f, 1.0f, 1.0f},
+         {1, 1, 1, 0.8f},
+         {0.25f, 1, 1, 1},
+         {0.415f, 0.275f, 0.045f, 1}},
+        {40.0f,
+         {0, 0, 0.2f, 1},
+         {0.25f, 0.25f, 0.25f, 0.8f},
+         {1, 0.25f, 0.25f, 1},
+         {0.83f, 0.55f, 0.09f, 1}},
+        {-40.0f,
+         {0, 0, 0.2f, 1},
+         {0.25f, 0.25f, 0.25f, 0.8f},
+         {1, 0.25f, 0.25f, 1},
+         {0.83f, 0.55f, 0.09f, 1}},
+    };
+    for (const Case& c : cases) {
+        TSunPath sun;
+        sun.X = c.x;
+        const TDaylight day = TDaylight::At(sun.Lowness());
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(day.Sky[i], c.sky[i], 1e-6) << c.x << " sky " << i;
+            EXPECT_NEAR(day.Ambient[i], c.ambient[i], 1e-6) << c.x << " ambient " << i;
+            EXPECT_NEAR(day.Diffuse[i], c.diffuse[i], 1e-6) << c.x << " diffuse " << i;
+            EXPECT_NEAR(day.Fog[i], c.fog[i], 1e-6) << c.x << " fog " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace scrivel

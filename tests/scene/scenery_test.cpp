@@ -1,0 +1,169 @@
+// The scenery's GL side: what each object leaves in GL's state and what it sends, read back.
+#include "platform/bitmap.h"
+#include "scene/bird.h"
+#include "scene/gl_sun.h"
+#include "scene/height_field.h"
+#include "scene/texture_mg.h"
+#include "scene/volcano.h"
+#include "support/gl_fixture.h"
+#include "support/temp_dir.h"
+
+#include <GL/gl.h>
+#include <array>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace scrivel {
+namespace {
+
+using Vec4 = std::array<float, 4>;
+
+Vec4 Getf(GLenum what) {
+    Vec4 value{};
+    glGetFloatv(what, value.data());
+    return value;
+}
+
+Vec4 Light0(GLenum what) {
+    Vec4 value{};
+    glGetLightfv(GL_LIGHT0, what, value.data());
+    return value;
+}
+
+void ExpectNear(const Vec4& actual, const Vec4& expected, const std::string& what) {
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 1e-5) << what << " " << i;
+    }
+}
+
+class SceneryGl : public test::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+    void TearDown() override { EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); }
+};
+
+TEST_F(SceneryGl, SunSetsSkyLightAndFogAtMiddayAndDusk) {
+    struct Case {
+        float startX;
+        Vec4 sky, ambient, diffuse, fog;
+    };
+    const Case cases[] = {
+        {-0.05f,
+         {0.5f, 0.5f, 1, 1},
+         {1, 1, 1, 0.8f},
+         {0.25f, 1, 1, 1},
+         {0.415f, 0.275f, 0.045f, 1}},
+        {39.95f,
+         {0, 0, 0.2f, 1},
+         {0.25f, 0.25f, 0.25f, 0.8f},
+         {1, 0.25f, 0.25f, 1},
+         {0.83f, 0.55f, 0.09f, 1}},
+    };
+    const float shininess = 42.0f;
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+    for (const Case& c : cases) {
+        TGLSun sun("basic");
+        sun.BuildTexture();
+        sun.Path.X = c.startX;
+        sun.StepAndDraw();
+        ExpectNear(Getf(GL_COLOR_CLEAR_VALUE), c.sky, "sky");
+        ExpectNear(Getf(GL_FOG_COLOR), c.fog, "fog");
+        ExpectNear(Light0(GL_AMBIENT), c.ambient, "ambient");
+        ExpectNear(Light0(GL_DIFFUSE), c.diffuse, "diffuse");
+        ExpectNear(Light0(GL_POSITION), {sun.Path.X, sun.Path.Y(), -20.0f, 1.0f}, "position");
+        EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT0));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        // Its shininess of 150 is beyond GL's range: GL would refuse it and keep what it had.
+        GLfloat kept = 0;
+        glGetMaterialfv(GL_BACK, GL_SHININESS, &kept);
+        EXPECT_EQ(kept, shininess);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+}
+
+class LandscapeGl : public SceneryGl {
+protected:
+    void SetUp() override {
+        SceneryGl::SetUp();
+        bank_.LoadBanks();
+    }
+    TTextureMg bank_{1, SCRIVEL_GAME_DIR};
+    TTextureMg* bank() { return &bank_; }
+    test::TempDir dir;
+};
+
+TEST_F(LandscapeGl, HeightFieldLaysTheSameTilesAsAReplayOfRand) {
+    platform::Bitmap map(5, 4);
+    for (int x = 0; x < 5; ++x) {
+        for (int y = 0; y < 4; ++y) {
+            map.SetPixel(x, y, platform::Bitmap::Rgb(200, 90, (x * 50 + y * 30) % 256));
+        }
+    }
+    map.SaveBmp(dir.File("map.bmp"));
+    std::srand(7);
+    TNHeightField field(dir.File("map.bmp"), bank(), 15.0f, 1.5f, 1.5f);
+    EXPECT_EQ(field.Tiles().size(), 12u);
+    EXPECT_TRUE(glIsList(field.DisplayList()));
+    std::srand(7);
+    const auto replay = LayTiles(field.Heights());
+    ASSERT_EQ(replay.size(), field.Tiles().size());
+    for (std::size_t i = 0; i < replay.size(); ++i) {
+        EXPECT_EQ(replay[i].tile, field.Tiles()[i].tile) << i;
+        EXPECT_EQ(replay[i].orientation, field.Tiles()[i].orientation) << i;
+    }
+    field.Draw();
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(LandscapeGl, BirdsCircleAndRestoreFogAndCulling) {
+    glEnable(GL_FOG);
+    glEnable(GL_CULL_FACE);
+    for (int i = 0; i < 12; ++i) {
+        TBird bird(bank());
+        const float before = bird.CircleAngle;
+        bird.Draw();
+        const float turned = bird.Reverse ? before - bird.CircleAngle : bird.CircleAngle - before;
+        if (turned > 0) { // not wrapped past 0 or 360 this frame
+            EXPECT_NEAR(turned, 15.0f / bird.CircleRadius, 1e-4);
+        }
+        EXPECT_NEAR(bird.CircleCentre.z, -10.0f - bird.CircleRadius, 1e-5);
+        EXPECT_TRUE(glIsEnabled(GL_FOG) && glIsEnabled(GL_CULL_FACE));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3) ||
+                     glIsEnabled(GL_MAP1_TEXTURE_COORD_2));
+    }
+}
+
+TEST_F(LandscapeGl, VolcanoDrawsItsCraterAndHillsAndLeavesItsState) {
+    TVolcano volcano(std::string(SCRIVEL_GAME_DIR) + "Graphics/volcano.bmp");
+    volcano.Draw(-2.0f, -7.4f, -25.0f);
+    EXPECT_EQ(volcano.FinsDrawn, 73);
+    EXPECT_EQ(volcano.ConesDrawn, 4);
+    Vec4 glow{};
+    glGetLightfv(GL_LIGHT1, GL_POSITION, glow.data());
+    ExpectNear(glow, {-2.0f, 12.924f, -25.0f, 1.0f}, "light 1");
+    GLint cull = 0;
+    GLint front = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    EXPECT_EQ(cull, GL_BACK);
+    EXPECT_EQ(front, GL_CW);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_LIGHT1));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3));
+    volcano.StartEruption(100);
+    volcano.Draw(-2.0f, -7.4f, -25.0f);
+    EXPECT_EQ(volcano.Profile.Eruption, 90);
+    EXPECT_EQ(volcano.FinsDrawn, 73);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT1);
+    glDisable(GL_MAP1_TEXTURE_COORD_2);
+}
+
+} // namespace
+} // namespace scrivel
