@@ -129,7 +129,7 @@ TEST(Previews, DaylightAndAnEruption) {
     TGameData game(view, dir.Path(), 11);
     view.Build();
     view.Resize(600, 500);
-    view.SetMode(1);
+    view.SetMode(ViewMode::Game);
     for (int i = 0; i < 150; ++i) { // until the camera arrives
         view.Draw();
     }

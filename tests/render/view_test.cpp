@@ -167,7 +167,7 @@ TEST_F(ViewTest, WholeGameKeepsEveryColumnResting) {
 TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
     Start(8);
     TGameState play(*game, *view);
-    view->SetMode(1);
+    view->SetMode(ViewMode::Game);
     int starts = 0;
     int arrivals = 0;
     for (int tick = 0; tick < 300 && !game->GameOver(); ++tick) {
@@ -189,11 +189,11 @@ TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
 TEST_F(ViewTest, SceneryInEveryModeAndTheLandscapeOnlyWithBackground) {
     Start(8);
     for (int mode = 0; mode <= 4; ++mode) {
-        view->SetMode(mode);
+        view->SetMode(static_cast<ViewMode>(mode));
         view->Draw();
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
     }
-    view->SetMode(1);
+    view->SetMode(ViewMode::Game);
     view->Camera().Set(0, 5, 20, 12, 0, 0); // the play camera, arrived
     const auto skyPixels = [this] {
         view->Draw();
