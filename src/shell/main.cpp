@@ -4,7 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
-#include "shell/main_window.h"
+#include "shell/scrivel_form.h"
 
 #include <exception>
 #include <iostream>
@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
-        MainWindow window(*app);
-        window.Show();
+        TScrivelForm form(*app);
+        form.Show();
         app->Run();
     } catch (const std::exception& error) {
         platform::MessageBox(std::string("Scrivel : erreur au démarrage.\n") + error.what());
