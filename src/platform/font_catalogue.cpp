@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <fontconfig/fontconfig.h>
+#include <map>
 #include <memory>
+#include <utility>
 
 namespace scrivel::platform {
 
@@ -31,6 +33,21 @@ struct ObjectSetDeleter {
 struct FontSetDeleter {
     void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
 };
+struct CharSetDeleter {
+    void operator()(FcCharSet* set) const { FcCharSetDestroy(set); }
+};
+
+// What the cubes and the head-up texts show: a font without all of these (symbols, dingbats)
+// would make the board unreadable.
+std::unique_ptr<FcCharSet, CharSetDeleter> GameCharacters() {
+    std::unique_ptr<FcCharSet, CharSetDeleter> set(FcCharSetCreate());
+    for (const auto& [first, last] : {std::pair{'A', 'Z'}, {'a', 'z'}, {'0', '9'}}) {
+        for (char c = first; c <= last; ++c) {
+            FcCharSetAddChar(set.get(), static_cast<FcChar32>(c));
+        }
+    }
+    return set;
+}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     const auto lower = [](unsigned char c) { return std::tolower(c); };
@@ -50,19 +67,36 @@ FontCatalogue::FontCatalogue() {
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
     FcPatternAddBool(pattern.get(), FC_OUTLINE, FcTrue);
     const std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
-        FcObjectSetBuild(FC_FAMILY, nullptr));
+        FcObjectSetBuild(FC_FAMILY, FC_CHARSET, nullptr));
     const std::unique_ptr<FcFontSet, FontSetDeleter> fonts(
         FcFontList(nullptr, pattern.get(), objects.get()));
     if (!fonts) {
         return;
     }
+    // A family is offered when every one of its faces has the letters: symbol fonts often come
+    // with a face that claims Latin codes for its symbols as well.
+    const auto needed = GameCharacters();
+    std::map<std::string, bool> readable;
     for (int i = 0; i < fonts->nfont; ++i) {
         FcChar8* family = nullptr;
+        FcCharSet* characters = nullptr;
         // The first name is the family's own; later ones are style-specific or translated.
-        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch) {
-            families_.emplace_back(reinterpret_cast<const char*>(family));
+        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) != FcResultMatch) {
+            continue;
+        }
+        const bool covers =
+            FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &characters) == FcResultMatch &&
+            FcCharSetIsSubset(needed.get(), characters);
+        const auto [entry, added] = readable.emplace(reinterpret_cast<const char*>(family), covers);
+        entry->second = entry->second && covers;
+    }
+    for (const auto& [family, covers] : readable) {
+        if (covers) {
+            families_.push_back(family);
         }
     }
+    // The game's default stays on offer, so it can be chosen again: the aliases serve it.
+    families_.emplace_back(kDefaultFamily);
     std::sort(families_.begin(), families_.end(), LessIgnoringCase);
     families_.erase(std::unique(families_.begin(), families_.end()), families_.end());
 }

@@ -9,9 +9,12 @@ namespace scrivel::platform {
 // game asks for mapped to installed look-alikes.
 class FontCatalogue {
 public:
+    // The game's default font, always listed.
+    static constexpr char kDefaultFamily[] = "Arial";
+
     // Reads the families now: only scalable outline fonts, which a Canvas can draw at any size,
-    // one entry per family, sorted without regard to case (then by bytes), so the order is the
-    // same on every run.
+    // that have the game's letters and digits, plus kDefaultFamily; one entry per family, sorted
+    // without regard to case (then by bytes), so the order is the same on every run.
     FontCatalogue();
 
     const std::vector<std::string>& Families() const { return families_; }

@@ -148,6 +148,13 @@ unsigned long IntoMask(unsigned value, unsigned long mask) {
 
 } // namespace
 
+bool FitsBitmapLayout(int depth, int bitsPerPixel, unsigned long redMask, unsigned long greenMask,
+                      unsigned long blueMask, int byteOrder) {
+    return (depth == 24 || depth == 32) && bitsPerPixel == 32 && redMask == 0xFF0000 &&
+           greenMask == 0xFF00 && blueMask == 0xFF &&
+           byteOrder == (std::endian::native == std::endian::little ? LSBFirst : MSBFirst);
+}
+
 Window::Window(Application& app, WindowKind kind, const WindowBounds& bounds,
                const std::string& title)
     : app_(app), kind_(kind) {
@@ -258,7 +265,10 @@ void Window::CreateNative(VisualChoice choice, const std::string& title) {
     XSetWMHints(a.display, native_->id, &hints);
 
     XSizeHints sizeHints{};
-    sizeHints.flags = PPosition | USPosition | PSize;
+    // Static gravity: positions are those of the window itself, not of the manager's frame, so a
+    // framed window lands where it is put and reports the position it was given.
+    sizeHints.flags = PPosition | USPosition | PSize | PWinGravity;
+    sizeHints.win_gravity = StaticGravity;
     sizeHints.x = bounds_.left;
     sizeHints.y = bounds_.top;
     sizeHints.width = std::max(bounds_.width, 1);
@@ -296,6 +306,9 @@ Window::~Window() {
     }
     if (a.modal == this) {
         a.modal = nullptr;
+    }
+    if (a.dragged == this) {
+        a.dragged = nullptr;
     }
     if (native_->id != 0) {
         a.windows.erase(native_->id);
@@ -350,12 +363,12 @@ void Window::SetBounds(int left, int top, int width, int height) {
     bounds_ = {left, top, width, height};
     if (native_->id != 0) {
         Application::Impl& a = app_.Internals();
+        if (IsTopLevel(kind_)) {
+            configureSerial_ = NextRequest(a.display);
+        }
         XMoveResizeWindow(a.display, native_->id, left, top,
                           static_cast<unsigned>(std::max(width, 1)),
                           static_cast<unsigned>(std::max(height, 1)));
-        if (IsTopLevel(kind_)) {
-            ++pendingConfigures_;
-        }
         ApplyBounds();
     }
     if (resized) {
@@ -390,6 +403,25 @@ void Window::ApplyBounds() {
     } else {
         XUnmapWindow(a.display, native_->id);
     }
+}
+
+void Window::BeginDrag(const MouseEvent& press) {
+    Application::Impl& a = app_.Internals();
+    Window& top = TopLevel();
+    a.dragged = &top;
+    a.dragLeft = top.Left();
+    a.dragTop = top.Top();
+    a.dragX = press.screenX;
+    a.dragY = press.screenY;
+}
+
+bool Window::OnScreen() const {
+    for (const Window* window = this; window != nullptr; window = window->parent_) {
+        if (!window->mapped_) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void Window::Show() {
@@ -487,7 +519,7 @@ void Window::Invalidate() {
 }
 
 void Window::Repaint() {
-    if (mapped_ && !painting_) {
+    if (OnScreen() && !painting_) {
         PaintNow();
     } else {
         Invalidate();
@@ -558,24 +590,24 @@ void Window::Present() {
     const int width = std::min(backing_->Width(), std::max(bounds_.width, 1));
     const int height = std::min(backing_->Height(), std::max(bounds_.height, 1));
     Visual* visual = native_->visual;
-    const bool nativeLayout =
-        (native_->depth == 24 || native_->depth == 32) && visual->red_mask == 0xFF0000 &&
-        visual->green_mask == 0xFF00 && visual->blue_mask == 0xFF &&
-        ImageByteOrder(a.display) ==
-            (std::endian::native == std::endian::little ? LSBFirst : MSBFirst);
-    if (nativeLayout) {
-        // The bitmap's rows already hold 0x00RRGGBB words: hand them over as they are.
-        const int stride = backing_->Height() > 1
-                               ? static_cast<int>(reinterpret_cast<char*>(backing_->Row(1)) -
-                                                  reinterpret_cast<char*>(backing_->Row(0)))
-                               : backing_->Width() * 4;
-        XImage* image = XCreateImage(a.display, visual, static_cast<unsigned>(native_->depth),
-                                     ZPixmap, 0, reinterpret_cast<char*>(backing_->Row(0)),
-                                     static_cast<unsigned>(backing_->Width()),
-                                     static_cast<unsigned>(backing_->Height()), 32, stride);
-        if (image == nullptr) {
-            return;
-        }
+    // The bitmap's rows already hold 0x00RRGGBB words: when the server's layout is the same
+    // (32 bits a pixel, not packed 24), hand them over as they are.
+    const int stride = backing_->Height() > 1
+                           ? static_cast<int>(reinterpret_cast<char*>(backing_->Row(1)) -
+                                              reinterpret_cast<char*>(backing_->Row(0)))
+                           : backing_->Width() * 4;
+    XImage* image = XCreateImage(a.display, visual, static_cast<unsigned>(native_->depth), ZPixmap,
+                                 0, reinterpret_cast<char*>(backing_->Row(0)),
+                                 static_cast<unsigned>(backing_->Width()),
+                                 static_cast<unsigned>(backing_->Height()), 32, stride);
+    if (image != nullptr &&
+        !FitsBitmapLayout(native_->depth, image->bits_per_pixel, visual->red_mask,
+                          visual->green_mask, visual->blue_mask, image->byte_order)) {
+        image->data = nullptr; // the bitmap's
+        XDestroyImage(image);
+        image = nullptr;
+    }
+    if (image != nullptr) {
         XPutImage(a.display, native_->id, native_->gc, image, 0, 0, 0, 0,
                   static_cast<unsigned>(width), static_cast<unsigned>(height));
         image->data = nullptr; // the bitmap's
@@ -583,7 +615,7 @@ void Window::Present() {
         return;
     }
     // Any other true-colour layout: convert pixel by pixel.
-    XImage* image =
+    image =
         XCreateImage(a.display, visual, static_cast<unsigned>(native_->depth), ZPixmap, 0, nullptr,
                      static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
     if (image == nullptr) {
@@ -659,16 +691,25 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
     case UnmapNotify:
         window->mapped_ = false;
         break;
+    case ReparentNotify:
+        if (event.xreparent.window == id) {
+            window->reparented_ = event.xreparent.parent != a.root;
+        }
+        break;
     case ConfigureNotify: {
         if (!IsTopLevel(window->kind_) || event.xconfigure.window != id) {
             break; // children are placed by the program alone
         }
-        // Our own requests were applied when made; only changes by the window manager count.
-        if (!event.xconfigure.send_event && window->pendingConfigures_ > 0) {
-            --window->pendingConfigures_;
+        // Own requests were applied to the bounds when made. A notice the server sent before it
+        // handled the last of them describes a geometry since replaced: taking it would make a
+        // dragged window jump back. (Serials grow without wrapping on 64-bit Xlib; the signed
+        // difference copes with 32-bit wrap-around too.)
+        if (static_cast<long>(event.xconfigure.serial - window->configureSerial_) < 0) {
             break;
         }
-        if (event.xconfigure.send_event) {
+        // Under a window manager's frame, real notices give the position within the frame; the
+        // manager's own (synthetic) notices give it on the screen.
+        if (event.xconfigure.send_event || !window->reparented_) {
             window->bounds_.left = event.xconfigure.x;
             window->bounds_.top = event.xconfigure.y;
         }
@@ -722,6 +763,7 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
         if (!ToMouseButton(event.xbutton.button, button)) {
             break;
         }
+        a.dragged = nullptr;
         const int x = event.xbutton.x;
         const int y = event.xbutton.y;
         window->OnMouseUp({button, ShiftFromState(event.xbutton.state), x, y, event.xbutton.x_root,
@@ -738,6 +780,15 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
     case MotionNotify: {
         const int x = event.xmotion.x;
         const int y = event.xmotion.y;
+        if (a.dragged != nullptr && (event.xmotion.state & kButtonMasks) != 0) {
+            // From the press, in screen coordinates: where the window stands meanwhile does not
+            // matter, so a window manager slow to follow cannot make it drift.
+            a.dragged->SetPosition(a.dragLeft + event.xmotion.x_root - a.dragX,
+                                   a.dragTop + event.xmotion.y_root - a.dragY);
+            if (!alive()) {
+                break;
+            }
+        }
         if (!window->hovered_ && (event.xmotion.state & kButtonMasks) == 0 &&
             window->Contains(x, y)) {
             window->hovered_ = true;
@@ -784,13 +835,13 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
 bool WindowEvents::PaintInvalid(Application::Impl& a) {
     std::vector<::Window> ids;
     for (const auto& [id, window] : a.windows) {
-        if (window->needsPaint_ && window->mapped_) {
+        if (window->needsPaint_ && window->OnScreen()) {
             ids.push_back(id);
         }
     }
     for (::Window id : ids) {
         platform::Window* window = a.Find(id);
-        if (window != nullptr && window->needsPaint_ && window->mapped_) {
+        if (window != nullptr && window->needsPaint_ && window->OnScreen()) {
             window->PaintNow();
         }
     }

@@ -68,9 +68,15 @@ public:
     void SetPosition(int left, int top);
     void SetSize(int width, int height);
 
+    // Moves the top-level window with the pointer until the button is released: a form without
+    // a frame dragged by its own picture. Call it from OnMouseDown.
+    void BeginDrag(const MouseEvent& press);
+
     void Show();
     void Hide();
     bool Visible() const { return visible_; }
+    // Mapped, and so are all its parents: false while the top-level window is minimised.
+    bool OnScreen() const;
     void Raise();
     // UTF-8; top-level windows only.
     void SetTitle(const std::string& title);
@@ -143,8 +149,11 @@ private:
     bool visible_ = false;
     bool framed_ = false;
     bool mapRequested_ = false;
-    bool mapped_ = false;       // as the server last reported
-    int pendingConfigures_ = 0; // own geometry requests of a top-level not yet confirmed
+    bool mapped_ = false; // as the server last reported
+    // The request serial of the last own move or resize of a top-level window: the window
+    // manager's notices older than it describe a geometry the program has since replaced.
+    unsigned long configureSerial_ = 0;
+    bool reparented_ = false; // framed by a window manager
     bool needsPaint_ = false;
     bool painting_ = false;
     bool canvasUsed_ = false;

@@ -65,6 +65,13 @@ struct Application::Impl {
     std::chrono::milliseconds hintPause{500};
     std::unique_ptr<HintWindow> hintWindow;
 
+    // The top-level window BeginDrag moves, where it stood and where the pointer was.
+    platform::Window* dragged = nullptr;
+    int dragLeft = 0;
+    int dragTop = 0;
+    int dragX = 0;
+    int dragY = 0;
+
     // X errors: the innermost trap collects them; outside traps each kind is reported once.
     XErrorTrap* trap = nullptr;
     std::set<std::string> reported;
@@ -85,6 +92,10 @@ struct Window::Native {
     Visual* visual = nullptr;
     int depth = 0;
 };
+
+// Whether the bitmap's 0x00RRGGBB words can go to an image of this layout as they are.
+bool FitsBitmapLayout(int depth, int bitsPerPixel, unsigned long redMask, unsigned long greenMask,
+                      unsigned long blueMask, int byteOrder);
 
 // The X error handler the application installs for its whole life (x_error_trap.cpp).
 int HandleXError(Display* display, XErrorEvent* error);

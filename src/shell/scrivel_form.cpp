@@ -240,19 +240,13 @@ void TScrivelForm::OnKeyPress(char key) {
     }
 }
 
-// Any button drags. The form follows the pointer on the screen, so moves the server has not
-// made yet cannot add up.
+// Any button drags. The platform moves the form with the pointer until the release, following
+// the pointer on the screen so that moves the server has not made yet cannot add up.
 void TScrivelForm::OnMouseDown(const platform::MouseEvent& event) {
     dragging_ = true;
     dragX_ = event.x;
     dragY_ = event.y;
-}
-
-void TScrivelForm::OnMouseMove(const platform::MouseEvent& event) {
-    TTavrinForm::OnMouseMove(event);
-    if (dragging_) {
-        SetPosition(event.screenX - dragX_, event.screenY - dragY_);
-    }
+    BeginDrag(event);
 }
 
 void TScrivelForm::OnMouseUp(const platform::MouseEvent&) {

@@ -72,7 +72,6 @@ protected:
     void OnKeyDown(int code, platform::ShiftState shift) override;
     void OnKeyPress(char key) override;
     void OnMouseDown(const platform::MouseEvent& event) override;
-    void OnMouseMove(const platform::MouseEvent& event) override;
     void OnMouseUp(const platform::MouseEvent& event) override;
     void OnCloseRequest() override;
 

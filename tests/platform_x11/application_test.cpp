@@ -35,6 +35,7 @@ TEST_F(ApplicationTest, IsTheOnlyOneAndRunsTheIdleHandlerUntilQuit) {
         }
     });
     const auto start = std::chrono::steady_clock::now();
+    test::Watchdog limit(std::chrono::seconds(10), "the loop did not end on Quit");
     App().Run();
     EXPECT_EQ(calls, 50);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
@@ -97,13 +98,16 @@ TEST_F(MessageDialogTest, EnterEscapeSpaceOrAClickOnOkDismissIt) {
 TEST_F(MessageDialogTest, MessageBoxWaitsForAKeyFromXdotoolAndWritesToStderr) {
     ASSERT_EQ(std::system("command -v xdotool > /dev/null"), 0) << "xdotool is not installed";
     std::thread presser([] {
-        std::system("xdotool search --sync --onlyvisible --name '^Scrivel$' > /dev/null && "
-                    "sleep 0.2 && xdotool key Return");
+        std::system("timeout 10 xdotool search --sync --onlyvisible --name '^Scrivel$' "
+                    "> /dev/null && sleep 0.2 && xdotool key Return");
     });
     const std::string text = "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp";
     testing::internal::CaptureStderr();
     const auto start = std::chrono::steady_clock::now();
-    MessageBox(text);
+    {
+        test::Watchdog limit(std::chrono::seconds(20), "the message box got no key from xdotool");
+        MessageBox(text);
+    }
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
     presser.join();

@@ -5,6 +5,7 @@
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
 #include <algorithm>
+#include <bit>
 
 namespace scrivel::platform {
 namespace {
@@ -25,6 +26,7 @@ public:
     std::vector<std::string> mouse; // "down 3,4", "move 5,6", "up 7,8", "enter", "leave"
     std::vector<int> keys;
     std::string typed;
+    bool drags = false; // a press starts dragging the top-level window
 
     bool Got(const std::string& event) const {
         return std::find(mouse.begin(), mouse.end(), event) != mouse.end();
@@ -37,7 +39,12 @@ protected:
     }
     void OnKeyDown(int code, ShiftState) override { keys.push_back(code); }
     void OnKeyPress(char key) override { typed += key; }
-    void OnMouseDown(const MouseEvent& e) override { Log("down", e); }
+    void OnMouseDown(const MouseEvent& e) override {
+        Log("down", e);
+        if (drags) {
+            BeginDrag(e);
+        }
+    }
     void OnMouseUp(const MouseEvent& e) override { Log("up", e); }
     void OnMouseMove(const MouseEvent& e) override {
         Log("move", e);
@@ -173,6 +180,66 @@ TEST_F(WindowTest, TheHintShowsWhenThePointerRestsAndGoesWhenItLeaves) {
     EXPECT_TRUE(PumpUntil([&] { return App().ShownHint() == "Fermer"; }));
     MovePointerTo(form, 100, 70);
     EXPECT_TRUE(PumpUntil([&] { return App().ShownHint().empty(); }));
+}
+
+TEST_F(WindowTest, ManagerNoticesOlderThanAMoveAreIgnoredAndADragFollowsThePointer) {
+    Recorder form(App(), WindowKind::Form, {test::kLeft, test::kTop, 80, 60});
+    Recorder child(form, {10, 10, 30, 30});
+    child.drags = true;
+    ShowAndSettle(form);
+    // A second client stands in for a window manager; its notice leaves before the move.
+    Display* manager = XOpenDisplay(nullptr);
+    ASSERT_NE(manager, nullptr);
+    XEvent notice{};
+    notice.xconfigure = {ConfigureNotify,
+                         0,
+                         True,
+                         nullptr,
+                         form.Handle(),
+                         form.Handle(),
+                         test::kLeft + 5,
+                         test::kTop + 5,
+                         80,
+                         60,
+                         0,
+                         0,
+                         False};
+    XSendEvent(manager, form.Handle(), False, StructureNotifyMask, &notice);
+    XSync(manager, False);
+    form.SetPosition(test::kLeft + 40, test::kTop + 30);
+    Settle();
+    EXPECT_EQ(std::make_pair(form.Left(), form.Top()),
+              std::make_pair(test::kLeft + 40, test::kTop + 30));
+    // One sent after the move is the manager's word.
+    notice.xconfigure.x = test::kLeft + 60;
+    XSendEvent(manager, form.Handle(), False, StructureNotifyMask, &notice);
+    XCloseDisplay(manager);
+    Settle();
+    EXPECT_EQ(form.Left(), test::kLeft + 60);
+    form.SetPosition(test::kLeft, test::kTop);
+    Settle();
+    Drag(child, 5, 5, 48, 36);
+    EXPECT_EQ(std::make_pair(form.Left(), form.Top()),
+              std::make_pair(test::kLeft + 48, test::kTop + 36));
+    EXPECT_EQ(ScreenPosition(form, 0, 0), std::make_pair(test::kLeft + 48, test::kTop + 36));
+}
+
+TEST(FastImagePath, TakesOnlyThirtyTwoBitPixelsInTheBitmapsOrder) {
+    const int native = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
+    const int other = native == LSBFirst ? MSBFirst : LSBFirst;
+    struct Case {
+        int depth, bitsPerPixel;
+        unsigned long red, blue;
+        int order;
+        bool fits;
+    };
+    for (const Case& c :
+         {Case{24, 32, 0xFF0000, 0xFF, native, true}, Case{32, 32, 0xFF0000, 0xFF, native, true},
+          Case{24, 24, 0xFF0000, 0xFF, native, false}, Case{24, 32, 0xFF, 0xFF0000, native, false},
+          Case{24, 32, 0xFF0000, 0xFF, other, false}, Case{16, 16, 0xF800, 0x1F, native, false}}) {
+        EXPECT_EQ(FitsBitmapLayout(c.depth, c.bitsPerPixel, c.red, 0xFF00, c.blue, c.order), c.fits)
+            << c.depth << "/" << c.bitsPerPixel;
+    }
 }
 
 } // namespace

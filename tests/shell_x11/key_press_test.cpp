@@ -1,0 +1,97 @@
+// The game's headers before Xlib's, whose KeyPress macro would break them.
+// clang-format off
+#include "render/falling_lettre.h"
+#include "render/grid.h"
+#include "render/option_module.h"
+#include "render/view.h"
+#include "shell/gl_panel.h"
+#include "shell/gl_window.h"
+#include "shell/scrivel_form.h"
+#include "support/temp_dir.h"
+#include "platform_x11/x11_fixture.h"
+// clang-format on
+
+#include <X11/keysym.h>
+#include <algorithm>
+#include <unistd.h>
+
+namespace scrivel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The whole game in a window of its own, fed key presses as quick as a player's.
+class KeyPressTest : public test::X11Test {
+protected:
+    static void SetUpTestSuite() {
+        int argc = 1;
+        char name[] = "shell_x11_tests";
+        char* argv[] = {name, nullptr};
+        TGLPanel::InitGlut(argc, argv);
+    }
+    void SetUp() override {
+        X11Test::SetUp();
+        for (const char* item : {"Graphics", "words.let"}) {
+            ASSERT_EQ(
+                symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(), dir.File(item).c_str()), 0);
+        }
+        window = std::make_unique<TScrivelForm>(App(), dir.Path());
+        ShowAndSettle(*window);
+    }
+    void TearDown() override {
+        window.reset();
+        X11Test::TearDown();
+    }
+    TView& View() { return *window->GLWindow()->View(); }
+    // The letter the arrows move: the falling one, or the flying one when none falls.
+    TFallingLettre* Steered() {
+        return View().ActiveLetter() != nullptr ? View().ActiveLetter() : View().FlyingLetter();
+    }
+    // A press and its release, then 30 ms of the game's loop before the next.
+    void Tap(KeySym keysym) {
+        const KeyCode code = XKeysymToKeycode(XDisplay(), keysym);
+        XTestFakeKeyEvent(XDisplay(), code, True, CurrentTime);
+        XTestFakeKeyEvent(XDisplay(), code, False, CurrentTime);
+        XFlush(XDisplay());
+        PumpUntil([] { return false; }, 30ms);
+    }
+
+    test::TempDir dir;
+    std::unique_ptr<TScrivelForm> window;
+};
+
+TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
+    PressKey(XK_F2);
+    ASSERT_EQ(View().Mode, 4);
+    TOptionModule& options = *View().OptionModule();
+    for (int row = 0; row < TOptionModule::FontRow; ++row) {
+        PressKey(XK_Down);
+    }
+    ASSERT_EQ(options.Selected, TOptionModule::FontRow);
+    const int fonts = static_cast<int>(options.Fonts.size());
+    ASSERT_GT(fonts, 1);
+    for (int press = 1; press <= 20; ++press) {
+        Tap(XK_Right);
+        EXPECT_EQ(options.FontIndex, press % fonts) << "press " << press;
+    }
+
+    PressKey(XK_Escape);
+    PressKey(XK_F1);
+    ASSERT_EQ(View().Mode, 1);
+    // Steers the letter across the empty grid and back: only its edges refuse a move.
+    const int size = View().Grid()->Size;
+    for (int press = 0; press < 20; ++press) {
+        TFallingLettre* letter = Steered();
+        const int before = letter->Column;
+        const bool right = press < 10;
+        Tap(right ? XK_Right : XK_Left);
+        if (Steered() != letter) {
+            continue; // it landed meanwhile
+        }
+        EXPECT_EQ(letter->Column, std::clamp(before + (right ? 1 : -1), 0, size - 1))
+            << "press " << press;
+    }
+}
+
+} // namespace
+} // namespace scrivel
