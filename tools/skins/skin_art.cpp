@@ -257,7 +257,7 @@ Material Walnut(int width, int height) {
 Material Brass() {
     return [](double x, double y) {
         const double brush = Fbm(x / 300.0, y / 9.0, 2, 4, 3, 77);
-        return Mix(Rgb255(168, 124, 52), Rgb255(232, 196, 112), 0.35 + 0.5 * brush);
+        return Mix(Rgb255(202, 146, 72), Rgb255(246, 186, 114), 0.2 + 0.6 * brush);
     };
 }
 
@@ -309,7 +309,7 @@ Material Basalt(int width, int height) {
 Material Ember() {
     return [](double x, double y) {
         const double t = Fbm(x / 120.0, y / 120.0, 4, 4, 3, 31);
-        return Mix(Rgb255(214, 88, 24), Rgb255(255, 176, 72), t);
+        return Mix(Rgb255(226, 136, 24), Rgb255(255, 186, 60), t);
     };
 }
 
@@ -321,6 +321,14 @@ Material Parchment(int width, int height) {
         const double fibre = Fbm(u, v * 0.25, 40, 6, 3, 52);
         Colour c = Mix(Rgb255(236, 220, 172), Rgb255(208, 182, 128), Smoothstep(0.3, 0.8, blotch));
         return Scale(c, 0.95 + 0.08 * fibre);
+    };
+}
+
+// Parchment for the keys, its tones kept inside the bands that survive dimming.
+Material KeyParchment() {
+    return [](double x, double y) {
+        const double t = Fbm(x / 80.0, y / 80.0, 4, 4, 3, 54);
+        return Mix(Rgb255(222, 200, 146), Rgb255(248, 232, 182), t);
     };
 }
 
@@ -337,6 +345,9 @@ Material Flat(Colour colour) {
 
 // --- Buttons -----------------------------------------------------------------------------------
 
+// The buttons show dimmed while the pointer is away: their picture ANDed with 0xC0C0C0, which
+// keeps two bits of each channel. Their materials stay inside one band of 64 per channel, so a
+// dimmed button is an even tone instead of blotches; only the bevel crosses bands.
 enum class Cap { Rounded, Round, Pill };
 
 struct ButtonStyle {
@@ -710,7 +721,7 @@ SkinArt Parchment3() {
     }
     FillOutside(skin.background, skin.mask, edge);
 
-    ButtonStyle style{"scroll", Parchment(200, 200), Rgb255(90, 60, 34), Rgb255(58, 36, 20)};
+    ButtonStyle style{"scroll", KeyParchment(), Rgb255(90, 60, 34), Rgb255(58, 36, 20)};
     style.keyWidth = 66;
     style.keyHeight = 32;
     AddButtons(skin, style, {132, 494, 80, 0}, {426, 476, 42, 0});
