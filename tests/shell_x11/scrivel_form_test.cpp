@@ -31,9 +31,9 @@ protected:
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_.Path());
     }
-    void Start(bool withSkins) {
+    void Start(bool withSkins, bool ownSkins = false) {
         for (const char* item : {"Graphics", "words.let", "Skins"}) {
-            if (withSkins || std::string(item) != "Skins") {
+            if ((withSkins && !ownSkins) || std::string(item) != "Skins") {
                 ASSERT_EQ(symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(),
                                   dir_.File(item).c_str()),
                           0);
@@ -115,6 +115,24 @@ TEST_F(TScrivelFormTest, ARightButtonDragMovesTheFormAndItStays) {
     EXPECT_FALSE(Form().Dragging());
     EXPECT_EQ(OnScreen(), std::make_pair(left - 100, top + 60));
     EXPECT_EQ(std::make_pair(Form().Left(), Form().Top()), OnScreen());
+}
+
+TEST_F(TScrivelFormTest, APanelOutsideTheFormIsBroughtInAndACorruptButtonIsLeftAlone) {
+    std::filesystem::create_directory("Skins");
+    for (const char* file : {"region4.jpg", "region4mask.bmp", "walnut_f2.bmp"}) {
+        std::filesystem::copy_file(std::string(SCRIVEL_GAME_DIR) + "Skins/" + file,
+                                   std::string("Skins/") + file);
+    }
+    dir_.Write("Skins/bad.bmp", "BM not a bitmap");
+    dir_.Write("Skins/skin.ini", "[Skin4]\r\nPanelLeft=-80\r\nPanelTop=100\r\nPanelWidth=9000\r\n"
+                                 "PanelHeight=300\r\nF1Name=bad.bmp\r\nF2Name=walnut_f2.bmp\r\n");
+    Start(true, true);
+    ASSERT_TRUE(Form().Skinned());
+    const TGLWindow& game = *Form().GLWindow();
+    EXPECT_EQ((std::vector{game.Left(), game.Top(), game.Width(), game.Height()}),
+              (std::vector{0, 100, Form().Width(), 300}));
+    EXPECT_EQ(Form().F1Button().Picture(), nullptr);
+    EXPECT_NE(Form().F2Button().Picture(), nullptr);
 }
 
 TEST_F(TScrivelFormTest, WithoutSkinsTheFramedFormStillPlays) {
