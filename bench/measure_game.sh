@@ -9,7 +9,7 @@ game="$build/game"
 work=$(mktemp -d /tmp/scrivel-measure-XXXXXX)
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-cp -r "$game/scrivel" "$game/words.let" "$game/Graphics" "$work/"
+cp -r "$game/scrivel" "$game/words.let" "$game/Graphics" "$game/Skins" "$work/"
 
 "$build/bench/first_frame" "$work"
 

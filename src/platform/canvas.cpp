@@ -103,7 +103,7 @@ struct Canvas::Impl {
             return;
         }
         ReleaseFont();
-        const int pixels = PointsToPixels(font.size);
+        const int pixels = font.height > 0 ? font.height : PointsToPixels(font.size);
         cairo_font_options_t* options = FontOptions();
 
         FcPattern* pattern = FcPatternCreate();
@@ -378,7 +378,8 @@ void Canvas::StretchBlit(int x, int y, int width, int height, const Bitmap& sour
 }
 
 void Canvas::SetFont(const Font& font) {
-    if (font.name != font_.name || font.size != font_.size || font.style != font_.style) {
+    if (font.name != font_.name || font.size != font_.size || font.style != font_.style ||
+        font.height != font_.height) {
         impl_->fontReady = false;
     }
     font_ = font;

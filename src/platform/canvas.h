@@ -30,6 +30,7 @@ struct Font {
     int size = 10;              // points, at 96 pixels per inch as on Windows
     std::uint32_t colour = 0;   // 0x00BBGGRR
     FontStyle style = FontStyle::Regular;
+    int height = 0; // pixels; when above 0 it is used instead of size (a Windows font height)
 };
 
 struct TextSize {

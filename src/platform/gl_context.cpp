@@ -36,6 +36,31 @@ XVisualInfo* FindVisual(Display* display, int screen) {
     return glXChooseVisual(display, screen, fallback);
 }
 
+// Whether the screen's default visual offers what the chosen one does.
+bool DefaultVisualServes(Display* display, int screen, XVisualInfo& chosen) {
+    XVisualInfo wanted{};
+    wanted.visualid = XVisualIDFromVisual(DefaultVisual(display, screen));
+    int count = 0;
+    XVisualInfo* found = XGetVisualInfo(display, VisualIDMask, &wanted, &count);
+    if (found == nullptr) {
+        return false;
+    }
+    const auto config = [display](XVisualInfo& visual, int attribute) {
+        int value = 0;
+        return glXGetConfig(display, &visual, attribute, &value) == 0 ? value : -1;
+    };
+    bool serves = found->visualid == chosen.visualid;
+    if (!serves && count > 0 && config(*found, GLX_USE_GL) == 1) {
+        serves = true;
+        for (const int attribute : {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, GLX_STENCIL_SIZE,
+                                    GLX_RED_SIZE, GLX_GREEN_SIZE, GLX_BLUE_SIZE}) {
+            serves = serves && config(*found, attribute) >= config(chosen, attribute);
+        }
+    }
+    XFree(found);
+    return serves;
+}
+
 } // namespace
 
 struct GlContext::Impl {
@@ -51,8 +76,13 @@ VisualChoice GlContext::ChooseVisual(Application& app) {
         return {};
     }
     const VisualChoice choice{info->visualid, info->depth};
+    const bool defaultServes = DefaultVisualServes(x.display, x.screen, *info);
     XFree(info);
-    return choice;
+    // NOTE: a child whose visual differs from its parent's is redirected off screen by servers
+    // with Composite (Xvfb among them), and the parent then cannot draw where the child's
+    // rectangle is, even outside the child's shape: the GL panel's rounded corners stay black.
+    // The parent's visual is taken whenever it offers as much.
+    return defaultServes ? VisualChoice{} : choice;
 }
 
 GlContext::GlContext(Window& window) : impl_(std::make_unique<Impl>()) {

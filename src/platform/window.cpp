@@ -218,6 +218,7 @@ void Window::CreateNative(VisualChoice choice, const std::string& title) {
     if (!IsTopLevel(kind_)) {
         return;
     }
+    framed_ = kind_ == WindowKind::Plain || kind_ == WindowKind::Dialog;
     char name[] = "scrivel";
     XClassHint classHint{name, name};
     XSetClassHint(a.display, native_->id, &classHint);
@@ -253,10 +254,7 @@ void Window::CreateNative(VisualChoice choice, const std::string& title) {
 
     Atom type = a.atoms.netWmWindowTypeNormal;
     if (kind_ == WindowKind::Form) {
-        // _MOTIF_WM_HINTS: flags = decorations given, decorations = none.
-        const long motif[5] = {2, 0, 0, 0, 0};
-        XChangeProperty(a.display, native_->id, a.atoms.motifWmHints, a.atoms.motifWmHints, 32,
-                        PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
+        SetFramed(false);
     } else if (kind_ == WindowKind::Dialog) {
         type = a.atoms.netWmWindowTypeDialog;
         if (a.mainWindow != nullptr && a.mainWindow->Handle() != 0) {
@@ -431,6 +429,19 @@ void Window::SetTitle(const std::string& title) {
     XChangeProperty(a.display, native_->id, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(latin1.data()),
                     static_cast<int>(latin1.size()));
+}
+
+void Window::SetFramed(bool framed) {
+    if (!IsTopLevel(kind_) || kind_ == WindowKind::Tooltip || native_->id == 0) {
+        return;
+    }
+    framed_ = framed;
+    // _MOTIF_WM_HINTS: flags = decorations given; decorations = all or none. Window managers
+    // watch the property, so the frame comes and goes on a shown window too.
+    const long motif[5] = {2, 0, framed ? 1 : 0, 0, 0};
+    Application::Impl& a = app_.Internals();
+    XChangeProperty(a.display, native_->id, a.atoms.motifWmHints, a.atoms.motifWmHints, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
 }
 
 void Window::SetShape(const Region& region) {

@@ -80,6 +80,10 @@ public:
     void Raise();
     // UTF-8; top-level windows only.
     void SetTitle(const std::string& title);
+    // Top-level windows only: with the window manager's frame and caption, or without (a
+    // skinned form draws its own). May change while the window is shown.
+    void SetFramed(bool framed);
+    bool Framed() const { return framed_; }
 
     // Shapes the window to the region: only its pixels are drawn and only they take the pointer
     // (SetWindowRgn). Without XShape the window stays rectangular.
@@ -143,6 +147,7 @@ private:
     WindowKind kind_ = WindowKind::Child;
     WindowBounds bounds_;
     bool visible_ = false;
+    bool framed_ = false;
     bool mapRequested_ = false;
     bool mapped_ = false; // as the server last reported
     // The request serial of the last own move or resize of a top-level window: the window

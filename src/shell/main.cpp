@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
-#include "shell/main_window.h"
+#include "shell/scrivel_form.h"
 
 #include <iostream>
 
@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
-        MainWindow window(*app);
-        window.Show();
+        TScrivelForm form(*app);
+        form.Show();
         stage = "pendant la partie";
         app->Run();
     } catch (const platform::FatalError& error) {

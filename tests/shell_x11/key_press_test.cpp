@@ -6,7 +6,7 @@
 #include "render/view.h"
 #include "shell/gl_panel.h"
 #include "shell/gl_window.h"
-#include "shell/main_window.h"
+#include "shell/scrivel_form.h"
 #include "support/temp_dir.h"
 #include "platform_x11/x11_fixture.h"
 // clang-format on
@@ -35,14 +35,14 @@ protected:
             ASSERT_EQ(
                 symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(), dir.File(item).c_str()), 0);
         }
-        window = std::make_unique<MainWindow>(App(), dir.Path());
+        window = std::make_unique<TScrivelForm>(App(), dir.Path());
         ShowAndSettle(*window);
     }
     void TearDown() override {
         window.reset();
         X11Test::TearDown();
     }
-    TView& View() { return *window->Game()->View(); }
+    TView& View() { return *window->GLWindow()->View(); }
     // The letter the arrows move: the falling one, or the flying one when none falls.
     TFallingLettre* Steered() {
         return View().ActiveLetter() != nullptr ? View().ActiveLetter() : View().FlyingLetter();
@@ -57,7 +57,7 @@ protected:
     }
 
     test::TempDir dir;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TScrivelForm> window;
 };
 
 TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {

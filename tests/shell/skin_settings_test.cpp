@@ -1,0 +1,48 @@
+#include "platform/ini_file.h"
+#include "shell/skin_settings.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+SkinSettings Read(const std::string& section) {
+    test::TempDir dir;
+    return SkinSettings::Read(platform::IniFile(dir.Write("skin.ini", "[SKIN2]\r\n" + section)), 2);
+}
+
+TEST(SkinSettings, MissingKeysTakeTheirDefaults) {
+    const SkinSettings s = Read("");
+    EXPECT_EQ((std::vector{s.PanelLeft, s.PanelWidth, s.TitleHeight, s.CloseBLeft}),
+              (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ(s.Font.name, "Arial");
+    EXPECT_EQ(s.Font.size, 16);
+    EXPECT_EQ(s.Font.colour, 0xFFFFFFu);
+    EXPECT_EQ(s.Font.style, platform::FontStyle::Regular);
+    EXPECT_FALSE(s.Border);
+    EXPECT_EQ(s.Buttons[SkinSettings::F1].name, "");
+}
+
+TEST(SkinSettings, TheFontColourIsAlsoTheBorderColourAndBorderColorIsTheFlag) {
+    const SkinSettings s = Read("fontcolor=0x0000FF\r\nBorderColor=255\r\nFontSize=12\r\n"
+                                "FontBold=1\r\nFontItalic=0\r\nPanelWidth=$1F4\r\n");
+    EXPECT_EQ(s.Font.colour, 0x0000FFu); // red
+    EXPECT_EQ(s.BorderColor, 0x0000FFu);
+    EXPECT_TRUE(s.Border);
+    EXPECT_EQ(s.Font.size, 12);
+    EXPECT_EQ(s.Font.style, platform::FontStyle::Bold);
+    EXPECT_EQ(s.PanelWidth, 500);
+}
+
+TEST(SkinSettings, FontSizesAreBroughtIntoRangeAndNamesStayInsideSkins) {
+    EXPECT_EQ(Read("FontSize=900\r\n").Font.size, SkinSettings::kMaxFontSize);
+    EXPECT_EQ(Read("FontSize=-3\r\n").Font.size, SkinSettings::kMinFontSize);
+    const SkinSettings s = Read("F1Name=../../etc/passwd\r\nUpBName=up.bmp\r\nUpBLeft=7\r\n");
+    EXPECT_EQ(s.Buttons[SkinSettings::F1].name, "");
+    EXPECT_EQ(s.Buttons[SkinSettings::Up].name, "up.bmp");
+    EXPECT_EQ(s.Buttons[SkinSettings::Up].left, 7);
+}
+
+} // namespace
+} // namespace scrivel

@@ -1,0 +1,109 @@
+#include "platform/bitmap.h"
+#include "skin/skin_mg.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+// Runs each test in a fresh folder: the skin files are looked up from the current directory.
+class TSkinMgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.Path());
+        std::filesystem::create_directory("Skins");
+    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    static void Picture(const std::string& name, int width, int height) {
+        platform::Bitmap bitmap(width, height);
+        bitmap.Fill(0x336699);
+        if (name.ends_with(".bmp")) {
+            bitmap.SaveBmp("Skins/" + name);
+        } else {
+            bitmap.SaveJpeg("Skins/" + name);
+        }
+    }
+    void Garbage(const std::string& name) { folder_.Write("Skins/" + name, "not a picture"); }
+
+    test::TempDir folder_;
+    std::filesystem::path previous_;
+};
+
+TEST_F(TSkinMgTest, LoadZeroSucceedsAtOnceAndMissingFilesFailWithoutTouchingTheRecord) {
+    TSkinMg manager(true, nullptr);
+    EXPECT_TRUE(manager.Load(0));
+    EXPECT_EQ(manager.PictureName(), "");
+    platform::Bitmap mask(3, 3);
+    EXPECT_FALSE(manager.LoadMask(mask));
+    EXPECT_EQ(mask.Width(), 3);
+
+    manager.Infos().PanelWidth = 7;
+    EXPECT_FALSE(manager.Load(3));
+    Picture("region3.jpg", 10, 10);
+    EXPECT_FALSE(manager.Load(3)); // the mask is missing, but the picture's name is kept
+    EXPECT_EQ(manager.PictureName(), "Skins/region3.jpg");
+    EXPECT_EQ(manager.MaskName(), "");
+    EXPECT_EQ(manager.Infos().PanelWidth, 7);
+
+    // Names are built exactly: on Linux a picture ending in capitals is another file.
+    Picture("region1.JPG", 10, 10);
+    Picture("region1mask.bmp", 10, 10);
+    EXPECT_FALSE(manager.Load(1));
+}
+
+TEST_F(TSkinMgTest, WithoutALoaderEverySkinGetsTheBuiltInRecordAndWithOneItsAnswerCounts) {
+    Picture("region2.jpg", 40, 30);
+    Picture("region2mask.bmp", 40, 30);
+    TSkinMg builtIn(true, nullptr);
+    ASSERT_TRUE(builtIn.Load(2));
+    const TSkinInfos& infos = builtIn.Infos();
+    EXPECT_EQ((std::vector{infos.PanelWidth, infos.PanelHeight, infos.PanelLeft, infos.PanelTop,
+                           infos.TitleLeft, infos.TitleTop, infos.TitleWidth, infos.TitleHeight}),
+              (std::vector{171, 132, 66, 82, 105, 32, 96, 20}));
+    EXPECT_EQ(infos.Font.name, "Arial");
+    EXPECT_EQ(infos.Font.height, 14);
+    EXPECT_EQ(infos.Font.style, platform::FontStyle::Bold);
+    EXPECT_EQ(infos.Font.colour, 0x0C0C92u);
+    EXPECT_FALSE(infos.Border);
+    platform::Bitmap picture;
+    ASSERT_TRUE(builtIn.LoadBackground(picture));
+    EXPECT_EQ(picture.Width(), 40);
+
+    for (const bool answer : {true, false}) {
+        int asked = 0;
+        TSkinMg withLoader(true, [&](TSkinInfos& record, int index) {
+            asked = index;
+            record.PanelWidth = 500;
+            return answer;
+        });
+        EXPECT_EQ(withLoader.Load(2), answer);
+        EXPECT_EQ(asked, 2);
+        EXPECT_EQ(withLoader.Infos().PanelWidth, 500);
+    }
+}
+
+TEST_F(TSkinMgTest, PicturesThatCannotBeDecodedFailInsteadOfThrowing) {
+    Garbage("region1.jpg");
+    Garbage("region1mask.bmp");
+    Picture("region4.bmp", 12, 8); // one-file mode: the same bitmap is picture and mask
+    TSkinMg manager(true, nullptr);
+    ASSERT_TRUE(manager.Load(1));
+    platform::Bitmap bitmap(5, 5);
+    EXPECT_FALSE(manager.LoadBackground(bitmap));
+    EXPECT_FALSE(manager.LoadMask(bitmap));
+    EXPECT_EQ(bitmap.Width(), 5);
+
+    TSkinMg single(false, nullptr);
+    ASSERT_TRUE(single.Load(4));
+    EXPECT_EQ(single.MaskName(), "Skins/region4.bmp");
+    EXPECT_TRUE(single.LoadBackground(bitmap));
+    EXPECT_TRUE(single.LoadMask(bitmap));
+    EXPECT_EQ(bitmap.Width(), 12);
+}
+
+} // namespace
+} // namespace scrivel
