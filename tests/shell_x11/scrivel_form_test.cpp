@@ -98,7 +98,7 @@ TEST_F(TScrivelFormTest, TheF3ButtonCyclesTheSkinsToTheScreensCornerAndF1Plays) 
         EXPECT_EQ(Form().GLWindow()->Width(), Form().SkinMg()->Infos().PanelWidth);
     }
     Click(Form().F1Button(), 10, 10);
-    EXPECT_EQ(Form().GLWindow()->View()->Mode, 1);
+    EXPECT_EQ(Form().GLWindow()->View()->Mode, ViewMode::Game);
 }
 
 TEST_F(TScrivelFormTest, ARightButtonDragMovesTheFormAndItStays) {
@@ -144,7 +144,7 @@ TEST_F(TScrivelFormTest, WithoutSkinsTheFramedFormStillPlays) {
     EXPECT_EQ(game.Width(), TScrivelForm::FallbackPanel[2]);
     EXPECT_EQ(game.Height(), TScrivelForm::FallbackPanel[3]);
     Click(Form().F1Button(), 10, 10);
-    EXPECT_EQ(Form().GLWindow()->View()->Mode, 1);
+    EXPECT_EQ(Form().GLWindow()->View()->Mode, ViewMode::Game);
 }
 
 } // namespace
