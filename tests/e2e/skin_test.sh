@@ -24,10 +24,9 @@ fail() { echo "skin_test ($variant): $*" >&2; [ -f "$work/log" ] && sed 's/^/  g
 
 mkdir -p "$work/game"
 cp -r "$game_dir/scrivel" "$game_dir/Graphics" "$game_dir/Skins" "$work/game/"
-# One long word: no word is ever found, so letters pile up and a game ends soon. Without the
-# landscape, only the letters move in the panel, which is how the arrows' effect is seen.
+# One long word: no word is ever found, so letters pile up and a game ends soon.
 printf 'anticonstitutionnellement/' > "$work/game/words.let"
-options='[GridSize]\r\nSize=4\r\n[Display]\r\nBackground=0\r\n'
+options='[GridSize]\r\nSize=4\r\n[Display]\r\nBackground=1\r\n'
 printf "$options" > "$work/game/options.ini"
 
 if [ "$variant" = openbox ]; then
@@ -78,11 +77,14 @@ check_files() {
     fail "options.ini was not written"
   [ -f "$work/game/score.ini" ] || fail "score.ini was not written"
 }
-# The horizontal middle of what moves in the panel over 150 ms: the falling letter.
+# The horizontal middle of what moves in the panel over 150 ms among the letter cubes' dark blue
+# pixels: the falling letter (birds, the sun and the volcano move too, in other colours).
+cubes() { convert "$out_dir/$1.png" -fx '(r < 0.3 && g < 0.3 && b > r + 0.12) ? 1 : 0' "$out_dir/$1.png"; }
 moving_x() {
   screenshot move_a; sleep 0.15; screenshot move_b
+  cubes move_a; cubes move_b
   convert "$out_dir/move_a.png" "$out_dir/move_b.png" -compose difference -composite \
-    -threshold 10% -format '%@' info: | awk -F'[x+]' '{print $3 + $1 / 2}'
+    -threshold 50% -format '%@' info: | awk -F'[x+]' '{print $3 + $1 / 2}'
 }
 
 start_game
