@@ -16,10 +16,7 @@ TEST(SkinSettings, MissingKeysTakeTheirDefaults) {
     const SkinSettings s = Read("");
     EXPECT_EQ((std::vector{s.PanelLeft, s.PanelWidth, s.TitleHeight, s.CloseBLeft}),
               (std::vector{0, 0, 0, 0}));
-    EXPECT_EQ(s.Font.name, "Arial");
     EXPECT_EQ(s.Font.size, 16);
-    EXPECT_EQ(s.Font.colour, 0xFFFFFFu);
-    EXPECT_EQ(s.Font.style, platform::FontStyle::Regular);
     EXPECT_FALSE(s.Border);
     EXPECT_EQ(s.Buttons[SkinSettings::F1].name, "");
 }
