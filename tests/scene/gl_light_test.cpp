@@ -19,24 +19,7 @@ Vec4 Get(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum what) {
 
 class TGLLightGl : public test::GlTest {};
 
-TEST_F(TGLLightGl, ApplySendsLightOneAndSwitchesLightingOn) {
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity(); // GL stores the position in eye coordinates
-    TGLLight light;
-    light.SetAmbient(0.1f, 0.2f, 0.3f, 0.4f);
-    light.SetDiffuse(0.5f, 0.6f, 0.7f, 0.8f);
-    light.SetSpecular(0.9f, 0.25f, 0.125f, 1.0f);
-    light.SetPosition(-20.0f, 3.5f, -10.0f, 1.0f);
-    light.Apply();
-    EXPECT_EQ(Get(glGetLightfv, GL_LIGHT1, GL_AMBIENT), (Vec4{0.1f, 0.2f, 0.3f, 0.4f}));
-    EXPECT_EQ(Get(glGetLightfv, GL_LIGHT1, GL_DIFFUSE), (Vec4{0.5f, 0.6f, 0.7f, 0.8f}));
-    EXPECT_EQ(Get(glGetLightfv, GL_LIGHT1, GL_SPECULAR), (Vec4{0.9f, 0.25f, 0.125f, 1.0f}));
-    EXPECT_EQ(Get(glGetLightfv, GL_LIGHT1, GL_POSITION), (Vec4{-20.0f, 3.5f, -10.0f, 1.0f}));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT1));
-    glDisable(GL_LIGHTING);
-    glDisable(GL_LIGHT1);
-}
-
+// The light itself reaches GL through the sun and the volcano (scenery tests).
 TEST_F(TGLLightGl, MaterialSendsAmbientAndTheFixedShine) {
     TMaterial material;
     material.SetAmbient(0.1f, 0.2f, 0.3f, 0.4f);
