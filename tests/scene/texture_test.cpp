@@ -7,7 +7,6 @@
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace scrivel {
