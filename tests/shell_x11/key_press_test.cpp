@@ -62,7 +62,7 @@ protected:
 
 TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
     PressKey(XK_F2);
-    ASSERT_EQ(View().Mode, 4);
+    ASSERT_EQ(View().Mode, ViewMode::Options);
     TOptionModule& options = *View().OptionModule();
     for (int row = 0; row < TOptionModule::FontRow; ++row) {
         PressKey(XK_Down);
@@ -77,7 +77,7 @@ TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
 
     PressKey(XK_Escape);
     PressKey(XK_F1);
-    ASSERT_EQ(View().Mode, 1);
+    ASSERT_EQ(View().Mode, ViewMode::Game);
     // Steers the letter across the empty grid and back: only its edges refuse a move.
     const int size = View().Grid()->Size;
     for (int press = 0; press < 20; ++press) {
