@@ -1,4 +1,3 @@
-#include "platform/fatal.h"
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
 #include "support/bitmap_files.h"
@@ -80,12 +79,8 @@ TEST(TFontTexMg, PatternSheetMustBe196PixelsSquare) {
     test::TestFolder dir;
     const std::string path = test::WritePatterns(dir, "patterns1.bmp", 195, 196);
     TFontTexMg bank(kFont, 1, 0, 0, dir.path);
-    try {
-        bank.ReadPatterns(path);
-        ADD_FAILURE() << "a 195 x 196 sheet was taken";
-    } catch (const platform::FatalError& error) {
-        EXPECT_EQ(error.what(), "Bitmap incorrect pour une fonte :\n" + path);
-    }
+    EXPECT_EQ(test::FatalText([&] { bank.ReadPatterns(path); }),
+              "Bitmap incorrect pour une fonte :\n" + path);
 }
 
 class TFontTexMgGl : public test::GlTest {};
