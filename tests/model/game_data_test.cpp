@@ -71,87 +71,56 @@ protected:
     std::unique_ptr<TGameData> game;
 };
 
-TEST_F(GameDataTest, HorizontalWordIsRemovedScoredAndLettersAboveFall) {
-    Options(5, 3);
-    Words({"chat"});
-    auto& game = Start();
-    Fill({".k...", ".cha.", "xyzwv", "vwzyx"});
-    const size_t before = view.letters.size();
-    game.PlaceLetter('t', 4, 0);
-    ASSERT_EQ(view.found.size(), 1u);
-    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"chat", 1, 0, 2}));
-    EXPECT_EQ(game.Score(), 160);
-    EXPECT_EQ(view.scores.back(), 160);
-    EXPECT_EQ(Row(1), ".....");
-    EXPECT_EQ(Row(2), ".k...");
-    EXPECT_EQ(Row(3), "xyzwv");
-    // One removal: one letter for the word and one for the placement.
-    EXPECT_EQ(view.letters.size() - before, 2u);
-}
-
-TEST_F(GameDataTest, CaseAndAccentsOfTheWordBaseAreIgnored) {
-    Options(4, 3);
-    Words({"P\xE2te", "\xC9ta"}); // Latin-1, as in words.let
-    auto& game = Start();
-    EXPECT_EQ(game.WordList(1)[0], "Pate"); // accents folded, case kept
-    Fill({"pat."});
-    game.PlaceLetter('e', 3, 3);
-    ASSERT_EQ(view.found.size(), 1u);
-    EXPECT_EQ(view.found[0].word, "pate");
-}
-
-TEST_F(GameDataTest, LongestWordFirst) {
-    Options(6, 3);
-    Words({"crabes", "rab"});
-    auto& game = Start();
-    // "rab" lies inside "crabes": the six-letter word wins and takes it along.
-    Fill({"crabe."});
-    game.PlaceLetter('s', 5, 0);
-    ASSERT_EQ(view.found.size(), 1u);
-    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"crabes", 0, 0, 5}));
-    EXPECT_EQ(game.Score(), 360);
-}
-
-TEST_F(GameDataTest, RemovalsChainUntilNoWordIsLeft) {
-    Options(4, 3);
-    Words({"axe", "ame"});
-    auto& game = Start();
-    // Removing "axe" across row 1 lets the "a" above it fall onto "m", "e": "ame" then reads
-    // down column 1.
-    Fill({".a..", "ax..", "qmq.", "qeq."});
-    const size_t before = view.letters.size();
-    game.PlaceLetter('e', 2, 0);
-    ASSERT_EQ(view.found.size(), 2u);
-    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"axe", 0, 0, 1}));
-    EXPECT_EQ(view.found[1], (RecordingView::FoundWord{"ame", 1, 1, 1}));
-    EXPECT_EQ(game.Score(), 180);
-    EXPECT_EQ(view.scores.back(), 180);
-    // Two removals consume three letters.
-    EXPECT_EQ(view.letters.size() - before, 3u);
-    EXPECT_EQ(Row(2), "q.q.");
-    EXPECT_EQ(Row(3), "q.q.");
-}
-
-TEST_F(GameDataTest, HorizontalBeforeVerticalAndTheVerticalOnlyIfItSurvives) {
-    Options(4, 3);
-    Words({"axe", "ami"});
-    auto& game = Start();
-    // The landed "a" starts "ami" across row 1 and "axe" down column 0.
-    Fill({".mi.", "xqq.", "eqq."});
-    game.PlaceLetter('a', 0, 0);
-    ASSERT_EQ(view.found.size(), 1u);
-    EXPECT_EQ(view.found[0], (RecordingView::FoundWord{"ami", 0, 0, 1}));
-    EXPECT_EQ(Row(1), "....");
-    EXPECT_EQ(Row(2), "xqq.");
-}
-
-TEST_F(GameDataTest, WordsAreNeverReadBackwards) {
-    Options(4, 3);
-    Words({"axe"});
-    auto& game = Start();
-    Fill({"e...", "x...", "ex.."});
-    game.PlaceLetter('a', 2, 0); // the bottom row reads "exa.", "axe" only backwards
-    EXPECT_TRUE(view.found.empty());
+// One letter placed on a prepared grid: the words found in order, the score, the rows left.
+TEST_F(GameDataTest, APlacedLetterRemovesTheWordsTheRulesFind) {
+    using Found = RecordingView::FoundWord;
+    const struct {
+        const char* rule;
+        int size;
+        std::vector<std::string> words, rows; // rows at the bottom of the grid
+        char letter;
+        int column;
+        std::vector<Found> found;
+        int score;
+        std::vector<std::string> after; // the same rows afterwards
+    } cases[] = {
+        // clang-format off
+        {"across, and the letters above fall", 5, {"chat"}, {".k...", ".cha.", "xyzwv", "vwzyx"},
+         't', 4, {{"chat", 1, 0, 2}}, 160, {".....", ".k...", "xyzwv", "vwzyx"}},
+        // Latin-1, as in words.let: accents folded and case ignored.
+        {"case and accents", 4, {"P\xE2te", "\xC9ta"}, {"pat."}, 'e', 3, {{"pate", 0, 0, 3}}, 160,
+         {"...."}},
+        {"the longest word first, taking a shorter one inside it along", 6, {"crabes", "rab"},
+         {"crabe."}, 's', 5, {{"crabes", 0, 0, 5}}, 360, {"......"}},
+        // Removing "axe" lets the "a" above it fall onto "m", "e": "ame" then reads down.
+        {"removals chain", 4, {"axe", "ame"}, {".a..", "ax..", "qmq.", "qeq."}, 'e', 2,
+         {{"axe", 0, 0, 1}, {"ame", 1, 1, 1}}, 180, {"....", "....", "q.q.", "q.q."}},
+        // The landed "a" starts "ami" across and "axe" down: only the first survives.
+        {"across before down", 4, {"axe", "ami"}, {".mi.", "xqq.", "eqq."}, 'a', 0,
+         {{"ami", 0, 0, 1}}, 90, {"....", "xqq.", "eqq."}},
+        {"never backwards", 4, {"axe"}, {"e...", "x...", "ex.."}, 'a', 2, {}, 0,
+         {"e...", "x...", "exa."}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        Options(c.size, 3);
+        Words(c.words);
+        auto& game = Start();
+        Fill(c.rows);
+        const size_t before = view.letters.size();
+        game.PlaceLetter(static_cast<std::uint8_t>(c.letter), c.column, 0);
+        EXPECT_EQ(view.found, c.found);
+        EXPECT_EQ(game.Score(), c.score);
+        EXPECT_EQ(view.scores.back(), c.score);
+        for (size_t r = 0; r < c.after.size(); ++r) {
+            EXPECT_EQ(Row(c.size - static_cast<int>(c.after.size() - r)), c.after[r]);
+        }
+        // One letter for each removal and one for the placement.
+        EXPECT_EQ(view.letters.size() - before, c.found.size() + 1);
+    }
+    Words({"P\xE2te"});
+    EXPECT_EQ(Start().WordList(1)[0], "Pate"); // accents folded, case kept
 }
 
 TEST_F(GameDataTest, MinimumWordSizeSkipsShorterListsButNeverTheEightLetterOne) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace scrivel {
 namespace {
@@ -16,46 +18,40 @@ std::string Column(const TLetterArray& grid, int column) {
     return text;
 }
 
-TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesAboveOutsideAndFullColumns) {
+TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesOutsideTheGridOrAFullColumn) {
     TLetterArray grid(4);
     EXPECT_TRUE(grid.Drop(1, 0, 'a'));
     EXPECT_TRUE(grid.Drop(1, 3, 'b'));
     EXPECT_TRUE(grid.Drop(1, 99, 'c')); // rows past the bottom count as the bottom row
-    EXPECT_TRUE(grid.Drop(1, 0, 'd'));
-    EXPECT_FALSE(grid.Drop(1, 0, 'z'));
+    EXPECT_TRUE(grid.Drop(1, 2, 'd'));
     EXPECT_EQ(Column(grid, 1), "dcba");
-    EXPECT_FALSE(grid.Drop(0, -1, 'a'));
-    EXPECT_FALSE(grid.Drop(-1, 2, 'a'));
-    EXPECT_FALSE(grid.Drop(4, 2, 'a'));
-    EXPECT_EQ(Column(grid, 0), "....");
+    for (const auto [column, row] : {std::pair{1, 0}, {0, -1}, {-1, 2}, {4, 2}}) {
+        EXPECT_FALSE(grid.Drop(column, row, 'z')) << column << "," << row;
+    }
+    EXPECT_EQ(Column(grid, 0) + Column(grid, 1), "....dcba");
 }
 
-TEST(TLetterArray, SettleCloseGapsKeepingOrder) {
+TEST(TLetterArray, SettleClosesGapsKeepingOrder) {
     TLetterArray grid(7);
-    grid.SetCell(2, 1, 'x');
-    grid.SetCell(2, 2, 'y');
-    grid.SetCell(2, 6, 'z');
-    grid.SetCell(3, 0, 'p');
-    grid.SetCell(3, 6, 'q');
+    for (const auto [column, row, letter] :
+         {std::tuple{2, 1, 'x'}, {2, 2, 'y'}, {2, 6, 'z'}, {3, 0, 'p'}, {3, 6, 'q'}}) {
+        grid.SetCell(column, row, static_cast<std::uint8_t>(letter));
+    }
     grid.Settle();
     EXPECT_EQ(Column(grid, 2), "....xyz");
     EXPECT_EQ(Column(grid, 3), ".....pq");
 }
 
-TEST(TLetterArray, NeverReachesOutsideItsStorage) {
+TEST(TLetterArray, NeverReachesOutsideItsStorageAndClearEmptiesItAll) {
     TLetterArray grid(40); // clamped to the storage
     EXPECT_EQ(grid.Rows(), TLetterArray::MaxSize);
     grid.SetCell(32, 0, 'a');
     grid.SetCell(0, -1, 'a');
-    EXPECT_EQ(grid.Cell(32, 0), 0);
-    EXPECT_EQ(grid.Cell(0, -1), 0);
-    EXPECT_EQ(grid.Cell(-5, 100), 0);
+    EXPECT_EQ(grid.Cell(32, 0) + grid.Cell(0, -1) + grid.Cell(-5, 100), 0);
     grid.SetSize(-3);
     EXPECT_FALSE(grid.Drop(0, 0, 'a'));
-}
-
-TEST(TLetterArray, ClearEmptiesCellsOutsideTheUsedSizeToo) {
-    TLetterArray grid(8);
+    // Cells outside the size in use are emptied too.
+    grid.SetSize(8);
     grid.Drop(7, 7, 'a');
     grid.SetSize(4);
     grid.Clear();

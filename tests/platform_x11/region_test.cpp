@@ -1,8 +1,6 @@
 #include "platform/path.h"
 #include "platform_x11/x11_fixture.h"
 
-#include <algorithm>
-
 namespace scrivel::platform {
 namespace {
 

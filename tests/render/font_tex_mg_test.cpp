@@ -1,4 +1,3 @@
-#include "platform/fatal.h"
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
 #include "support/bitmap_files.h"
@@ -7,7 +6,6 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -50,19 +48,6 @@ double BlendError(const std::uint8_t* texel, std::uint32_t ink, std::uint32_t ba
     return error;
 }
 
-TEST(TFontTexMg, SelectFontMarksDirtyOnlyWhenSomethingChanges) {
-    TFontTexMg bank(kFont, 1, 2, 3, "/jeu/");
-    EXPECT_TRUE(bank.Dirty);
-    bank.Dirty = false;
-    bank.SelectFont(kFont, 2, 3);
-    EXPECT_FALSE(bank.Dirty);
-    bank.SelectFont(kFont, 2, 4);
-    EXPECT_TRUE(bank.Dirty);
-    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entry
-    EXPECT_EQ(bank.PatternIndex, 0);
-    EXPECT_EQ(bank.ColourIndex, 0);
-}
-
 TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
     test::TestFolder dir;
     test::WritePatterns(dir, "Graphics/patterns1.bmp");
@@ -94,12 +79,8 @@ TEST(TFontTexMg, PatternSheetMustBe196PixelsSquare) {
     test::TestFolder dir;
     const std::string path = test::WritePatterns(dir, "patterns1.bmp", 195, 196);
     TFontTexMg bank(kFont, 1, 0, 0, dir.path);
-    try {
-        bank.ReadPatterns(path);
-        ADD_FAILURE() << "a 195 x 196 sheet was taken";
-    } catch (const platform::FatalError& error) {
-        EXPECT_EQ(error.what(), "Bitmap incorrect pour une fonte :\n" + path);
-    }
+    EXPECT_EQ(test::FatalText([&] { bank.ReadPatterns(path); }),
+              "Bitmap incorrect pour une fonte :\n" + path);
 }
 
 class TFontTexMgGl : public test::GlTest {};
@@ -118,8 +99,11 @@ TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenDirty) {
     EXPECT_EQ(bank.GlyphName('q'), bank.GlyphName('Q'));
     EXPECT_EQ(bank.GlyphName(' '), bank.GlyphName('0'));
     bank.Glyphs[0][0] = 1;
+    bank.SelectFont(kFont, 0, 0);
     bank.Rebuild();
     EXPECT_EQ(bank.Glyphs[0][0], 1) << "nothing changed: nothing drawn again";
+    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entry
+    EXPECT_EQ(bank.PatternIndex + bank.ColourIndex, 0);
     bank.SelectFont(kFont, 2, 1);
     bank.Rebuild();
     for (const GlTexture& name : bank.GlyphNames) {

@@ -55,15 +55,5 @@ TEST_F(TLettreGl, DrawShowsTheGlyphUprightOnTheFrontFace) {
     EXPECT_EQ(PixelAt(108, 100), test::QuarterColour(63, 63)) << "bottom right";
 }
 
-TEST_F(TLettreGl, CellFrameIsAGreenOutlineWithTexturingOff) {
-    TLettre(0, nullptr, 1.0f, 2.0f).DrawCellFrame(3.0f, 5.0f);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    int green = 0; // (0.2, 0.8, 0.2) on the left edge
-    for (int x = 77; x <= 83; ++x) {
-        green += PixelAt(x, 128) == 0x33CC33u ? 1 : 0;
-    }
-    EXPECT_GT(green, 0);
-}
-
 } // namespace
 } // namespace scrivel

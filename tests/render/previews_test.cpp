@@ -1,11 +1,9 @@
-// Pictures for people to judge, written in the build folder: the letters of two font banks as
-// cubes (previews/letters.png) and each screen of the view at 600 x 500 (snapshots/*.png).
+// Pictures for people to judge, written in the build folder: each screen of the view at 600 x 500
+// (snapshots/*.png).
 #include "model/game_data.h"
 #include "platform/bitmap.h"
 #include "platform/font_catalogue.h"
 #include "render/falling_lettre.h"
-#include "render/font_tex_mg.h"
-#include "render/lettre.h"
 #include "render/view.h"
 #include "scene/camera.h"
 #include "scene/gl_sun.h"
@@ -16,7 +14,6 @@
 #include <GL/gl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <tuple>
 
@@ -24,46 +21,16 @@ namespace scrivel {
 namespace {
 
 // Saves the window's picture and checks that more than the clear colour was drawn.
-void Save(const test::GlWindow& window, const std::string& folder, const std::string& name) {
+void Save(const test::GlWindow& window, const std::string& name) {
     glFinish();
-    std::filesystem::create_directories(SCRIVEL_BUILD_DIR + folder);
-    window.SavePng(SCRIVEL_BUILD_DIR + folder + name + ".png");
+    std::filesystem::create_directories(SCRIVEL_BUILD_DIR "snapshots");
+    window.SavePng(SCRIVEL_BUILD_DIR "snapshots/" + name + ".png");
     const auto pixels = window.ReadPixels();
     int drawn = 0;
     for (size_t i = 0; i < pixels.size(); i += 4) {
         drawn += pixels[i] != pixels[0] || pixels[i + 1] != pixels[1] ? 1 : 0;
     }
     EXPECT_GT(drawn, 2000) << name;
-}
-
-TEST(Previews, LettersOfTwoBanks) {
-    platform::FontCatalogue::RegisterAliases();
-    test::GlWindow window(1000, 560);
-    window.MakeCurrent();
-    glViewport(0, 0, window.Width(), window.Height());
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-0.5, 0.5, -0.28, 0.28, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    TCamera camera;
-    camera.Set(3.5f, 4.0f, 22.0f, 10.0f, -9.0f, 0.0f);
-    camera.Arrived = true;
-    camera.Apply();
-    glClearColor(0.55f, 0.7f, 0.85f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    // The player's default bank and the multicoloured one, in rows of 18 cubes.
-    const std::string all = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    TFontTexMg letters("Arial", 1, 1, 0, SCRIVEL_GAME_DIR);
-    TFontTexMg multicolour("Times New Roman", 1, 3, 9, SCRIVEL_GAME_DIR);
-    letters.LoadPatterns();
-    multicolour.LoadPatterns();
-    for (int i = 0; i < 72; ++i) {
-        TLettre letter('A', i < 36 ? &letters : &multicolour, 0.8f, 0.8f);
-        letter.DrawAt(static_cast<std::uint8_t>(all[i % 36]), -8.5f + static_cast<float>(i % 18),
-                      4.6f - static_cast<float>(i / 18) * 2.2f);
-    }
-    Save(window, "previews/", "letters");
 }
 
 TEST(Previews, EveryScreenOfTheView) {
@@ -82,7 +49,7 @@ TEST(Previews, EveryScreenOfTheView) {
         }
         view.BlinkCounter = blink;
         view.Draw();
-        Save(window, "snapshots/", name);
+        Save(window, name);
     };
     view.SetMode(ViewMode::Menu);
     view.AddFoundWord("axe", 1, WordDirection::Horizontal, 7);

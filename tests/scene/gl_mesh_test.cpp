@@ -1,8 +1,5 @@
 #include "scene/gl_mesh.h"
-#include "scene/texture_64.h"
-#include "support/gl_fixture.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 namespace scrivel {
@@ -45,19 +42,6 @@ TEST(TGLMesh, CircleStepWrapsPast360ToZero) {
         EXPECT_EQ(mesh.CircleStep, 0.0f) << "radius " << none;
         EXPECT_FLOAT_EQ(mesh.CircleAngle, 90.0f) << "radius " << none;
     }
-}
-
-class TGLMeshGl : public test::GlTest {};
-
-TEST_F(TGLMeshGl, BuildTextureUploadsAndBindsTheOwnedTexture) {
-    TGLMesh mesh;
-    EXPECT_EQ(mesh.BuildTexture(), 0u);
-    mesh.Texture = std::make_unique<T64Texture>("basic");
-    const unsigned name = mesh.BuildTexture();
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_NE(name, 0u);
-    EXPECT_EQ(static_cast<unsigned>(bound), name);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "platform/fatal.h"
 #include "scene/texture.h"
 #include "scene/texture_400.h"
 #include "scene/texture_64.h"
@@ -7,7 +6,6 @@
 #include "support/gl_fixture.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace scrivel {
@@ -38,26 +36,16 @@ TEST(T64Texture, BasicIsTheRedAndBlackCheckerWithoutAFile) {
     EXPECT_EQ(TexelAt(texture.Pixels, 0, 8), kRed);
 }
 
-// The start-up error a load raises, whose text main shows before it ends with status 1.
-template <class Load> std::string FatalText(Load load) {
-    try {
-        load();
-    } catch (const platform::FatalError& error) {
-        return error.what();
-    }
-    return "(no start-up error)";
-}
-
 TEST(Texture, WrongSizesAndTruncatedFilesStopTheStartWithThePath) {
     test::TestFolder dir;
     const std::string small = test::WriteBmp(dir, "small.bmp", 63, 64, [](int, int) { return 0u; });
-    EXPECT_EQ(FatalText([&] { T64Texture{small}; }),
+    EXPECT_EQ(test::FatalText([&] { T64Texture{small}; }),
               "Bitmap trop petit pour ce type de texture :\n" + small);
     const std::string cut = test::WriteBmp(dir, "cut.bmp", 64, 64, [](int, int) { return kRed; });
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
-    EXPECT_EQ(FatalText([&] { T64Texture{cut}; }), "Fichier image tronqué :\n" + cut);
+    EXPECT_EQ(test::FatalText([&] { T64Texture{cut}; }), "Fichier image tronqué :\n" + cut);
     const std::string bank = WriteBank(dir, 392);
-    EXPECT_EQ(FatalText([&] { TTextureMg(1, dir.path).LoadBanks(); }),
+    EXPECT_EQ(test::FatalText([&] { TTextureMg(1, dir.path).LoadBanks(); }),
               "Bitmap incorrect pour une banque :\n" + bank);
 }
 

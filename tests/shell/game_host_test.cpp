@@ -19,6 +19,7 @@ protected:
         game = std::make_unique<TGameData>(gameView, dir.Path(), 1);
         host = std::make_unique<GameHost>(*game, view, [this] { ++quits; });
     }
+    void Down(std::uint16_t key) { host->KeyDown(key, platform::ShiftState::Empty); }
     // How many of the readings produced a tick.
     int Ticks(std::initializer_list<int> readings) {
         int ticks = 0;
@@ -51,15 +52,13 @@ TEST_F(GameHostTest, TicksWhenThePeriodHasPassedOnTheMillisecondClock) {
 }
 
 TEST_F(GameHostTest, TickRunsTheScreenAndSwitchesItWhenAsked) {
-    std::uint16_t f1 = 112;
-    host->KeyDown(f1, platform::ShiftState::Empty);
+    Down(platform::key::kF1);
     ASSERT_NE(dynamic_cast<TGameState*>(host->State()), nullptr);
     view.Take();
     host->StartClock(0);
     EXPECT_TRUE(host->Idle(60));
     EXPECT_EQ(view.Take(), std::vector<std::string>{"UpdateFalling"});
-    std::uint16_t f2 = 113;
-    host->KeyDown(f2, platform::ShiftState::Empty);
+    Down(platform::key::kF1 + 1);
     EXPECT_NE(dynamic_cast<TMenuState*>(host->State()), nullptr);
 }
 
@@ -71,14 +70,12 @@ TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {
         EXPECT_EQ(host->State(), menu) << code;
     }
     EXPECT_EQ(quits, 0);
-    std::uint16_t escape = 27;
-    host->KeyDown(escape, platform::ShiftState::Empty);
+    Down(platform::key::kEscape);
     EXPECT_EQ(quits, 1);
 }
 
 TEST_F(GameHostTest, TheOldScreenLeavesBeforeTheNewOneComes) {
-    std::uint16_t f2 = 113;
-    host->KeyDown(f2, platform::ShiftState::Empty);
+    Down(platform::key::kF1 + 1);
     ASSERT_NE(dynamic_cast<TOptionState*>(host->State()), nullptr);
     view.Take();
     host->KeyPress(27);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/fatal.h"
 
 #include <GL/gl.h>
 #include <cstdint>
@@ -36,6 +37,16 @@ inline std::string WriteBmp(const TestFolder& dir, const std::string& name, int 
     }
     bitmap.SaveBmp(dir.File(name));
     return dir.File(name);
+}
+
+// The start-up error a load raises, whose text main shows before it ends with status 1.
+template <class Load> std::string FatalText(Load load) {
+    try {
+        load();
+    } catch (const platform::FatalError& error) {
+        return error.what();
+    }
+    return "(no start-up error)";
 }
 
 inline std::uint32_t Rgb(const std::uint8_t* texel) {
