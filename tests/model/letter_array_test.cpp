@@ -25,7 +25,7 @@ TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesOutsideTheGridOrAFullColum
     EXPECT_TRUE(grid.Drop(1, 99, 'c')); // rows past the bottom count as the bottom row
     EXPECT_TRUE(grid.Drop(1, 2, 'd'));
     EXPECT_EQ(Column(grid, 1), "dcba");
-    for (const auto [column, row] : {std::pair{1, 0}, {0, -1}, {-1, 2}, {4, 2}}) {
+    for (const auto& [column, row] : {std::pair{1, 0}, {0, -1}, {-1, 2}, {4, 2}}) {
         EXPECT_FALSE(grid.Drop(column, row, 'z')) << column << "," << row;
     }
     EXPECT_EQ(Column(grid, 0) + Column(grid, 1), "....dcba");
@@ -33,7 +33,7 @@ TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesOutsideTheGridOrAFullColum
 
 TEST(TLetterArray, SettleClosesGapsKeepingOrder) {
     TLetterArray grid(7);
-    for (const auto [column, row, letter] :
+    for (const auto& [column, row, letter] :
          {std::tuple{2, 1, 'x'}, {2, 2, 'y'}, {2, 6, 'z'}, {3, 0, 'p'}, {3, 6, 'q'}}) {
         grid.SetCell(column, row, static_cast<std::uint8_t>(letter));
     }

@@ -105,7 +105,7 @@ TEST(Previews, DaylightAndAnEruption) {
         view.Sun()->Path.TowardsMinus = false;
         view.Draw(); // the sky set in one frame clears the next
         view.Draw();
-        Save(window, "snapshots/", name);
+        Save(window, name);
     }
     view.Sun()->Path.X = -8.0f;
     view.Draw();
