@@ -92,8 +92,7 @@ TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
         if (Steered() != letter) {
             continue; // it landed meanwhile
         }
-        EXPECT_EQ(letter->Column, expected)
-            << "press " << press;
+        EXPECT_EQ(letter->Column, expected) << "press " << press;
     }
 }
 
