@@ -17,8 +17,7 @@ struct Screen {
     test::TempDir dir;
     TOptionsData options{dir.File("options.ini")};
     OptionChoices module;
-    explicit Screen(Fonts fonts = {"Alpha", "Beta", "Gamma"})
-        : module(options, std::move(fonts)) {}
+    explicit Screen(Fonts fonts = {"Alpha", "Beta", "Gamma"}) : module(options, std::move(fonts)) {}
     // Presses keys on a row: L left, R right, space; returns what the last key returned.
     bool Press(int row, const std::string& keys) {
         module.Selected = row;
