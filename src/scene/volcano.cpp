@@ -62,9 +62,9 @@ void TVolcano::Draw(float x, float y, float z) {
     glEnable(GL_MAP1_TEXTURE_COORD_2);
     texture_->EnvMode = TTexture::Modulate;
     texture_->Bind();
-    DrawFins(x, y, z);
-
-    texture_->Bind();
+    // The hills before the crater: the depth test then turns the fins' hidden parts away early. The
+    // hills keep the fins' colour, which they always had.
+    glColor3f(1.0f, 0.3f, 0.3f);
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
     const float hill = HillHeight;
@@ -77,6 +77,7 @@ void TVolcano::Draw(float x, float y, float z) {
     glPushMatrix();
     DrawCone(20, x + 6.0f, y, z + 5.0f, ConeRadius * 0.6f, hill * 0.7f);
     glPopMatrix();
+    DrawFins(x, y, z);
 
     glDisable(GL_TEXTURE_2D);
     glCullFace(GL_BACK);
