@@ -4,6 +4,7 @@
 #include "scene/texture_400.h"
 
 #include <GL/gl.h>
+#include <array>
 #include <cmath>
 
 namespace scrivel {
@@ -11,6 +12,26 @@ namespace scrivel {
 namespace {
 
 constexpr int kProfileSteps = 30;
+// How far each fin's first and last vertices stand off its plane.
+constexpr float kFloorOffset = 0.7f;
+constexpr float kFootOffset = 2.0f;
+
+// The foot of every fin lies inside the main cone, which hides it from any eye above the ground,
+// yet rasterising it cost more than the rest of the scenery. Returns the plane (in a fin's frame,
+// x outwards along the fin, y up from the foot) below which a fin is inside the cone: the chord
+// of the cone's lowest height over the fin's widest point, a little lowered. The cone's ring is
+// a rounded square no nearer its centre than its radius, so the circular cone of that radius is
+// inside it; the height of that cone over the fin is concave in x, so the chord stays under it.
+std::array<double, 4> HiddenFootPlane(float footX, float coneRadius, float coneHeight) {
+    const auto coneLow = [&](double x) {
+        const double off = kFloorOffset + (kFootOffset - kFloorOffset) * x / footX;
+        const double inner = coneRadius - 0.05;
+        return coneHeight * (1.0 - std::sqrt(x * x + off * off) / inner) - 0.1;
+    };
+    const double a = coneLow(0.0);
+    const double b = (a - coneLow(footX)) / footX;
+    return {b, 1.0, 0.0, -a};
+}
 
 } // namespace
 
@@ -41,9 +62,9 @@ void TVolcano::Draw(float x, float y, float z) {
     glEnable(GL_MAP1_TEXTURE_COORD_2);
     texture_->EnvMode = TTexture::Modulate;
     texture_->Bind();
-    DrawFins(x, y, z);
-
-    texture_->Bind();
+    // The hills before the crater: the depth test then turns the fins' hidden parts away early. The
+    // hills keep the fins' colour, which they always had.
+    glColor3f(1.0f, 0.3f, 0.3f);
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
     const float hill = HillHeight;
@@ -56,6 +77,7 @@ void TVolcano::Draw(float x, float y, float z) {
     glPushMatrix();
     DrawCone(20, x + 6.0f, y, z + 5.0f, ConeRadius * 0.6f, hill * 0.7f);
     glPopMatrix();
+    DrawFins(x, y, z);
 
     glDisable(GL_TEXTURE_2D);
     glCullFace(GL_BACK);
@@ -70,6 +92,8 @@ void TVolcano::DrawFins(float x, float y, float z) {
     glTranslatef(x, y, z);
     glColor3f(1.0f, 0.3f, 0.3f);
     glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, q.data());
+    const std::array<double, 4> hidden = HiddenFootPlane(q[9], ConeRadius, ConeHeight);
+    glEnable(GL_CLIP_PLANE0);
     FinsDrawn = 0;
     for (int a = 0; a <= 360; a += FinStep) {
         float side = 1.0f;
@@ -86,17 +110,19 @@ void TVolcano::DrawFins(float x, float y, float z) {
         }
         glPushMatrix();
         glRotatef(static_cast<float>(a), 0.0f, 1.0f, 0.0f);
+        glClipPlane(GL_CLIP_PLANE0, hidden.data());
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         glBegin(GL_POLYGON);
-        glVertex3f(q[0], q[1], q[2] + side * 0.7f);
+        glVertex3f(q[0], q[1], q[2] + side * kFloorOffset);
         for (int i = 0; i <= kProfileSteps; ++i) {
             glEvalCoord1f(static_cast<float>(i) / kProfileSteps);
         }
-        glVertex3f(q[9], q[10], q[11] + side * 2.0f);
+        glVertex3f(q[9], q[10], q[11] + side * kFootOffset);
         glEnd();
         glPopMatrix();
         ++FinsDrawn;
     }
+    glDisable(GL_CLIP_PLANE0);
     glPopMatrix();
 }
 
