@@ -53,10 +53,11 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     limited.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool written = static_cast<bool>(WriteFileAtomically(path, std::string(100000, 'x')));
+    const FileWrite full = WriteFileAtomically(path, std::string(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(full);
+    EXPECT_EQ(full.error, "fichier trop grand");
     // The rename needs only the folder's permission, so a file the player made read-only is
     // refused before it; by its mode bits, since root (who runs the tests) may write anything.
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
