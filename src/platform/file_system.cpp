@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <random>
 #include <signal.h>
 #include <sys/stat.h>
@@ -290,12 +291,12 @@ FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
 int RemoveStaleTemporaries(const std::string& path) {
     const std::string folder = FolderOf(path);
     const std::string base = path.substr(path.rfind('/') + 1);
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (base.empty() || !listing) {
         return 0;
     }
     int removed = 0;
-    while (const dirent* entry = ::readdir(listing)) {
+    while (const dirent* entry = ::readdir(listing.get())) {
         const long long owner = TemporaryOwner(entry->d_name, base);
         if (owner < 0 || OtherProcessRuns(static_cast<pid_t>(owner))) {
             continue;
@@ -308,7 +309,6 @@ int RemoveStaleTemporaries(const std::string& path) {
             ++removed;
         }
     }
-    ::closedir(listing);
     return removed;
 }
 
