@@ -10,6 +10,8 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
                        const std::string& fallback)
     : path_(std::move(path)) {
     using Outcome = platform::FileRead::Outcome;
+    // Saves that were killed midway left their temporary files beside this one.
+    platform::RemoveStaleTemporaries(path_);
     platform::FileRead file = read(path_);
     switch (file.outcome) {
     case Outcome::Read:

@@ -14,9 +14,10 @@ class PlayerFile {
 public:
     enum class Start { Read, Created, Uncreatable, Unreadable };
 
-    // Reads path with read. A missing file is created empty; a file that cannot be created, or that
-    // is there but cannot be read, is reported once in a message box (naming the path and why);
-    // fallback tells the player what the game does instead.
+    // Removes what saves of path killed midway left behind, then reads path with read. A missing
+    // file is created empty; a file that cannot be created, or that is there but cannot be read, is
+    // reported once in a message box (naming the path and why); fallback tells the player what the
+    // game does instead.
     PlayerFile(std::string path, const platform::FileReader& read, const std::string& fallback);
 
     const std::string& Path() const { return path_; }

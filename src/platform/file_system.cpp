@@ -2,8 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <memory>
 #include <random>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -81,14 +85,56 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+// The decimal number at the start of text up to stop, as std::to_string writes it (no sign, no
+// leading zero), or -1.
+long long NumberUpTo(std::string_view text, size_t stop) {
+    if (stop == 0 || stop > 18 || (text[0] == '0' && stop > 1)) {
+        return -1;
+    }
+    long long value = 0;
+    for (size_t i = 0; i < stop; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return -1;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// The pid in name when it is one of WriteFileAtomically's temporary names for base, or -1.
+long long TemporaryOwner(std::string_view name, std::string_view base) {
+    if (name.substr(0, base.size()) != base ||
+        name.substr(base.size(), kTemporaryMark.size()) != kTemporaryMark) {
+        return -1;
+    }
+    name.remove_prefix(base.size() + kTemporaryMark.size());
+    const size_t dot = name.find('.');
+    if (dot == std::string_view::npos) {
+        return -1;
+    }
+    const long long pid = NumberUpTo(name, dot);
+    const std::string_view rest = name.substr(dot + 1);
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || NumberUpTo(rest, rest.size()) < 0) {
+        return -1;
+    }
+    return pid;
+}
+
+// Whether pid names a process other than this one that still runs (EPERM: it runs as another user).
+bool OtherProcessRuns(pid_t pid) {
+    return pid != ::getpid() && (::kill(pid, 0) == 0 || errno == EPERM);
+}
+
 // Opens a new, exclusive file beside path. Created with 0666 so the umask applies as it would to
 // any new file of the user's.
 FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& temporary) {
     std::random_device device;
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary =
-            path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(digits(device));
+        temporary = path + std::string(kTemporaryMark) + std::to_string(::getpid()) + "." +
+                    std::to_string(digits(device));
         FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.Valid() || errno != EEXIST) {
             return fd;
@@ -240,6 +286,30 @@ FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ::fsync(folder.Get());
     }
     return {true, {}};
+}
+
+int RemoveStaleTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string base = path.substr(path.rfind('/') + 1);
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (base.empty() || !listing) {
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const long long owner = TemporaryOwner(entry->d_name, base);
+        if (owner < 0 || OtherProcessRuns(static_cast<pid_t>(owner))) {
+            continue;
+        }
+        // Not a link or a folder under the same name: only the writer's own kind of file.
+        const std::string name = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::unlink(name.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 std::string Latin1ToUtf8(std::string_view latin1) {

@@ -44,6 +44,12 @@ struct FileWrite {
 // player made read-only.
 FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Removes the temporary files that WriteFileAtomically(path, ...) left behind when its process was
+// killed mid-save: regular files named path + ".tmp<pid>.<n>" whose process is gone (or is this
+// one, which is not saving path while it calls this). Anything else is kept, however alike its
+// name. Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& path);
+
 // Whether the file at path may be replaced: true when there is none. The superuser may write any
 // file, so for it a file counts as writable only while one of its write bits is set (as it may
 // run a file only while one execute bit is set); anyone else needs write access.

@@ -113,6 +113,10 @@ void TScrivelForm::SendKey(int code) {
 bool TScrivelForm::LoadSkinInfos(TSkinInfos& infos, int index) {
     const platform::IniFile ini(folder_ + "Skins/skin.ini");
     const SkinSettings s = SkinSettings::Read(ini, index);
+    if (!s.HasPanel()) {
+        // The game would shrink to a dot in the corner: the framed form plays instead.
+        return false;
+    }
     infos.PanelLeft = s.PanelLeft;
     infos.PanelTop = s.PanelTop;
     infos.PanelWidth = s.PanelWidth;

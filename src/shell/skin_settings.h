@@ -49,6 +49,10 @@ struct SkinSettings {
     int ReduceBTop = 0;
     std::array<ButtonSetting, ButtonCount> Buttons;
 
+    // Whether the game has somewhere to be drawn: a file without the section, or damaged, gives
+    // none.
+    bool HasPanel() const { return PanelWidth > 0 && PanelHeight > 0; }
+
     // Section "Skin<index>" of the file. Button names holding a '/' are refused (left empty):
     // a name may only point inside Skins/.
     static SkinSettings Read(const platform::IniFile& ini, int index);

@@ -2,12 +2,17 @@
 #include "model/recording_view.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
-#include <set>
+#include <random>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace scrivel {
@@ -232,95 +237,222 @@ TEST_F(GameDataTest, VerticalWordLeavesThePoolAndTheCurrentWordKeepsComing) {
     EXPECT_EQ(game.Pool()[1], "cab");
 }
 
-// Every run of a searched length, across and down, that is a word of the list.
-std::vector<std::string> WordsLeft(TGameData& game) {
-    std::vector<std::string> left;
-    TLetterArray& grid = game.Grid();
-    const int n = game.Options().GridSize;
-    for (int index = 0; index < TGameData::ListCount; ++index) {
-        const int length = index + 3;
-        if (index != TGameData::ListCount - 1 && length < game.Options().MinWordSize) {
-            continue;
+// Case is ignored as the game's comparison ignores it; accents were folded in the lists already.
+std::string Lowered(std::string word) {
+    for (char& c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+            c = static_cast<char>(byte + 0x20);
         }
-        const auto& items = game.WordList(index).Items();
-        const std::set<std::string> list(items.begin(), items.end());
-        for (int a = 0; a < n; ++a) {
-            for (int b = 0; b + length <= n; ++b) {
-                std::string across;
-                std::string down;
-                for (int k = 0; k < length; ++k) {
-                    across += static_cast<char>(grid.Cell(b + k, a));
-                    down += static_cast<char>(grid.Cell(a, b + k));
+    }
+    return word;
+}
+
+// Checks a game's grid, by its own means, against the rules that hold after every placement.
+class RuleCheck {
+public:
+    explicit RuleCheck(TGameData& game) {
+        for (int index = 0; index < TGameData::ListCount; ++index) {
+            for (const std::string& word : game.WordList(index).Items()) {
+                lists_[index].insert(Lowered(word));
+                for (const char c : word) {
+                    alphabet_[static_cast<unsigned char>(c)] = true;
                 }
-                for (const auto& run : {across, down}) {
-                    if (list.count(run) != 0) {
-                        left.push_back(run);
+            }
+        }
+    }
+
+    // A letter handed out: a joker (0) or one of a word's letters; any letter when there are none.
+    bool FromAWord(std::uint8_t letter) const {
+        const bool noWords =
+            std::none_of(alphabet_.begin(), alphabet_.end(), [](bool b) { return b; });
+        return letter == 0 || alphabet_[letter] || (noWords && letter >= 'a' && letter <= 'z');
+    }
+
+    bool IsWord(const std::string& word) const {
+        const size_t index = std::min<size_t>(word.size() - 3, TGameData::ListCount - 1);
+        return lists_[index].count(Lowered(word)) != 0;
+    }
+
+    // Every run of a searched length, across and down, that is a word of its list.
+    std::vector<std::string> WordsLeft(TGameData& game) const {
+        std::vector<std::string> left;
+        const int n = game.Options().GridSize;
+        std::string cells; // column by column, lowered
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r) {
+                cells += static_cast<char>(game.Grid().Cell(c, r));
+            }
+        }
+        cells = Lowered(cells);
+        const auto cell = [&](int c, int r) { return cells[static_cast<size_t>(c * n + r)]; };
+        for (int index = 0; index < TGameData::ListCount; ++index) {
+            const int length = index + 3;
+            if (index != TGameData::ListCount - 1 && length < game.Options().MinWordSize) {
+                continue;
+            }
+            for (int a = 0; a < n; ++a) {
+                for (int b = 0; b + length <= n; ++b) {
+                    for (const bool across : {true, false}) {
+                        std::string run;
+                        for (int k = 0; k < length; ++k) {
+                            const char c = across ? cell(b + k, a) : cell(a, b + k);
+                            if (c == 0) {
+                                break; // no word holds an empty cell
+                            }
+                            run += c;
+                        }
+                        if (run.size() == static_cast<size_t>(length) &&
+                            lists_[index].count(run) != 0) {
+                            left.push_back(run);
+                        }
                     }
                 }
             }
         }
+        return left;
     }
-    return left;
-}
 
-bool ColumnsRestOnTheBottom(TLetterArray& grid) {
-    for (int c = 0; c < grid.Cols(); ++c) {
-        bool seenLetter = false;
-        for (int r = 0; r < grid.Rows(); ++r) {
-            if (grid.Cell(c, r) != 0) {
-                seenLetter = true;
-            } else if (seenLetter) {
-                return false;
+    // Each column one run of letters ending at the bottom row; with outside, nothing beyond the
+    // grid either.
+    static bool ColumnsRestOnTheBottom(const TLetterArray& grid, bool outside = false) {
+        const int size = outside ? TLetterArray::MaxSize : grid.Cols();
+        for (int c = 0; c < size; ++c) {
+            bool seenLetter = false;
+            for (int r = 0; r < size; ++r) {
+                const bool letter = grid.Cell(c, r) != 0;
+                if ((letter && (c >= grid.Cols() || r >= grid.Rows())) ||
+                    (!letter && seenLetter && r < grid.Rows())) {
+                    return false;
+                }
+                seenLetter = seenLetter || letter;
             }
         }
+        return true;
     }
-    return true;
+
+private:
+    std::array<std::unordered_set<std::string>, TGameData::ListCount> lists_;
+    std::array<bool, 256> alphabet_{};
+};
+
+// The soak's games: SCRIVEL_SOAK_GAMES of them (a long run sets it high), spread over word bases
+// from a tiny alphabet (words form everywhere and chain) to the generated dictionary.
+int SoakGames() {
+    const char* count = std::getenv("SCRIVEL_SOAK_GAMES");
+    return count != nullptr ? std::atoi(count) : 10000;
 }
 
-TEST_F(GameDataTest, WholeGamesKeepEveryRule) {
-    Words({"les",   "des",  "mer",  "ame",    "rue",  "sel",  "ses",   "tes",   "set",
-           "ras",   "sur",  "mes",  "ete",    "sec",  "arme", "rames", "reste", "terre",
-           "mare",  "ruse", "seme", "tresse", "les",  "rues", "tes",   "sels",  "mers",
-           "dames", "reel", "elle", "acre",   "dure", "tete"});
-    size_t totalFound = 0;
-    for (unsigned seed = 1; seed <= 12; ++seed) {
-        Options(4 + static_cast<int>(seed % 9), 3 + static_cast<int>(seed % 2));
-        auto& game = Start(seed, true);
+TEST_F(GameDataTest, SoakOfSeededWholeGamesWithRandomOptionsKeepsEveryRule) {
+    std::vector<std::string> dense;
+    std::mt19937 words(5);
+    for (int i = 0; i < 150; ++i) {
+        std::string word;
+        for (size_t k = 0, length = 3 + words() % 6; k < length; ++k) {
+            word += "aerst"[words() % 5];
+        }
+        dense.push_back(word);
+    }
+    const std::string odd =
+        "Pate/\xC9ta/p\xE2te/ab//a/les/les/sel/arrierees/retraite/tes/set/Set/est/";
+    const std::string* const dictionary = nullptr;
+    std::string denseText;
+    for (const auto& w : dense) {
+        denseText += w + "/";
+    }
+    std::vector<std::unique_ptr<test::TempDir>> folders;
+    std::vector<std::unique_ptr<RecordingView>> views;
+    std::vector<std::unique_ptr<TGameData>> games;
+    std::vector<std::unique_ptr<RuleCheck>> checks;
+    for (const std::string* text :
+         std::array{static_cast<const std::string*>(&denseText), &odd, dictionary}) {
+        auto& folder = *folders.emplace_back(std::make_unique<test::TempDir>());
+        if (text != nullptr) {
+            folder.Write("words.let", *text);
+        } else {
+            std::filesystem::create_symlink(SCRIVEL_GAME_DIR "words.let", folder.File("words.let"));
+        }
+        auto& view = *views.emplace_back(std::make_unique<RecordingView>());
+        auto& game = *games.emplace_back(std::make_unique<TGameData>(view, folder.Path(), 1));
+        checks.push_back(std::make_unique<RuleCheck>(game));
+    }
+
+    const int count = SoakGames();
+    const auto start = std::chrono::steady_clock::now();
+    long long placements = 0;
+    long long found = 0;
+    int ended = 0;
+    for (int seed = 1; seed <= count; ++seed) {
+        // Every third game on the dictionary, the others on the small bases.
+        const size_t base = seed % 3 == 0 ? 2 : static_cast<size_t>(seed % 2);
+        TGameData& game = *games[base];
+        RecordingView& view = *views[base];
+        const RuleCheck& check = *checks[base];
+        std::mt19937 random(static_cast<unsigned>(seed));
+        std::srand(static_cast<unsigned>(seed));
+        // As the options screen leaves them: the grid resized (and emptied), then a new game.
+        TOptionsData& options = game.Options();
+        options.GridSize = static_cast<std::int16_t>(TOptionsData::MinGridSize +
+                                                     random() % (TOptionsData::MaxGridSize - 3));
+        options.MinWordSize = static_cast<std::int16_t>(3 + random() % (options.GridSize - 2));
+        options.SpeedMode = static_cast<int>(random() % 3);
+        options.RandomLetter = random() % 2 == 0;
+        options.ApplySpeed();
+        game.Grid().Clear();
+        game.Grid().SetSize(options.GridSize);
+        game.SetJokerOdds(random() % 4 == 0 ? 0 : static_cast<int>(1 + random() % 9));
         game.NewGame();
-        unsigned random = seed;
-        unsigned column = 0;
+        view.found.clear();
         int expectedScore = 0;
-        int placements = 0;
-        while (!game.GameOver() && placements < 2000) {
+        int column = 0;
+        for (int move = 0; move < 3000 && !game.GameOver(); ++move) {
             const size_t foundBefore = view.found.size();
             const size_t lettersBefore = view.letters.size();
-            const std::uint8_t letter = view.Pending() == 0 ? 'e' : view.Pending();
-            // Mostly stay in one column, as a player spelling the pool's words down would.
-            random = random * 1103515245u + 12345u;
-            if ((random >> 16) % 8 == 0 || game.Grid().Cell(static_cast<int>(column), 1) != 0) {
-                column = (random >> 20) % static_cast<unsigned>(game.Grid().Cols());
+            // A joker takes any letter; most moves stay in one column, as a player spelling a word.
+            const std::uint8_t letter = view.Pending() != 0
+                                            ? view.Pending()
+                                            : static_cast<std::uint8_t>('a' + random() % 26);
+            if (random() % 4 == 0 || game.Grid().Cell(column, 0) != 0) {
+                column = static_cast<int>(random() % static_cast<unsigned>(options.GridSize));
             }
-            game.PlaceLetter(letter, static_cast<int>(column), 0);
+            game.PlaceLetter(letter, column, 0);
             ++placements;
+            const std::string where =
+                "game " + std::to_string(seed) + ", move " + std::to_string(move);
             if (game.GameOver()) {
-                EXPECT_EQ(view.letters.size(), lettersBefore);
+                ASSERT_EQ(view.letters.size(), lettersBefore) << where;
+                ++ended;
                 break;
             }
-            const size_t removed = view.found.size() - foundBefore;
             for (size_t i = foundBefore; i < view.found.size(); ++i) {
-                const int length = static_cast<int>(view.found[i].word.size());
-                expectedScore += 10 * length * length;
+                const std::string& word = view.found[i].word;
+                ASSERT_TRUE(check.IsWord(word)) << where << ": " << word;
+                expectedScore += 10 * static_cast<int>(word.size() * word.size());
             }
-            ASSERT_EQ(view.letters.size() - lettersBefore, removed + 1);
-            ASSERT_EQ(game.Score(), expectedScore);
-            ASSERT_TRUE(ColumnsRestOnTheBottom(game.Grid())) << "seed " << seed;
-            ASSERT_EQ(WordsLeft(game), std::vector<std::string>{}) << "seed " << seed;
+            // One letter handed out per removal and one per placement, each from a word.
+            ASSERT_EQ(view.letters.size() - lettersBefore, view.found.size() - foundBefore + 1)
+                << where;
+            for (size_t i = lettersBefore; i < view.letters.size(); ++i) {
+                ASSERT_TRUE(check.FromAWord(view.letters[i]))
+                    << where << ": " << int{view.letters[i]};
+            }
+            ASSERT_EQ(game.Score(), expectedScore) << where;
+            ASSERT_EQ(view.scores.back(), expectedScore) << where;
+            ASSERT_TRUE(RuleCheck::ColumnsRestOnTheBottom(game.Grid())) << where;
+            ASSERT_EQ(check.WordsLeft(game), std::vector<std::string>{}) << where;
         }
-        EXPECT_TRUE(game.GameOver()) << "seed " << seed;
-        totalFound += view.found.size();
+        ASSERT_TRUE(RuleCheck::ColumnsRestOnTheBottom(game.Grid(), true)) << "game " << seed;
+        found += static_cast<long long>(view.found.size());
+        view.letters.erase(view.letters.begin(), view.letters.end() - 1);
+        view.scores.clear();
     }
-    // The games did exercise removals, not just fill the grid.
-    EXPECT_GT(totalFound, 12u);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << count << " games (" << ended << " ended by a full column), " << placements
+              << " placements, " << found << " words found, in " << seconds << " s\n";
+    // The games did exercise removals and did end, not just fill the grid.
+    EXPECT_GT(found, count);
+    EXPECT_GT(ended, count * 9 / 10);
 }
 
 TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSavedAtOnce) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace scrivel::platform {
 namespace {
@@ -51,10 +53,11 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     limited.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool written = static_cast<bool>(WriteFileAtomically(path, std::string(100000, 'x')));
+    const FileWrite full = WriteFileAtomically(path, std::string(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(full);
+    EXPECT_EQ(full.error, "fichier trop grand");
     // The rename needs only the folder's permission, so a file the player made read-only is
     // refused before it; by its mode bits, since root (who runs the tests) may write anything.
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -67,6 +70,47 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(WriteFileAtomically(path, "x"));
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(FileSystem, RemoveStaleTemporariesTakesOnlyTheWritersOwnLeftovers) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+    const std::string live = std::to_string(getppid());
+    const std::string self = std::to_string(getpid());
+    test::TempDir dir;
+    const Names removed = {"score.ini.tmp" + dead + ".123", "score.ini.tmp" + dead + ".0",
+                           // This process is not saving while it cleans up.
+                           "score.ini.tmp" + self + ".5"};
+    const Names kept = {"score.ini",
+                        "score.ini.tmp" + live + ".7",
+                        "score.ini.tmpfoo",
+                        "score.ini.tmp" + dead,
+                        "score.ini.tmp" + dead + ".",
+                        "score.ini.tmp.1",
+                        "score.ini.tmp" + dead + ".12x",
+                        "score.ini.tmp0" + dead + ".1",
+                        "score.ini.tmp-" + dead + ".1",
+                        "score.ini.tmp0.1",
+                        "score.ini.tmp99999999999999999999.1",
+                        "xscore.ini.tmp" + dead + ".1",
+                        "options.ini.tmp" + dead + ".1",
+                        "other.tmp123.1"};
+    for (const Names& names : {removed, kept}) {
+        for (const std::string& name : names) {
+            dir.Write(name, "x");
+        }
+    }
+    // A folder under the writer's own kind of name is not the writer's.
+    const std::string folder = "score.ini.tmp" + dead + ".9";
+    std::filesystem::create_directory(dir.File(folder));
+    EXPECT_EQ(RemoveStaleTemporaries(dir.File("score.ini")), 3);
+    Names left = kept;
+    left.insert(folder);
+    EXPECT_EQ(Entries(dir.Path()), left);
 }
 
 TEST(FileSystem, Latin1ToUtf8) {

@@ -33,7 +33,8 @@ protected:
     }
     void Start(bool withSkins, bool ownSkins = false) {
         for (const char* item : {"Graphics", "words.let", "Skins"}) {
-            if ((withSkins && !ownSkins) || std::string(item) != "Skins") {
+            const bool wanted = (withSkins && !ownSkins) || std::string(item) != "Skins";
+            if (wanted && !std::filesystem::is_symlink(dir_.File(item))) {
                 ASSERT_EQ(symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(),
                                   dir_.File(item).c_str()),
                           0);
@@ -117,22 +118,50 @@ TEST_F(TScrivelFormTest, ARightButtonDragMovesTheFormAndItStays) {
     EXPECT_EQ(std::make_pair(Form().Left(), Form().Top()), OnScreen());
 }
 
-TEST_F(TScrivelFormTest, APanelOutsideTheFormIsBroughtInAndACorruptButtonIsLeftAlone) {
+// The panel skin.ini gives is brought inside the form; a skin.ini that is missing, damaged or
+// without the skin's panel refuses the skin, which would otherwise shrink the game to a dot.
+TEST_F(TScrivelFormTest, SkinIniPanelIsBroughtInOrTheSkinRefusedAndACorruptButtonIsLeftAlone) {
     std::filesystem::create_directory("Skins");
     for (const char* file : {"region4.jpg", "region4mask.bmp", "walnut_f2.bmp"}) {
         std::filesystem::copy_file(std::string(SCRIVEL_GAME_DIR) + "Skins/" + file,
                                    std::string("Skins/") + file);
     }
     dir_.Write("Skins/bad.bmp", "BM not a bitmap");
-    dir_.Write("Skins/skin.ini", "[Skin4]\r\nPanelLeft=-80\r\nPanelTop=100\r\nPanelWidth=9000\r\n"
-                                 "PanelHeight=300\r\nF1Name=bad.bmp\r\nF2Name=walnut_f2.bmp\r\n");
-    Start(true, true);
-    ASSERT_TRUE(Form().Skinned());
-    const TGLWindow& game = *Form().GLWindow();
-    EXPECT_EQ((std::vector{game.Left(), game.Top(), game.Width(), game.Height()}),
-              (std::vector{0, 100, Form().Width(), 300}));
-    EXPECT_EQ(Form().F1Button().Picture(), nullptr);
-    EXPECT_NE(Form().F2Button().Picture(), nullptr);
+    const int* fallback = TScrivelForm::FallbackPanel;
+    const struct {
+        const char* rule;
+        std::string ini; // "-": no file
+        bool skinned;
+    } cases[] = {
+        {"brought in",
+         "[Skin4]\r\nPanelLeft=-80\r\nPanelTop=100\r\nPanelWidth=9000\r\nPanelHeight=300\r\n"
+         "F1Name=bad.bmp\r\nF2Name=walnut_f2.bmp\r\n",
+         true},
+        {"missing", "-", false},
+        {"garbage", std::string("\xFF\xFE\0[Skin4\r\nPanelWidth=300\r\n", 27), false},
+        {"another skin's section", "[Skin1]\r\nPanelWidth=300\r\nPanelHeight=300\r\n", false},
+        {"no width", "[Skin4]\r\nPanelWidth=abc\r\nPanelHeight=300\r\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        form_.reset();
+        std::filesystem::remove("Skins/skin.ini");
+        if (c.ini != "-") {
+            dir_.Write("Skins/skin.ini", c.ini);
+        }
+        Start(true, true);
+        const TGLWindow& game = *Form().GLWindow();
+        const std::vector<int> bounds{game.Left(), game.Top(), game.Width(), game.Height()};
+        ASSERT_EQ(Form().Skinned(), c.skinned);
+        if (!c.skinned) {
+            EXPECT_TRUE(Form().Framed());
+            EXPECT_EQ(bounds, std::vector(fallback, fallback + 4));
+            continue;
+        }
+        EXPECT_EQ(bounds, (std::vector{0, 100, Form().Width(), 300}));
+        EXPECT_EQ(Form().F1Button().Picture(), nullptr);
+        EXPECT_NE(Form().F2Button().Picture(), nullptr);
+    }
 }
 
 TEST_F(TScrivelFormTest, WithoutSkinsTheFramedFormStillPlays) {
