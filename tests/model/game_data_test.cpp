@@ -35,7 +35,8 @@ protected:
         for (;; ++seed) {
             game.reset();
             view = RecordingView();
-            game = std::make_unique<TGameData>(view, dir.Path(), seed);
+            game =
+                std::make_unique<TGameData>(view, platform::GameFolders::Beside(dir.Path()), seed);
             if (jokers) {
                 return *game;
             }
@@ -389,8 +390,8 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
             return platform::FileRead{platform::FileRead::Outcome::Failed, {}, "panne"};
         };
         testing::internal::CaptureStderr();
-        auto game = std::make_unique<TGameData>(view, files.Path(), 1,
-                                                folders ? platform::ReadFile : failing);
+        auto game = std::make_unique<TGameData>(view, platform::GameFolders::Beside(files.Path()),
+                                                1, folders ? platform::ReadFile : failing);
         const std::string atStart = testing::internal::GetCapturedStderr();
         EXPECT_EQ(game->Scores().Count(), 0);
         testing::internal::CaptureStderr();
