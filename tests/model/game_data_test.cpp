@@ -412,5 +412,33 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
     }
 }
 
+// Installed with nowhere to keep the player's files: the game plays and ends without reading,
+// creating or writing a file anywhere.
+TEST_F(GameDataTest, WithNowhereToKeepTheFilesNothingIsWritten) {
+    std::filesystem::create_directories(dir.File("games"));
+    std::filesystem::create_directories(dir.File("share/scrivel"));
+    dir.Write("share/scrivel/words.let", "chat/chien/");
+    const auto tree = [this] {
+        std::set<std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path())) {
+            entries.insert(entry.path().string());
+        }
+        return entries;
+    };
+    const std::set<std::string> before = tree();
+    const platform::GameFolders folders =
+        platform::GameFolders::Find(dir.File("games/"), "../share/scrivel/", {});
+    ASSERT_NE(folders.Problem(), "");
+    testing::internal::CaptureStderr();
+    {
+        TGameData game(view, folders, 1);
+        EXPECT_EQ(game.WordList(1).Count(), 1); // chat, from the installed base
+        game.PlaceLetter('a', 0, 0);
+        game.EnterScore();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(tree(), before);
+}
+
 } // namespace
 } // namespace scrivel
