@@ -2,10 +2,8 @@
 
 #include "platform/file_system.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
 #include <utility>
 
 #ifndef SCRIVEL_DATA_FROM_BIN
@@ -87,7 +85,7 @@ GameFolders GameFolders::Find(const std::string& executableFolder,
         BaseFolder(environment.configHome, environment.home, ".config/");
     if (!playerData || !configHome) {
         folders.problem_ = std::string("Impossible de trouver le dossier personnel : la variable "
-                                       "HOME n'est pas définie") +
+                                       "HOME n'est pas définie (ou pas en chemin absolu)") +
                            kNotSaved;
         return folders;
     }

@@ -100,8 +100,8 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .data = share,
          .skins = share,
          .wordBase = share + "words.let",
-         .problem = "la variable HOME n'est pas définie ; les scores et les options ne seront "
-                    "pas enregistrés."},
+         .problem = "la variable HOME n'est pas définie (ou pas en chemin absolu) ; les scores "
+                    "et les options ne seront pas enregistrés."},
         {.name = "a relative HOME counts as none",
          .home = "home",
          .data = share,
