@@ -10,6 +10,10 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
                        const std::string& fallback)
     : path_(std::move(path)) {
     using Outcome = platform::FileRead::Outcome;
+    if (path_.empty()) {
+        start_ = Start::NotKept;
+        return;
+    }
     // Saves that were killed midway left their temporary files beside this one.
     platform::RemoveStaleTemporaries(path_);
     platform::FileRead file = read(path_);
@@ -34,6 +38,9 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
 }
 
 bool PlayerFile::Save(std::string_view bytes) {
+    if (start_ == Start::NotKept) {
+        return false;
+    }
     if (start_ == Start::Unreadable) {
         platform::Notice("Fichier non remplacé, car il n'a pas pu être lu au démarrage : \n" +
                          path_);
