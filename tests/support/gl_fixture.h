@@ -24,8 +24,6 @@ public:
     void SwapBuffers();
     // RGBA bytes of the back buffer, bottom row first, as glReadPixels gives them.
     std::vector<std::uint8_t> ReadPixels() const;
-    // Writes the back buffer as a PNG file (top row first).
-    void SavePng(const std::string& path) const;
 
 private:
     struct Impl;
