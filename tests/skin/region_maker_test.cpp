@@ -55,13 +55,11 @@ TEST(TRegionMaker, LeavesTheCallersMaskBlackAndWhite) {
     platform::Bitmap mask = MaskOf({"ab", "c."});
     platform::Path path;
     TRegionMaker().BuildPath(mask, path);
-    EXPECT_EQ(mask.Pixel(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(mask.Pixel(1, 1), 0u);
+    EXPECT_EQ(std::pair(mask.Pixel(0, 0), mask.Pixel(1, 1)), std::pair(0xFFFFFFu, 0u));
 }
 
 TEST(TRegionMaker, ALongTraceIsCutAfter5000Steps) {
-    platform::Bitmap mask(1502, 1202);
-    mask.Fill(0xFFFFFF);
+    platform::Bitmap mask = test::Filled(1502, 1202, 0xFFFFFF);
     platform::Region::Rect(1, 1, 1501, 1201).Paint(mask, 0);
     platform::Path path;
     TRegionMaker().BuildPath(mask, path);
