@@ -43,8 +43,7 @@ TEST(TRegionMaker, TracesTheBorderClockwiseFromTheTopLeft) {
         {{".........", ".##......", ".##......", ".######..", ".#######.", "...###...",
           "........."},
          "1,1 2,1 2,2 3,3 4,3 5,3 6,3 7,4 6,4 5,5 4,5 3,5 2,4 1,4 1,3 2,3 3,4 1,1"},
-        {{"aaa", "aaa"}, ""},
-    };
+        {{"aaa", "aaa"}, ""}};
     for (const auto& [rows, chain] : cases) {
         EXPECT_EQ(Trace(MaskOf(rows)), chain) << rows[0];
     }

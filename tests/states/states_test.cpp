@@ -105,8 +105,7 @@ TEST_F(StatesTest, PlayKeysReachTheView) {
         {platform::key::kDown, "DropFast"},
         {platform::key::kNumpad0 + 7, "DropFast"},
         {platform::key::kShift, "NextJokerLetter"},
-        {platform::key::kControl, "PreviousJokerLetter"},
-    };
+        {platform::key::kControl, "PreviousJokerLetter"}};
     for (const auto& [key, call] : keys) {
         EXPECT_EQ(Down(*play, key), NextState::Stay);
         EXPECT_EQ(view.Take(), Calls{call}) << "key " << key;

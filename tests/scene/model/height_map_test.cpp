@@ -58,14 +58,12 @@ TEST(LayTiles, HeightClassesAndTheirDraws) {
         int tile, orientation;
     };
     const float step = 1 / 256.0f;
-    const Case cases[] = {
-        {"sea: tile draw first", 0, 0, 0, 0, {18, 7}, 1, 3},
-        {"sea: 9 in 10 gives tile 0", 0, 0, 0, 0, {9, 2}, 0, 2},
-        {"three corners 0, one 1/256 is shore", 0, 0, step, 0, {1}, 10, 3},
-        {"blue 64 is still shore", 0.25f, 0.25f, 0.25f, 0.25f, {0}, 10, 3},
-        {"blue 192 is plain: orientation first", 0.75f, 0, 0, 0, {6, 11}, 17, 2},
-        {"blue 193 is mountain", 0.75f + step, 0, 0, 0, {3, 8}, 20, 3},
-    };
+    const Case cases[] = {{"sea: tile draw first", 0, 0, 0, 0, {18, 7}, 1, 3},
+                          {"sea: 9 in 10 gives tile 0", 0, 0, 0, 0, {9, 2}, 0, 2},
+                          {"three corners 0, one 1/256 is shore", 0, 0, step, 0, {1}, 10, 3},
+                          {"blue 64 is still shore", 0.25f, 0.25f, 0.25f, 0.25f, {0}, 10, 3},
+                          {"blue 192 is plain: orientation first", 0.75f, 0, 0, 0, {6, 11}, 17, 2},
+                          {"blue 193 is mountain", 0.75f + step, 0, 0, 0, {3, 8}, 20, 3}};
     for (const Case& c : cases) {
         THeightMap map(2, 2);
         for (const auto& [x, y, height] :
