@@ -91,8 +91,7 @@ TEST_F(Previews, EveryScreenOfTheView) {
     while (!view.Landed()) {
         view.UpdateFalling();
     }
-    int column = 0;
-    int row = 0;
+    int column = 0, row = 0;
     view.GetLandingCell(column, row);
     game->Grid().Drop(column, row, view.GetFallingLetter());
     view.SetNextLetter('t');

@@ -166,10 +166,9 @@ TEST_F(StatesTest, GameOverThatDoesNotRankGoesToTheMenu) {
 TEST_F(StatesTest, NameEntryFollowsTheTyping) {
     game->EnterScore(); // "Anonyme=0"
     auto name = Make(NextState::NameEntry);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) { // one more than "Anonyme" can take
         name->OnKeyPress(8);
     }
-    name->OnKeyPress(8); // nothing left to erase
     for (char key : {'B', '1', 'o', '!', 'b'}) {
         name->OnKeyPress(key);
     }

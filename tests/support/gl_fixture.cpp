@@ -115,9 +115,6 @@ std::vector<std::uint8_t> GlWindow::ReadPixels() const {
     return pixels;
 }
 
-std::unique_ptr<GlWindow> GlTest::window_;
-std::string GlTest::error_;
-
 void GlTest::SetUpTestSuite() {
     if (window_) {
         return;
@@ -129,17 +126,9 @@ void GlTest::SetUpTestSuite() {
     }
 }
 
-void GlTest::TearDownTestSuite() {
-    window_.reset();
-}
-
 void GlTest::SetUp() {
     ASSERT_TRUE(window_) << error_;
     window_->MakeCurrent();
-}
-
-GlWindow& GlTest::Window() {
-    return *window_;
 }
 
 } // namespace scrivel::test

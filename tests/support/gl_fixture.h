@@ -36,16 +36,16 @@ private:
 class GlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void TearDownTestSuite() { window_.reset(); }
     void SetUp() override;
 
-    static GlWindow& Window();
+    static GlWindow& Window() { return *window_; }
     static constexpr int kWidth = 256;
     static constexpr int kHeight = 256;
 
 private:
-    static std::unique_ptr<GlWindow> window_;
-    static std::string error_;
+    static inline std::unique_ptr<GlWindow> window_;
+    static inline std::string error_;
 };
 
 } // namespace scrivel::test
