@@ -126,6 +126,15 @@ void GlTest::SetUpTestSuite() {
     }
 }
 
+void GlTest::Ortho(double left, double right, double bottom, double top, double zNear,
+                   double zFar) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(left, right, bottom, top, zNear, zFar);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 void GlTest::SetUp() {
     ASSERT_TRUE(window_) << error_;
     window_->MakeCurrent();

@@ -40,6 +40,9 @@ protected:
     void SetUp() override;
 
     static GlWindow& Window() { return *window_; }
+    // glOrtho's projection, and no model-view transform.
+    static void Ortho(double left, double right, double bottom, double top, double zNear,
+                      double zFar);
     static constexpr int kWidth = 256;
     static constexpr int kHeight = 256;
 
