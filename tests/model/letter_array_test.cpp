@@ -20,10 +20,10 @@ std::string Column(const TLetterArray& grid, int column) {
 
 TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesOutsideTheGridOrAFullColumn) {
     TLetterArray grid(4);
-    EXPECT_TRUE(grid.Drop(1, 0, 'a'));
-    EXPECT_TRUE(grid.Drop(1, 3, 'b'));
-    EXPECT_TRUE(grid.Drop(1, 99, 'c')); // rows past the bottom count as the bottom row
-    EXPECT_TRUE(grid.Drop(1, 2, 'd'));
+    // Rows past the bottom count as the bottom row.
+    for (const auto& [row, letter] : {std::pair{0, 'a'}, {3, 'b'}, {99, 'c'}, {2, 'd'}}) {
+        EXPECT_TRUE(grid.Drop(1, row, static_cast<std::uint8_t>(letter))) << letter;
+    }
     EXPECT_EQ(Column(grid, 1), "dcba");
     for (const auto& [column, row] : {std::pair{1, 0}, {0, -1}, {-1, 2}, {4, 2}}) {
         EXPECT_FALSE(grid.Drop(column, row, 'z')) << column << "," << row;

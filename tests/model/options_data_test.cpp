@@ -31,8 +31,7 @@ TEST(TOptionsData, ValuesAreBroughtIntoRangeAndMissingOnesDefault) {
         // An unknown speed already played at the normal pace; it is kept as normal.
         {"[gridsize]\nsize = 40\n[SpeedInfo]\nSpeedMode=7\n[Result Filter]\nMinWordSize=20\n", 12,
          12, 1, 50},
-        {"[GridSize]\nSize=2\n[Result Filter]\nMinWordSize=6\n", 4, 4, 1, 50},
-    };
+        {"[GridSize]\nSize=2\n[Result Filter]\nMinWordSize=6\n", 4, 4, 1, 50}};
     for (const auto& c : cases) {
         TempDir dir;
         dir.Write("options.ini", c.file);

@@ -121,8 +121,7 @@ TEST(Bitmap, LoadsEveryDepthInBothRowOrders) {
         {Bmp(3, 1, 8, {"\x01\x02\x03"}, {0, kRed, kGreen, kBlue}), {kRed, kGreen, kBlue}},
         // The fourth byte is unused (often 0) and must not make the picture black.
         {Bmp(2, 1, 32, {red + '\0' + green + '\0'}), {kRed, kGreen}},
-        {Bmp(1, -3, 24, {red, green, blue}), {kRed, kGreen, kBlue}},
-    };
+        {Bmp(1, -3, 24, {red, green, blue}), {kRed, kGreen, kBlue}}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Bitmap bitmap = Bitmap::LoadBmp(dir.Write(std::to_string(i), cases[i].first));
         EXPECT_EQ(Pixels(bitmap), cases[i].second) << "case " << i;

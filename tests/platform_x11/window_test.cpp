@@ -191,19 +191,13 @@ TEST_F(WindowTest, ManagerNoticesOlderThanAMoveAreIgnoredAndADragFollowsThePoint
     Display* manager = XOpenDisplay(nullptr);
     ASSERT_NE(manager, nullptr);
     XEvent notice{};
-    notice.xconfigure = {ConfigureNotify,
-                         0,
-                         True,
-                         nullptr,
-                         form.Handle(),
-                         form.Handle(),
-                         test::kLeft + 5,
-                         test::kTop + 5,
-                         80,
-                         60,
-                         0,
-                         0,
-                         False};
+    notice.xconfigure.type = ConfigureNotify;
+    notice.xconfigure.send_event = True;
+    notice.xconfigure.event = notice.xconfigure.window = form.Handle();
+    notice.xconfigure.x = test::kLeft + 5;
+    notice.xconfigure.y = test::kTop + 5;
+    notice.xconfigure.width = 80;
+    notice.xconfigure.height = 60;
     XSendEvent(manager, form.Handle(), False, StructureNotifyMask, &notice);
     XSync(manager, False);
     form.SetPosition(test::kLeft + 40, test::kTop + 30);

@@ -9,6 +9,7 @@
 // clang-format on
 
 #include "platform/application.h"
+#include "platform/bitmap.h"
 #include "platform/region.h"
 #include "platform/window.h"
 
@@ -61,6 +62,12 @@ private:
     bool finished_ = false;
     std::thread thread_;
 };
+
+inline platform::Bitmap Filled(int width, int height, std::uint32_t colour) {
+    platform::Bitmap bitmap(width, height);
+    bitmap.Fill(colour);
+    return bitmap;
+}
 
 inline PixelSet PixelsOf(const platform::Region& region) {
     PixelSet pixels;
@@ -171,22 +178,16 @@ protected:
                               &screen.second, &child);
         return screen;
     }
-    static std::uint32_t Rgb(unsigned long pixel) { // to 0x00BBGGRR
-        return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
-    }
-    // Read from the root window, so stacking and shapes are taken into account.
-    std::uint32_t ScreenPixel(int screenX, int screenY) {
+    // As 0x00BBGGRR, read from the root window, so stacking and shapes are taken into account.
+    std::uint32_t WindowPixel(const platform::Window& window, int x, int y) {
+        const auto [screenX, screenY] = ScreenPosition(window, x, y);
         XImage* image = XGetImage(XDisplay(), Root(), screenX, screenY, 1, 1, AllPlanes, ZPixmap);
         if (image == nullptr) {
             return 0xFFFFFFFF;
         }
-        const std::uint32_t pixel = Rgb(XGetPixel(image, 0, 0));
+        const unsigned long pixel = XGetPixel(image, 0, 0);
         XDestroyImage(image);
-        return pixel;
-    }
-    std::uint32_t WindowPixel(const platform::Window& window, int x, int y) {
-        const auto [screenX, screenY] = ScreenPosition(window, x, y);
-        return ScreenPixel(screenX, screenY);
+        return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
     }
 
     // The shape as the server holds it, pixel by pixel.

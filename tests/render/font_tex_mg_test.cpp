@@ -126,11 +126,9 @@ TEST_F(TFontTexMgGl, LayoutsStepEachCharacterAndDepthSkipsSpaces) {
         Layout layout;
         std::uint8_t last;
         float x, y, z;
-    } cases[] = {
-        {&TFontTexMg::DrawTextAcross, ' ', 1.75f, 1.5f, 6.0f},
-        {&TFontTexMg::DrawTextDown, ' ', 1.5f, 1.25f, 6.0f},
-        {&TFontTexMg::DrawTextDepth, 'B', 1.0f, 1.875f, 2.5f},
-    };
+    } cases[] = {{&TFontTexMg::DrawTextAcross, ' ', 1.75f, 1.5f, 6.0f},
+                 {&TFontTexMg::DrawTextDown, ' ', 1.5f, 1.25f, 6.0f},
+                 {&TFontTexMg::DrawTextDepth, 'B', 1.0f, 1.875f, 2.5f}};
     for (const auto& c : cases) {
         (bank.*c.layout)("AB ", 1.0f, 2.0f, 3.0f, 0.5f, 0.25f, 1.0f);
         const TLettre& letter = *bank.DrawLetter;

@@ -34,11 +34,7 @@ class TGridGl : public test::GlTest {
 protected:
     static std::set<std::pair<int, int>> DrawnCells(const std::function<void()>& draw,
                                                     int& segments) {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-20, 20, -20, 20, -20, 20);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        Ortho(-20, 20, -20, 20, -20, 20);
         glDisable(GL_CULL_FACE);
         std::vector<GLfloat> buffer(1 << 18);
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());

@@ -17,15 +17,13 @@ TEST(HeadUpLines, PositionsSizesAndColoursInA640By480Window) {
         ViewMode mode;
         int blink;
         std::vector<HeadUpLine> lines;
-    } cases[] = {
-        {ViewMode::Menu, 5, {score, name}},
-        {ViewMode::Game, 25, {score, name}},
-        {ViewMode::GameOver, 9, {score, name, over, space, again}},
-        {ViewMode::GameOver, 10, {score, name}},
-        {ViewMode::NameEntry, 20, {score, name, prompt, typed}},
-        {ViewMode::NameEntry, 19, {score, name}},
-        {ViewMode::NameEntry, 0, {score, name, over, space, again}},
-    };
+    } cases[] = {{ViewMode::Menu, 5, {score, name}},
+                 {ViewMode::Game, 25, {score, name}},
+                 {ViewMode::GameOver, 9, {score, name, over, space, again}},
+                 {ViewMode::GameOver, 10, {score, name}},
+                 {ViewMode::NameEntry, 20, {score, name, prompt, typed}},
+                 {ViewMode::NameEntry, 19, {score, name}},
+                 {ViewMode::NameEntry, 0, {score, name, over, space, again}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.mode)) + " " + std::to_string(c.blink));
         EXPECT_EQ(HeadUpLines(c.mode, 480, c.blink, 640, "Bob"), c.lines);

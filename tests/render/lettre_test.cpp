@@ -23,11 +23,7 @@ protected:
     void SetUp() override {
         test::GlTest::SetUp();
         glViewport(0, 0, kWidth, kHeight);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, 8, 0, 8, -10, 10);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        Ortho(0, 8, 0, 8, -10, 10);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glEnable(GL_TEXTURE_2D);

@@ -14,17 +14,32 @@
 #include <GL/gl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <tuple>
 
 namespace scrivel {
 namespace {
 
+// Copies `width` columns of the window from `left` on into the picture at column x, top row first.
+void Copy(const test::GlWindow& window, platform::Bitmap& picture, int x, int left, int width) {
+    glFinish();
+    const auto pixels = window.ReadPixels(); // bottom row first
+    for (int row = 0; row < picture.Height(); ++row) {
+        const std::size_t line = std::size_t{4} * (window.Height() - 1 - row) * window.Width();
+        for (int column = 0; column < width; ++column) {
+            const std::uint8_t* p = &pixels[line + 4 * (left + column)];
+            picture.SetPixel(x + column, row, platform::Bitmap::Rgb(p[0], p[1], p[2]));
+        }
+    }
+}
+
 // Saves the window's picture and checks that more than the clear colour was drawn.
 void Save(const test::GlWindow& window, const std::string& name) {
-    glFinish();
     std::filesystem::create_directories(SCRIVEL_BUILD_DIR "snapshots");
-    window.SavePng(SCRIVEL_BUILD_DIR "snapshots/" + name + ".png");
+    platform::Bitmap picture(window.Width(), window.Height());
+    Copy(window, picture, 0, 0, window.Width());
+    picture.SavePng(SCRIVEL_BUILD_DIR "snapshots/" + name + ".png");
     const auto pixels = window.ReadPixels();
     int drawn = 0;
     for (size_t i = 0; i < pixels.size(); i += 4) {
@@ -33,20 +48,32 @@ void Save(const test::GlWindow& window, const std::string& name) {
     EXPECT_GT(drawn, 2000) << name;
 }
 
-TEST(Previews, EveryScreenOfTheView) {
-    test::GlWindow window(600, 500);
-    test::TempDir dir;
-    dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
-    dir.Write("score.ini", "Ann=640\r\nBob=360\r\nZo\xE9=90\r\n");
-    TView view(600, 500, SCRIVEL_GAME_DIR);
-    TGameData game(view, platform::GameFolders::Beside(dir.Path()), 11);
-    game.SetJokerOdds(0);
-    view.Build();
-    view.Resize(600, 500);
-    const auto snapshot = [&](const std::string& name, int blink) {
-        for (int i = 0; i < 150; ++i) { // until the camera arrives
+// The game at 600 x 500 in a window of its own.
+class Previews : public ::testing::Test {
+protected:
+    Previews() {
+        dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
+        dir.Write("score.ini", "Ann=640\r\nBob=360\r\nZo\xE9=90\r\n");
+        game = std::make_unique<TGameData>(view, platform::GameFolders::Beside(dir.Path()), 11);
+        view.Build();
+        view.Resize(600, 500);
+    }
+    void DrawUntilTheCameraArrives() {
+        for (int i = 0; i < 150; ++i) {
             view.Draw();
         }
+    }
+
+    test::GlWindow window{600, 500};
+    test::TempDir dir;
+    TView view{600, 500, SCRIVEL_GAME_DIR};
+    std::unique_ptr<TGameData> game;
+};
+
+TEST_F(Previews, EveryScreenOfTheView) {
+    game->SetJokerOdds(0);
+    const auto snapshot = [&](const std::string& name, int blink) {
+        DrawUntilTheCameraArrives();
         view.BlinkCounter = blink;
         view.Draw();
         Save(window, name);
@@ -58,16 +85,15 @@ TEST(Previews, EveryScreenOfTheView) {
 
     view.SetMode(ViewMode::Game);
     for (int c = 0; c < 8; ++c) {
-        game.Grid().SetCell(c, 7, static_cast<std::uint8_t>("salesumr"[c]));
+        game->Grid().SetCell(c, 7, static_cast<std::uint8_t>("salesumr"[c]));
     }
     view.SetNextLetter(0); // a joker follows the first letter, which lands
     while (!view.Landed()) {
         view.UpdateFalling();
     }
-    int column = 0;
-    int row = 0;
+    int column = 0, row = 0;
     view.GetLandingCell(column, row);
-    game.Grid().Drop(column, row, view.GetFallingLetter());
+    game->Grid().Drop(column, row, view.GetFallingLetter());
     view.SetNextLetter('t');
     for (int tick = 0; tick < 120; ++tick) { // the joker part of the way down
         view.UpdateFalling();
@@ -88,18 +114,9 @@ TEST(Previews, EveryScreenOfTheView) {
 
 // The sun at mid-sky and near an end of its swing, and six frames of one eruption side by side
 // (snapshots/sun_*.png, snapshots/eruption.png).
-TEST(Previews, DaylightAndAnEruption) {
-    test::GlWindow window(600, 500);
-    test::TempDir dir;
-    dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
-    TView view(600, 500, SCRIVEL_GAME_DIR);
-    TGameData game(view, platform::GameFolders::Beside(dir.Path()), 11);
-    view.Build();
-    view.Resize(600, 500);
+TEST_F(Previews, DaylightAndAnEruption) {
     view.SetMode(ViewMode::Game);
-    for (int i = 0; i < 150; ++i) { // until the camera arrives
-        view.Draw();
-    }
+    DrawUntilTheCameraArrives();
     for (const auto& [name, x] : {std::pair{"sun_midday", -0.05f}, {"sun_dusk", 37.95f}}) {
         view.Sun()->Path.X = x;
         view.Sun()->Path.TowardsMinus = false;
@@ -117,15 +134,7 @@ TEST(Previews, DaylightAndAnEruption) {
     view.Volcano()->StartEruption(100);
     for (int frame = 0; frame < kFrames; ++frame) {
         view.Draw();
-        glFinish();
-        const auto pixels = window.ReadPixels(); // bottom row first
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const size_t i = (static_cast<size_t>(499 - y) * 600 + kLeft + x) * 4;
-                strip.SetPixel(frame * kWidth + x, y,
-                               platform::Bitmap::Rgb(pixels[i], pixels[i + 1], pixels[i + 2]));
-            }
-        }
+        Copy(window, strip, frame * kWidth, kLeft, kWidth);
     }
     strip.SavePng(std::string(SCRIVEL_BUILD_DIR) + "snapshots/eruption.png");
     EXPECT_EQ(view.Volcano()->Profile.Eruption, 40);

@@ -126,8 +126,7 @@ TEST_F(ViewTest, OneLetterCycleFliesFallsAndLandsForOneTick) {
     while (!view->Landed() && ++flight < 500) {
         view->UpdateFalling();
     }
-    int column = -1;
-    int row = -1;
+    int column = -1, row = -1;
     view->GetLandingCell(column, row);
     EXPECT_EQ(row, 7);
     EXPECT_EQ(column, view->ActiveLetter()->Column);
@@ -168,8 +167,7 @@ TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
     Start(8);
     TGameState play(*game, *view);
     view->SetMode(ViewMode::Game);
-    int starts = 0;
-    int arrivals = 0;
+    int starts = 0, arrivals = 0;
     for (int tick = 0; tick < 300 && !game->GameOver(); ++tick) {
         const bool resting = view->Volcano()->Profile.Eruption == 0;
         const TFallingLettre* flying = view->FlyingLetter();

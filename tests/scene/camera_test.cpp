@@ -16,13 +16,11 @@ TEST(TCamera, EasesFivePercentPerStepAndStopsLessThanAUnitShort) {
     for (int steps = 0; !camera.Arrived && steps < 1000; ++steps) {
         camera.Step();
     }
-    EXPECT_GT(120.0f - camera.Position.z, 0.0f);
-    EXPECT_LT(120.0f - camera.Position.z, 1.0f);
-    const float stopped = camera.Position.z;
-    const float angle = camera.Angles.x;
+    const float shortBy = 120.0f - camera.Position.z;
+    EXPECT_TRUE(shortBy > 0.0f && shortBy < 1.0f) << shortBy;
+    const auto stopped = std::pair(camera.Position.z, camera.Angles.x);
     camera.Step();
-    EXPECT_EQ(camera.Position.z, stopped);
-    EXPECT_EQ(camera.Angles.x, angle);
+    EXPECT_EQ(std::pair(camera.Position.z, camera.Angles.x), stopped);
 }
 
 } // namespace

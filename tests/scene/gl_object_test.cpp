@@ -31,11 +31,7 @@ protected:
     int LitPixels(const std::string& text, int size) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kWidth, 0, kHeight, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        Ortho(0, kWidth, 0, kHeight, -1, 1);
         glColor3f(1, 1, 1);
         TGLObject object;
         object.SetFont(size);

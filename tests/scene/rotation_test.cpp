@@ -11,11 +11,9 @@ TEST(Rotation, ZTakesDegreesXAndYTakeRadians) {
     const struct {
         TMatrix m;
         TVector3 in, out;
-    } cases[] = {
-        {RotationZ(90), {1, 0, 0}, {0, -1, 0}},
-        {RotationX(q), {0, 1, 0}, {0, 0, -1}},
-        {RotationY(q), {1, 0, 0}, {0, 0, 1}},
-    };
+    } cases[] = {{RotationZ(90), {1, 0, 0}, {0, -1, 0}},
+                 {RotationX(q), {0, 1, 0}, {0, 0, -1}},
+                 {RotationY(q), {1, 0, 0}, {0, 0, 1}}};
     for (const auto& c : cases) {
         const TVector3 p = TransformPoint(c.m, c.in);
         EXPECT_NEAR(p.x, c.out.x, 1e-6);

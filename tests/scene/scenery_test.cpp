@@ -5,6 +5,7 @@
 #include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
+#include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
 
@@ -25,9 +26,9 @@ Vec4 Getf(GLenum what) {
     return value;
 }
 
-Vec4 Light0(GLenum what) {
+Vec4 Light(GLenum what, GLenum light = GL_LIGHT0) {
     Vec4 value{};
-    glGetLightfv(GL_LIGHT0, what, value.data());
+    glGetLightfv(light, what, value.data());
     return value;
 }
 
@@ -61,9 +62,9 @@ TEST_F(SceneryGl, SunSetsSkyLightAndFogAtMiddayAndDusk) {
         const TDaylight day = TDaylight::At(sun.Path.Lowness());
         ExpectNear(Getf(GL_COLOR_CLEAR_VALUE), day.Sky, "sky");
         ExpectNear(Getf(GL_FOG_COLOR), day.Fog, "fog");
-        ExpectNear(Light0(GL_AMBIENT), day.Ambient, "ambient");
-        ExpectNear(Light0(GL_DIFFUSE), day.Diffuse, "diffuse");
-        ExpectNear(Light0(GL_POSITION), {sun.Path.X, sun.Path.Y(), -20.0f, 1.0f}, "position");
+        ExpectNear(Light(GL_AMBIENT), day.Ambient, "ambient");
+        ExpectNear(Light(GL_DIFFUSE), day.Diffuse, "diffuse");
+        ExpectNear(Light(GL_POSITION), {sun.Path.X, sun.Path.Y(), -20.0f, 1.0f}, "position");
         EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT0));
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
         // Its shininess of 150 is beyond GL's range: GL would refuse it and keep what it had.
@@ -101,8 +102,9 @@ TEST_F(LandscapeGl, HeightFieldLaysTheSameTilesAsAReplayOfRand) {
     const auto replay = LayTiles(field.Heights());
     ASSERT_EQ(replay.size(), field.Tiles().size());
     for (std::size_t i = 0; i < replay.size(); ++i) {
-        EXPECT_EQ(replay[i].tile, field.Tiles()[i].tile) << i;
-        EXPECT_EQ(replay[i].orientation, field.Tiles()[i].orientation) << i;
+        EXPECT_EQ(std::pair(replay[i].tile, replay[i].orientation),
+                  std::pair(field.Tiles()[i].tile, field.Tiles()[i].orientation))
+            << i;
     }
     field.Draw();
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
@@ -131,15 +133,9 @@ TEST_F(LandscapeGl, VolcanoDrawsItsCraterAndHillsAndLeavesItsState) {
     volcano.Draw(-2.0f, -7.4f, -25.0f);
     EXPECT_EQ(volcano.FinsDrawn, 73);
     EXPECT_EQ(volcano.ConesDrawn, 4);
-    Vec4 glow{};
-    glGetLightfv(GL_LIGHT1, GL_POSITION, glow.data());
-    ExpectNear(glow, {-2.0f, 12.924f, -25.0f, 1.0f}, "light 1");
-    GLint cull = 0;
-    GLint front = 0;
-    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
-    glGetIntegerv(GL_FRONT_FACE, &front);
-    EXPECT_EQ(cull, GL_BACK);
-    EXPECT_EQ(front, GL_CW);
+    ExpectNear(Light(GL_POSITION, GL_LIGHT1), {-2.0f, 12.924f, -25.0f, 1.0f}, "light 1");
+    EXPECT_EQ(std::pair(test::GlInt(GL_CULL_FACE_MODE), test::GlInt(GL_FRONT_FACE)),
+              std::pair(GL_BACK, GL_CW));
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_LIGHT1));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3));
     volcano.StartEruption(100);

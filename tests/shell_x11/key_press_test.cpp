@@ -3,17 +3,11 @@
 #include "render/falling_lettre.h"
 #include "render/grid.h"
 #include "render/option_module.h"
-#include "render/view.h"
-#include "shell/gl_panel.h"
-#include "shell/gl_window.h"
-#include "shell/scrivel_form.h"
-#include "support/temp_dir.h"
-#include "platform_x11/x11_fixture.h"
+#include "shell_x11/scrivel_form_fixture.h"
 // clang-format on
 
 #include <X11/keysym.h>
 #include <algorithm>
-#include <unistd.h>
 
 namespace scrivel {
 namespace {
@@ -21,28 +15,13 @@ namespace {
 using namespace std::chrono_literals;
 
 // The whole game in a window of its own, fed key presses as quick as a player's.
-class KeyPressTest : public test::X11Test {
+class KeyPressTest : public test::TScrivelFormTest {
 protected:
-    static void SetUpTestSuite() {
-        int argc = 1;
-        char name[] = "shell_x11_tests";
-        char* argv[] = {name, nullptr};
-        TGLPanel::InitGlut(argc, argv);
-    }
     void SetUp() override {
-        X11Test::SetUp();
-        for (const char* item : {"Graphics", "words.let"}) {
-            ASSERT_EQ(
-                symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(), dir.File(item).c_str()), 0);
-        }
-        window = std::make_unique<TScrivelForm>(App(), platform::GameFolders::Beside(dir.Path()));
-        ShowAndSettle(*window);
+        TScrivelFormTest::SetUp();
+        Start(false);
     }
-    void TearDown() override {
-        window.reset();
-        X11Test::TearDown();
-    }
-    TView& View() { return *window->GLWindow()->View(); }
+    TView& View() { return *Form().GLWindow()->View(); }
     // The letter the arrows move: the falling one, or the flying one when none falls.
     TFallingLettre* Steered() {
         return View().ActiveLetter() != nullptr ? View().ActiveLetter() : View().FlyingLetter();
@@ -55,9 +34,6 @@ protected:
         XFlush(XDisplay());
         PumpUntil([] { return false; }, 30ms);
     }
-
-    test::TempDir dir;
-    std::unique_ptr<TScrivelForm> window;
 };
 
 TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {

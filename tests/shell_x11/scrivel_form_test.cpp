@@ -1,65 +1,15 @@
 // clang-format off
-#include "render/view.h"
-#include "shell/gl_panel.h"
-#include "shell/gl_window.h"
-#include "shell/scrivel_form.h"
 #include "skin/custom_button.h"
-#include "skin/region_mg.h"
 #include "skin/skin_mg.h"
-#include "support/temp_dir.h"
-#include "platform_x11/x11_fixture.h"
+#include "shell_x11/scrivel_form_fixture.h"
 // clang-format on
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace scrivel {
 namespace {
 
-// The game in a folder of its own, started from there as the run script does; withSkins puts the
-// generated skins beside it.
-class TScrivelFormTest : public test::X11Test {
-protected:
-    static void SetUpTestSuite() {
-        int argc = 1;
-        char name[] = "shell_x11_tests";
-        char* argv[] = {name, nullptr};
-        TGLPanel::InitGlut(argc, argv);
-    }
-    void SetUp() override {
-        X11Test::SetUp();
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.Path());
-    }
-    void Start(bool withSkins, bool ownSkins = false) {
-        for (const char* item : {"Graphics", "words.let", "Skins"}) {
-            const bool wanted = (withSkins && !ownSkins) || std::string(item) != "Skins";
-            if (wanted && !std::filesystem::is_symlink(dir_.File(item))) {
-                ASSERT_EQ(symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(),
-                                  dir_.File(item).c_str()),
-                          0);
-            }
-        }
-        form_ = std::make_unique<TScrivelForm>(App(), platform::GameFolders::Beside(dir_.Path()));
-        ShowAndSettle(*form_);
-    }
-    void TearDown() override {
-        form_.reset();
-        std::filesystem::current_path(previous_);
-        X11Test::TearDown();
-    }
-    TScrivelForm& Form() { return *form_; }
-    std::pair<int, int> OnScreen() { return ScreenPosition(Form(), 0, 0); }
-    // The skin's outline as the server holds it matches the traced mask.
-    void ExpectShapeOfMask() {
-        ASSERT_NE(Form().RegionMg(), nullptr);
-        EXPECT_EQ(ServerShape(Form()), test::PixelsOf(Form().RegionMg()->WindowRegion()));
-    }
-
-    test::TempDir dir_;
-    std::filesystem::path previous_;
-    std::unique_ptr<TScrivelForm> form_;
-};
+using test::TScrivelFormTest;
 
 TEST_F(TScrivelFormTest, StartsCentredOnSkinFourWithTheGameInItsPanel) {
     Start(true);

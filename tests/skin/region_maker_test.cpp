@@ -43,8 +43,7 @@ TEST(TRegionMaker, TracesTheBorderClockwiseFromTheTopLeft) {
         {{".........", ".##......", ".##......", ".######..", ".#######.", "...###...",
           "........."},
          "1,1 2,1 2,2 3,3 4,3 5,3 6,3 7,4 6,4 5,5 4,5 3,5 2,4 1,4 1,3 2,3 3,4 1,1"},
-        {{"aaa", "aaa"}, ""},
-    };
+        {{"aaa", "aaa"}, ""}};
     for (const auto& [rows, chain] : cases) {
         EXPECT_EQ(Trace(MaskOf(rows)), chain) << rows[0];
     }
@@ -55,13 +54,11 @@ TEST(TRegionMaker, LeavesTheCallersMaskBlackAndWhite) {
     platform::Bitmap mask = MaskOf({"ab", "c."});
     platform::Path path;
     TRegionMaker().BuildPath(mask, path);
-    EXPECT_EQ(mask.Pixel(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(mask.Pixel(1, 1), 0u);
+    EXPECT_EQ(std::pair(mask.Pixel(0, 0), mask.Pixel(1, 1)), std::pair(0xFFFFFFu, 0u));
 }
 
 TEST(TRegionMaker, ALongTraceIsCutAfter5000Steps) {
-    platform::Bitmap mask(1502, 1202);
-    mask.Fill(0xFFFFFF);
+    platform::Bitmap mask = test::Filled(1502, 1202, 0xFFFFFF);
     platform::Region::Rect(1, 1, 1501, 1201).Paint(mask, 0);
     platform::Path path;
     TRegionMaker().BuildPath(mask, path);

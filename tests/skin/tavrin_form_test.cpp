@@ -21,18 +21,16 @@ protected:
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.Path());
         std::filesystem::create_directory("Skins");
-        platform::Bitmap mask(120, 90);
-        mask.Fill(0xFFFFFF);
+        platform::Bitmap mask = test::Filled(120, 90, 0xFFFFFF);
         platform::Canvas canvas(mask);
         canvas.SetAntialias(platform::Antialias::Off);
         canvas.FillEllipse({60, 45}, 55, 40, 0);
         mask.SaveBmp("Skins/region1mask.bmp");
-        Picture(120, 90).SaveJpeg("Skins/region1.jpg", 100);
-        platform::Bitmap rectangle(100, 80);
-        rectangle.Fill(0xFFFFFF);
+        test::Filled(120, 90, kPictureColour).SaveJpeg("Skins/region1.jpg", 100);
+        platform::Bitmap rectangle = test::Filled(100, 80, 0xFFFFFF);
         platform::Canvas(rectangle).FillRect(2, 2, 96, 76, 0);
         rectangle.SaveBmp("Skins/region2mask.bmp");
-        Picture(60, 40).SaveJpeg("Skins/region2.jpg", 100);
+        test::Filled(60, 40, kPictureColour).SaveJpeg("Skins/region2.jpg", 100);
         form_ = std::make_unique<TTavrinForm>(
             App(), platform::WindowBounds{test::kLeft, test::kTop, 200, 150}, "form");
     }
@@ -40,11 +38,6 @@ protected:
         form_.reset();
         std::filesystem::current_path(previous_);
         X11Test::TearDown();
-    }
-    static platform::Bitmap Picture(int width, int height) {
-        platform::Bitmap picture(width, height);
-        picture.Fill(kPictureColour);
-        return picture;
     }
     // Shows skin index and reports whether it took.
     bool Apply(int index) {
@@ -72,8 +65,7 @@ TEST_F(TTavrinFormTest, ASkinGivesTheMasksSizeShapeAndPictureWithoutAFrame) {
     EXPECT_TRUE(form_->Framed());
     ASSERT_TRUE(Apply(1));
     EXPECT_FALSE(form_->Framed());
-    EXPECT_EQ(form_->Width(), 120);
-    EXPECT_EQ(form_->Height(), 90);
+    EXPECT_EQ(std::pair(form_->Width(), form_->Height()), std::pair(120, 90));
     EXPECT_TRUE(form_->RegionApplied());
     const platform::Region& shape = form_->RegionMg()->WindowRegion();
     EXPECT_EQ(ServerShape(*form_), test::PixelsOf(shape));
@@ -91,10 +83,8 @@ TEST_F(TTavrinFormTest, AFailedSkinLeavesTheFormUnskinnedWithARoundedOutline) {
     // Missing files, an undecodable picture, a mask without any shape: each fails the skin.
     folder_.Write("Skins/region3.jpg", "not a picture");
     std::filesystem::copy_file("Skins/region1mask.bmp", "Skins/region3mask.bmp");
-    platform::Bitmap blank(50, 50);
-    blank.Fill(0xFFFFFF);
-    blank.SaveBmp("Skins/region4mask.bmp");
-    Picture(50, 50).SaveJpeg("Skins/region4.jpg");
+    test::Filled(50, 50, 0xFFFFFF).SaveBmp("Skins/region4mask.bmp");
+    test::Filled(50, 50, kPictureColour).SaveJpeg("Skins/region4.jpg");
     TSkinInfos untouched;
     EXPECT_FALSE(form_->LoadSkinInfos(untouched, 0)); // built-in records are for 1 to 4 only
     EXPECT_FALSE(form_->LoadSkinInfos(untouched, 5));
@@ -102,8 +92,7 @@ TEST_F(TTavrinFormTest, AFailedSkinLeavesTheFormUnskinnedWithARoundedOutline) {
         SCOPED_TRACE(index);
         ASSERT_TRUE(Apply(1));
         EXPECT_FALSE(Apply(index));
-        EXPECT_EQ(form_->SkinMg(), nullptr);
-        EXPECT_EQ(form_->RegionBitmap(), nullptr);
+        EXPECT_TRUE(form_->SkinMg() == nullptr && form_->RegionBitmap() == nullptr);
         EXPECT_EQ(form_->Width(), 120); // the size stays
         EXPECT_FALSE(form_->RegionMg()->MaskMode());
         EXPECT_GT(test::PixelsOf(form_->RegionMg()->WindowRegion()).size(), 1000u);

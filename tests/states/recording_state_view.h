@@ -47,10 +47,8 @@ public:
     // The calls since the last Take, then forgets them.
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
-    bool landNext = false;
-    bool landed = false;
-    int landingColumn = 0;
-    int landingRow = 0;
+    bool landNext = false, landed = false;
+    int landingColumn = 0, landingRow = 0;
     std::uint8_t fallingLetter = 'a';
     bool optionAnswer = false;
     std::string name = "Anonyme";

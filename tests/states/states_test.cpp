@@ -97,27 +97,25 @@ TEST_F(StatesTest, PlayKeysReachTheView) {
     game->Grid().SetCell(0, 3, 'q');
     auto play = Make(NextState::Game);
     EXPECT_EQ(game->Grid().Cell(0, 3), 0); // a new game starts empty
+    namespace key = platform::key;
     const std::pair<std::uint16_t, const char*> keys[] = {
-        {platform::key::kLeft, "MoveLeft"},
-        {platform::key::kNumpad0 + 4, "MoveLeft"},
-        {platform::key::kRight, "MoveRight"},
-        {platform::key::kNumpad0 + 6, "MoveRight"},
-        {platform::key::kDown, "DropFast"},
-        {platform::key::kNumpad0 + 7, "DropFast"},
-        {platform::key::kShift, "NextJokerLetter"},
-        {platform::key::kControl, "PreviousJokerLetter"},
+        // clang-format off
+        {key::kLeft, "MoveLeft"},         {key::kNumpad0 + 4, "MoveLeft"},
+        {key::kRight, "MoveRight"},       {key::kNumpad0 + 6, "MoveRight"},
+        {key::kDown, "DropFast"},         {key::kNumpad0 + 7, "DropFast"},
+        {key::kShift, "NextJokerLetter"}, {key::kControl, "PreviousJokerLetter"},
+        // clang-format on
     };
-    for (const auto& [key, call] : keys) {
-        EXPECT_EQ(Down(*play, key), NextState::Stay);
-        EXPECT_EQ(view.Take(), Calls{call}) << "key " << key;
+    for (const auto& [code, call] : keys) {
+        EXPECT_EQ(Down(*play, code), NextState::Stay);
+        EXPECT_EQ(view.Take(), Calls{call}) << "key " << code;
     }
-    for (std::uint16_t key :
-         {platform::key::kSpace, platform::key::kUp, platform::key::kF1, platform::key::kEnter}) {
-        EXPECT_EQ(Down(*play, key), NextState::Stay);
+    for (std::uint16_t other : {key::kSpace, key::kUp, key::kF1, key::kEnter}) {
+        EXPECT_EQ(Down(*play, other), NextState::Stay);
     }
     EXPECT_TRUE(view.Take().empty());
-    for (char key : {'Q', 'z', '5', ' ', '-'}) {
-        play->OnKeyPress(key);
+    for (char typed : {'Q', 'z', '5', ' ', '-'}) {
+        play->OnKeyPress(typed);
     }
     EXPECT_EQ(view.Take(), (Calls{"SetJokerLetter Q", "SetJokerLetter z"}));
 }
@@ -167,10 +165,9 @@ TEST_F(StatesTest, GameOverThatDoesNotRankGoesToTheMenu) {
 TEST_F(StatesTest, NameEntryFollowsTheTyping) {
     game->EnterScore(); // "Anonyme=0"
     auto name = Make(NextState::NameEntry);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) { // one more than "Anonyme" can take
         name->OnKeyPress(8);
     }
-    name->OnKeyPress(8); // nothing left to erase
     for (char key : {'B', '1', 'o', '!', 'b'}) {
         name->OnKeyPress(key);
     }

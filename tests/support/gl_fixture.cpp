@@ -4,9 +4,7 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
-#include <cairo.h>
 #include <chrono>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -16,15 +14,14 @@ namespace scrivel::test {
 namespace {
 
 void InitGlutOnce() {
-    static bool done = false;
-    if (done) {
-        return;
-    }
-    int argc = 1;
-    char name[] = "scrivel-tests";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    done = true;
+    static const bool done = [] {
+        int argc = 1;
+        char name[] = "scrivel-tests";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        return true;
+    }();
+    static_cast<void>(done);
 }
 
 } // namespace
@@ -111,34 +108,12 @@ void GlWindow::SwapBuffers() {
 }
 
 std::vector<std::uint8_t> GlWindow::ReadPixels() const {
-    std::vector<std::uint8_t> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_) *
-                                     4);
+    std::vector<std::uint8_t> pixels(std::size_t{4} * width_ * height_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }
-
-void GlWindow::SavePng(const std::string& path) const {
-    const std::vector<std::uint8_t> pixels = ReadPixels();
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < height_; ++y) {
-        const std::uint8_t* source = &pixels[static_cast<size_t>((height_ - 1 - y) * width_ * 4)];
-        auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
-        for (int x = 0; x < width_; ++x) {
-            const std::uint8_t* p = source + x * 4;
-            row[x] = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-    cairo_surface_write_to_png(surface, path.c_str());
-    cairo_surface_destroy(surface);
-}
-
-std::unique_ptr<GlWindow> GlTest::window_;
-std::string GlTest::error_;
 
 void GlTest::SetUpTestSuite() {
     if (window_) {
@@ -151,17 +126,18 @@ void GlTest::SetUpTestSuite() {
     }
 }
 
-void GlTest::TearDownTestSuite() {
-    window_.reset();
+void GlTest::Ortho(double left, double right, double bottom, double top, double zNear,
+                   double zFar) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(left, right, bottom, top, zNear, zFar);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
 
 void GlTest::SetUp() {
     ASSERT_TRUE(window_) << error_;
     window_->MakeCurrent();
-}
-
-GlWindow& GlTest::Window() {
-    return *window_;
 }
 
 } // namespace scrivel::test

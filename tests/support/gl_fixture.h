@@ -24,8 +24,6 @@ public:
     void SwapBuffers();
     // RGBA bytes of the back buffer, bottom row first, as glReadPixels gives them.
     std::vector<std::uint8_t> ReadPixels() const;
-    // Writes the back buffer as a PNG file (top row first).
-    void SavePng(const std::string& path) const;
 
 private:
     struct Impl;
@@ -38,16 +36,19 @@ private:
 class GlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void TearDownTestSuite() { window_.reset(); }
     void SetUp() override;
 
-    static GlWindow& Window();
+    static GlWindow& Window() { return *window_; }
+    // glOrtho's projection, and no model-view transform.
+    static void Ortho(double left, double right, double bottom, double top, double zNear,
+                      double zFar);
     static constexpr int kWidth = 256;
     static constexpr int kHeight = 256;
 
 private:
-    static std::unique_ptr<GlWindow> window_;
-    static std::string error_;
+    static inline std::unique_ptr<GlWindow> window_;
+    static inline std::string error_;
 };
 
 } // namespace scrivel::test

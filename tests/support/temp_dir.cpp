@@ -5,18 +5,15 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <vector>
 
 namespace scrivel::test {
 
 TempDir::TempDir() {
-    std::string pattern = "/tmp/scrivel-test-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
+    char pattern[] = "/tmp/scrivel-test-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }
-    path_ = std::string(buffer.data()) + "/";
+    path_ = std::string(pattern) + "/";
 }
 
 TempDir::~TempDir() {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace scrivel {
 namespace {
@@ -18,12 +19,9 @@ TEST(TBirdDraws, DrawsInTheirFixedOrder) {
                           Case{{2, 5, 50, 10, 360}, 30, false, 5, 1.5f, 0}}) {
         test::ScriptedRandom random(c.draws);
         const TBirdDraws bird = TBirdDraws::Draw(std::ref(random));
-        EXPECT_EQ(random.Draws(), 5u);
-        EXPECT_EQ(bird.Texture, c.texture);
-        EXPECT_EQ(bird.Reverse, c.reverse);
-        EXPECT_EQ(bird.Radius, c.radius);
-        EXPECT_EQ(bird.Height, c.height);
-        EXPECT_EQ(bird.StartAngle, c.angle);
+        EXPECT_EQ(std::tuple(random.Draws(), bird.Texture, bird.Reverse, bird.Radius, bird.Height,
+                             bird.StartAngle),
+                  std::tuple(5u, c.texture, c.reverse, c.radius, c.height, c.angle));
     }
 }
 
@@ -38,15 +36,13 @@ TEST(TWingBeat, PhaseRisesAndFallsClampedToZeroAndOne) {
         highest = std::max(highest, beat.Phase);
         ASSERT_LT(framesUp, 20);
     }
-    EXPECT_EQ(beat.Phase, 1.0f);
-    EXPECT_EQ(highest, 1.0f);
+    EXPECT_EQ(std::pair(beat.Phase, highest), std::pair(1.0f, 1.0f));
     EXPECT_FLOAT_EQ(beat.FirstWing()[10], 0.6f);
     EXPECT_FLOAT_EQ(beat.SecondWing()[1], 0.6f);
     EXPECT_EQ(beat.SecondWing()[0], -0.9f);
     for (int i = 0; i < 12; ++i) {
         beat.Step();
-        EXPECT_GE(beat.Phase, 0.0f);
-        EXPECT_LE(beat.Phase, 1.0f);
+        EXPECT_TRUE(beat.Phase >= 0.0f && beat.Phase <= 1.0f) << beat.Phase;
     }
     EXPECT_FALSE(beat.Falling);
     EXPECT_LE(beat.Phase, 0.2f);

@@ -2,9 +2,12 @@
 #include "scene/model/height_map.h"
 #include "scripted_random.h"
 
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace scrivel {
 namespace {
@@ -41,9 +44,8 @@ TEST(LayTiles, OneCellPerSquareOfCornersInScanOrder) {
     EXPECT_TRUE(LayTiles(Filled(1, 5, 0.5f), Counting(draws)).empty());
     const auto cells = LayTiles(Filled(5, 3, 0.5f), Counting(draws));
     ASSERT_EQ(cells.size(), 8u);
-    EXPECT_EQ(cells[1].x, 0);
-    EXPECT_EQ(cells[1].y, 1); // y is the inner loop
-    EXPECT_EQ(cells[2].x, 1);
+    // y is the inner loop
+    EXPECT_EQ((std::vector{cells[1].x, cells[1].y, cells[2].x}), (std::vector{0, 1, 1}));
 }
 
 TEST(LayTiles, HeightClassesAndTheirDraws) {
@@ -56,25 +58,23 @@ TEST(LayTiles, HeightClassesAndTheirDraws) {
         int tile, orientation;
     };
     const float step = 1 / 256.0f;
-    const Case cases[] = {
-        {"sea: tile draw first", 0, 0, 0, 0, {18, 7}, 1, 3},
-        {"sea: 9 in 10 gives tile 0", 0, 0, 0, 0, {9, 2}, 0, 2},
-        {"three corners 0, one 1/256 is shore", 0, 0, step, 0, {1}, 10, 3},
-        {"blue 64 is still shore", 0.25f, 0.25f, 0.25f, 0.25f, {0}, 10, 3},
-        {"blue 192 is plain: orientation first", 0.75f, 0, 0, 0, {6, 11}, 17, 2},
-        {"blue 193 is mountain", 0.75f + step, 0, 0, 0, {3, 8}, 20, 3},
-    };
+    const Case cases[] = {{"sea: tile draw first", 0, 0, 0, 0, {18, 7}, 1, 3},
+                          {"sea: 9 in 10 gives tile 0", 0, 0, 0, 0, {9, 2}, 0, 2},
+                          {"three corners 0, one 1/256 is shore", 0, 0, step, 0, {1}, 10, 3},
+                          {"blue 64 is still shore", 0.25f, 0.25f, 0.25f, 0.25f, {0}, 10, 3},
+                          {"blue 192 is plain: orientation first", 0.75f, 0, 0, 0, {6, 11}, 17, 2},
+                          {"blue 193 is mountain", 0.75f + step, 0, 0, 0, {3, 8}, 20, 3}};
     for (const Case& c : cases) {
         THeightMap map(2, 2);
-        map.Set(0, 0, c.a);
-        map.Set(1, 0, c.b);
-        map.Set(1, 1, c.c);
-        map.Set(0, 1, c.d);
+        for (const auto& [x, y, height] :
+             {std::tuple{0, 0, c.a}, {1, 0, c.b}, {1, 1, c.c}, {0, 1, c.d}}) {
+            map.Set(x, y, height);
+        }
         test::ScriptedRandom random(c.draws);
         const auto cells = LayTiles(map, std::ref(random));
         ASSERT_EQ(cells.size(), 1u);
-        EXPECT_EQ(cells[0].tile, c.tile) << c.name;
-        EXPECT_EQ(cells[0].orientation, c.orientation) << c.name;
+        EXPECT_EQ(std::pair(cells[0].tile, cells[0].orientation), std::pair(c.tile, c.orientation))
+            << c.name;
         EXPECT_EQ(random.Draws(), c.draws.size()) << c.name;
     }
 }
@@ -84,33 +84,22 @@ TEST(LayTiles, BeachWithoutSeaDrawsFlipThenOrientationThenTile) {
     test::ScriptedRandom random({0, 1, 6, 5, 0, 0, 3, 1});
     const auto cells = LayTiles(Filled(3, 3, 0.125f), std::ref(random));
     EXPECT_EQ(random.Draws(), 8u);
-    EXPECT_EQ(cells[1].orientation, 2);
-    EXPECT_EQ(cells[1].tile, 8);
-    EXPECT_EQ(cells[3].orientation, 3);
-    EXPECT_EQ(cells[3].tile, 7);
+    EXPECT_EQ(
+        (std::vector{cells[1].orientation, cells[1].tile, cells[3].orientation, cells[3].tile}),
+        (std::vector{2, 8, 3, 7}));
 }
 
-// A 4 x 4 map of shore corners whose middle cell (1, 1) has sea on the given sides: N1 (x - 1),
-// N2 (y - 1), N3 (x + 1), N4 (y + 1).
-THeightMap ShoreWithSea(bool n1, bool n2, bool n3, bool n4) {
+using Sides = std::array<bool, 4>; // N1 (x - 1), N2 (y - 1), N3 (x + 1), N4 (y + 1)
+
+// A 4 x 4 map of shore corners whose middle cell (1, 1) has sea on the given sides.
+THeightMap ShoreWithSea(const Sides& sides) {
     THeightMap map = Filled(4, 4, 0.125f);
-    const auto sea = [&map](int x, int y) {
-        map.Set(x, y, 0);
-        map.Set(x + 1, y, 0);
-        map.Set(x + 1, y + 1, 0);
-        map.Set(x, y + 1, 0);
-    };
-    if (n1) {
-        sea(0, 1);
-    }
-    if (n2) {
-        sea(1, 0);
-    }
-    if (n3) {
-        sea(2, 1);
-    }
-    if (n4) {
-        sea(1, 2);
+    const std::pair<int, int> neighbours[] = {{0, 1}, {1, 0}, {2, 1}, {1, 2}};
+    for (int i = 0; i < 4; ++i) {
+        const auto [x, y] = neighbours[i];
+        for (int corner = 0; corner < 4 && sides[i]; ++corner) {
+            map.Set(x + corner % 2, y + corner / 2, 0);
+        }
     }
     return map;
 }
@@ -146,25 +135,16 @@ bool WaterAt(const platform::Bitmap& bank, const TTileChoice& cell, double u, do
 TEST(LayTiles, TheBanksShoresFaceTheSea) {
     const platform::Bitmap bank =
         platform::Bitmap::LoadBmp(std::string(SCRIVEL_GAME_DIR) + "Graphics/texbank1_64.bmp");
-    struct Case {
-        bool n1, n2, n3, n4;
-    };
-    const Case cases[] = {{true, false, false, false}, {false, true, false, false},
-                          {false, false, true, false}, {false, false, false, true},
-                          {true, false, false, true},  {true, true, false, false},
-                          {false, true, true, false},  {false, false, true, true}};
-    for (const Case& c : cases) {
+    const Sides cases[] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1},
+                           {1, 0, 0, 1}, {1, 1, 0, 0}, {0, 1, 1, 0}, {0, 0, 1, 1}};
+    for (const Sides& sea : cases) {
         for (int seed = 0; seed < 4; ++seed) { // both headland tiles, several flips elsewhere
             std::srand(static_cast<unsigned>(seed));
-            const auto cells = LayTiles(ShoreWithSea(c.n1, c.n2, c.n3, c.n4));
-            const TTileChoice& middle = cells[1 * 3 + 1];
-            const std::string name = "sea at " + std::string(c.n1 ? "-x " : "") +
-                                     (c.n2 ? "-y " : "") + (c.n3 ? "+x " : "") +
-                                     (c.n4 ? "+y" : "") + " tile " + std::to_string(middle.tile);
-            EXPECT_EQ(WaterAt(bank, middle, 0.08, 0.5), c.n1) << name;
-            EXPECT_EQ(WaterAt(bank, middle, 0.5, 0.08), c.n2) << name;
-            EXPECT_EQ(WaterAt(bank, middle, 0.92, 0.5), c.n3) << name;
-            EXPECT_EQ(WaterAt(bank, middle, 0.5, 0.92), c.n4) << name;
+            const TTileChoice middle = LayTiles(ShoreWithSea(sea))[1 * 3 + 1];
+            const Sides water = {WaterAt(bank, middle, 0.08, 0.5), WaterAt(bank, middle, 0.5, 0.08),
+                                 WaterAt(bank, middle, 0.92, 0.5),
+                                 WaterAt(bank, middle, 0.5, 0.92)};
+            EXPECT_EQ(water, sea) << "sides -x -y +x +y, tile " << middle.tile;
         }
     }
 }

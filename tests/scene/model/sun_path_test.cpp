@@ -1,5 +1,6 @@
 #include "scene/model/sun_path.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -37,36 +38,21 @@ TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatFrame) {
 }
 
 TEST(TDaylight, MiddayAndDusk) {
-    struct Case {
-        float x;
-        TRgba sky, ambient, diffuse, fog;
-    };
-    const Case cases[] = {
-        {0.0f,
-         {0.5f, 0.5f, 1.0f, 1.0f},
-         {1, 1, 1, 0.8f},
-         {0.25f, 1, 1, 1},
-         {0.415f, 0.275f, 0.045f, 1}},
-        {40.0f,
-         {0, 0, 0.2f, 1},
-         {0.25f, 0.25f, 0.25f, 0.8f},
-         {1, 0.25f, 0.25f, 1},
-         {0.83f, 0.55f, 0.09f, 1}},
-        {-40.0f,
-         {0, 0, 0.2f, 1},
-         {0.25f, 0.25f, 0.25f, 0.8f},
-         {1, 0.25f, 0.25f, 1},
-         {0.83f, 0.55f, 0.09f, 1}},
-    };
-    for (const Case& c : cases) {
+    using Colours = std::array<TRgba, 4>; // sky, ambient, diffuse, fog
+    const Colours midday = {
+        {{0.5f, 0.5f, 1, 1}, {1, 1, 1, 0.8f}, {0.25f, 1, 1, 1}, {0.415f, 0.275f, 0.045f, 1}}};
+    const Colours dusk = {{{0, 0, 0.2f, 1},
+                           {0.25f, 0.25f, 0.25f, 0.8f},
+                           {1, 0.25f, 0.25f, 1},
+                           {0.83f, 0.55f, 0.09f, 1}}};
+    for (const auto& [x, expected] : {std::pair{0.0f, midday}, {40.0f, dusk}, {-40.0f, dusk}}) {
         TSunPath sun;
-        sun.X = c.x;
+        sun.X = x;
         const TDaylight day = TDaylight::At(sun.Lowness());
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_NEAR(day.Sky[i], c.sky[i], 1e-6) << c.x << " sky " << i;
-            EXPECT_NEAR(day.Ambient[i], c.ambient[i], 1e-6) << c.x << " ambient " << i;
-            EXPECT_NEAR(day.Diffuse[i], c.diffuse[i], 1e-6) << c.x << " diffuse " << i;
-            EXPECT_NEAR(day.Fog[i], c.fog[i], 1e-6) << c.x << " fog " << i;
+        const Colours got = {day.Sky, day.Ambient, day.Diffuse, day.Fog};
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(got[i / 4][i % 4], expected[i / 4][i % 4], 1e-6)
+                << x << ": colour " << i / 4 << ", " << i % 4;
         }
     }
 }
