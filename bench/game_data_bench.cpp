@@ -44,7 +44,7 @@ void BM_GameDataStartUp(benchmark::State& state) {
     Folder folder;
     SilentView view;
     for (auto _ : state) {
-        TGameData game(view, folder.Path(), 1);
+        TGameData game(view, scrivel::platform::GameFolders::Beside(folder.Path()), 1);
         benchmark::DoNotOptimize(game.Pool().Count());
     }
 }
@@ -53,7 +53,7 @@ BENCHMARK(BM_GameDataStartUp)->Unit(benchmark::kMillisecond);
 void BM_PlaceLetterOnFullGrid(benchmark::State& state) {
     Folder folder;
     SilentView view;
-    TGameData game(view, folder.Path(), 1);
+    TGameData game(view, scrivel::platform::GameFolders::Beside(folder.Path()), 1);
     game.SetJokerOdds(0);
     // Consonants that spell no French word, with the top cell of the last column left free, so
     // every length is searched across and down without finding anything.

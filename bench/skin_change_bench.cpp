@@ -14,7 +14,7 @@ void SkinChange(benchmark::State& state) {
     // The skin pictures are looked up from the current directory, as the run script arranges.
     std::filesystem::current_path(SCRIVEL_GAME_DIR);
     scrivel::platform::Application app;
-    scrivel::TScrivelForm form(app, SCRIVEL_GAME_DIR);
+    scrivel::TScrivelForm form(app, scrivel::platform::GameFolders::Beside(SCRIVEL_GAME_DIR));
     form.Show();
     app.Sync();
     for (auto _ : state) {

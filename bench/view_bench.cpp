@@ -32,7 +32,7 @@ void BM_ViewDrawFullGame(benchmark::State& state) {
     {
         scrivel::test::GlWindow window(600, 500);
         scrivel::TView view(600, 500, SCRIVEL_GAME_DIR);
-        scrivel::TGameData game(view, folder, 1);
+        scrivel::TGameData game(view, scrivel::platform::GameFolders::Beside(folder), 1);
         view.Build();
         view.Resize(600, 500);
         view.SetMode(scrivel::ViewMode::Game);

@@ -43,23 +43,22 @@ int RandomBelow(int n) {
 
 } // namespace
 
-TGameData::TGameData(GameView& view, std::string folder, std::optional<unsigned> seed,
-                     const platform::FileReader& read)
-    : view_(view), folder_(std::move(folder)) {
+TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
+                     std::optional<unsigned> seed, const platform::FileReader& read)
+    : view_(view) {
     std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 
-    optionsFile_ = folder_ + "options.ini";
-    options_ = std::make_unique<TOptionsData>(optionsFile_, read);
+    options_ = std::make_unique<TOptionsData>(folders.OptionsFile(), read);
     grid_ = std::make_unique<TLetterArray>(options_->GridSize);
     view_.SetOptions(*options_);
 
-    scoreFile_.emplace(folder_ + "score.ini", read,
+    scoreFile_.emplace(folders.ScoreFile(), read,
                        "Le jeu continue avec une table des scores vide.");
     LoadScores(scoreFile_->Text(), scores_);
     scores_.Sort(CompareScores);
     view_.SetScoreList(scores_);
 
-    base_ = std::make_unique<TBase>(folder_ + "words.let", compare_);
+    base_ = std::make_unique<TBase>(folders.WordBase(), compare_);
     for (int i = 0; i < ListCount; ++i) {
         base_->CopyList(i, wordLists_[i]);
     }

@@ -5,6 +5,7 @@
 #include "model/options_data.h"
 #include "model/player_file.h"
 #include "model/word_base.h"
+#include "platform/game_folders.h"
 #include "platform/string_list.h"
 #include "platform/word_compare.h"
 
@@ -24,10 +25,11 @@ public:
     static constexpr int MaxWordLength = ListCount + 2;
     static constexpr int DefaultJokerOdds = 5;
 
-    // Reads options.ini, score.ini and words.let from folder (ending with '/'), creating missing
-    // ones, and hands the first letter to the view. rand is seeded with seed, or with the time.
-    // The player's two files are read with read.
-    TGameData(GameView& view, std::string folder, std::optional<unsigned> seed = std::nullopt,
+    // Reads options.ini, score.ini and words.let where folders says, creating missing ones, and
+    // hands the first letter to the view. rand is seeded with seed, or with the time. The
+    // player's two files are read with read.
+    TGameData(GameView& view, const platform::GameFolders& folders,
+              std::optional<unsigned> seed = std::nullopt,
               const platform::FileReader& read = platform::ReadFile);
     // Saves score.ini, then options.ini.
     ~TGameData();
@@ -74,7 +76,6 @@ private:
     platform::StringCompare WordOrder() const;
 
     GameView& view_;
-    std::string folder_;
     platform::WordCompare compare_;
     int jokerOdds_ = DefaultJokerOdds;
     bool gameOver_ = false;
@@ -88,7 +89,6 @@ private:
     std::array<platform::StringList, ListCount> wordLists_;
     std::unique_ptr<TBase> base_;
     std::unique_ptr<TOptionsData> options_;
-    std::string optionsFile_;
     std::string playerName_ = "Anonyme";
     platform::StringList scores_;
     platform::StringList pool_;

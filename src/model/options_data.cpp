@@ -31,6 +31,7 @@ TOptionsData::TOptionsData(std::string fileName, const platform::FileReader& rea
         break;
     case PlayerFile::Start::Uncreatable:
     case PlayerFile::Start::Unreadable:
+    case PlayerFile::Start::NotKept:
         break;
     }
 }

@@ -20,7 +20,7 @@ public:
 
     // Loads fileName (read with read), or creates it holding the defaults. A file that cannot be
     // created or read is reported; the defaults then stay, and an unreadable file is never
-    // replaced.
+    // replaced. An empty fileName keeps the options for this run only.
     explicit TOptionsData(std::string fileName,
                           const platform::FileReader& read = platform::ReadFile);
     // Saves, so the player's choices survive the run.

@@ -10,6 +10,10 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
                        const std::string& fallback)
     : path_(std::move(path)) {
     using Outcome = platform::FileRead::Outcome;
+    if (path_.empty()) {
+        start_ = Start::NotKept;
+        return;
+    }
     platform::FileRead file = read(path_);
     switch (file.outcome) {
     case Outcome::Read:
@@ -32,6 +36,9 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
 }
 
 bool PlayerFile::Save(std::string_view bytes) {
+    if (start_ == Start::NotKept) {
+        return false;
+    }
     if (start_ == Start::Unreadable) {
         platform::Notice("Fichier non remplacé, car il n'a pas pu être lu au démarrage : \n" +
                          path_);

@@ -12,11 +12,12 @@ namespace scrivel {
 // or an empty table saved over it would lose what it holds.
 class PlayerFile {
 public:
-    enum class Start { Read, Created, Uncreatable, Unreadable };
+    enum class Start { Read, Created, Uncreatable, Unreadable, NotKept };
 
-    // Reads path with read. A missing file is created empty; a file that cannot be created, or that
-    // is there but cannot be read, is reported once in a message box (naming the path and why);
-    // fallback tells the player what the game does instead.
+    // Reads path with read. An empty path keeps nothing: nothing is read, created or written. A
+    // missing file is created empty; a file that cannot be created, or that is there but cannot be
+    // read, is reported once in a message box (naming the path and why); fallback tells the player
+    // what the game does instead.
     PlayerFile(std::string path, const platform::FileReader& read, const std::string& fallback);
 
     const std::string& Path() const { return path_; }

@@ -97,8 +97,9 @@ FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& tempo
     return FileDescriptor(-1);
 }
 
-// The system's error in the player's language; strerror would speak the C locale's English.
-std::string Reason(int error) {
+} // namespace
+
+std::string ErrorReason(int error) {
     switch (error) {
     case EACCES:
     case EPERM:
@@ -123,8 +124,10 @@ std::string Reason(int error) {
     }
 }
 
+namespace {
+
 FileWrite Failed(int error) {
-    return {false, Reason(error)};
+    return {false, ErrorReason(error)};
 }
 
 } // namespace
@@ -161,14 +164,14 @@ FileRead ReadFile(const std::string& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.Valid()) {
         const int error = errno;
-        return error == ENOENT ? FileRead{} : FileRead{Outcome::Failed, {}, Reason(error)};
+        return error == ENOENT ? FileRead{} : FileRead{Outcome::Failed, {}, ErrorReason(error)};
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
-        return {Outcome::Failed, {}, Reason(errno)};
+        return {Outcome::Failed, {}, ErrorReason(errno)};
     }
     if (S_ISDIR(info.st_mode)) {
-        return {Outcome::Failed, {}, Reason(EISDIR)};
+        return {Outcome::Failed, {}, ErrorReason(EISDIR)};
     }
     FileRead file{Outcome::Read, {}, {}};
     if (info.st_size > 0) {
@@ -182,7 +185,7 @@ FileRead ReadFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return {Outcome::Failed, {}, Reason(errno)};
+            return {Outcome::Failed, {}, ErrorReason(errno)};
         }
         if (count == 0) {
             return file;
@@ -240,6 +243,33 @@ FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ::fsync(folder.Get());
     }
     return {true, {}};
+}
+
+std::optional<std::string> MakeFolders(const std::string& folder) {
+    // Each prefix up to a '/', then the whole path when it does not end with one.
+    for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (part.empty()) {
+            break;
+        }
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            return ErrorReason(errno);
+        }
+        if (slash == std::string::npos) {
+            break;
+        }
+    }
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return ErrorReason(errno);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return ErrorReason(ENOTDIR);
+    }
+    if (!WritableOrMissing(folder)) {
+        return std::string("le dossier est en lecture seule");
+    }
+    return std::nullopt;
 }
 
 std::string Latin1ToUtf8(std::string_view latin1) {

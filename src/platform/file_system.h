@@ -49,6 +49,13 @@ FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes);
 // run a file only while one execute bit is set); anyone else needs write access.
 bool WritableOrMissing(const std::string& path);
 
+// Makes folder and its missing parents, the new ones private to the user. Nothing when the folder
+// is there and writable; else why not (in French, for the player).
+std::optional<std::string> MakeFolders(const std::string& folder);
+
+// The system's error errno in the player's language; strerror would speak the C locale's English.
+std::string ErrorReason(int error);
+
 // Latin-1 bytes (words, letters) to UTF-8 for text that people read.
 std::string Latin1ToUtf8(std::string_view latin1);
 

@@ -1,7 +1,6 @@
 #include "render/font_tex_mg.h"
 
 #include "platform/bitmap.h"
-#include "platform/file_system.h"
 #include "render/lettre.h"
 #include "scene/rotation.h"
 #include "scene/texel_image.h"
@@ -27,9 +26,6 @@ char GlyphCharacter(int k) {
 TFontTexMg::TFontTexMg(const std::string& fontName, int patternFile, int patternIndex,
                        int colourIndex, std::string folder)
     : PatternFile(patternFile), folder_(std::move(folder)) {
-    if (folder_.empty()) {
-        folder_ = platform::ExecutableFolder();
-    }
     for (Texels& glyph : Glyphs) {
         glyph.assign(kTexelBytes, 0);
     }

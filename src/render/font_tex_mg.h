@@ -86,10 +86,9 @@ public:
                                                                     ColourRgb(217, 45, 243),
                                                                     ColourRgb(243, 45, 180)};
 
-    // folder holds Graphics/ and ends with '/'; empty means the executable's folder. Nothing is
-    // loaded or uploaded yet.
+    // folder holds Graphics/ and ends with '/'. Nothing is loaded or uploaded yet.
     TFontTexMg(const std::string& fontName, int patternFile, int patternIndex, int colourIndex,
-               std::string folder = {});
+               std::string folder);
     ~TFontTexMg();
     TFontTexMg(const TFontTexMg&) = delete;
     TFontTexMg& operator=(const TFontTexMg&) = delete;

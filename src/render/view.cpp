@@ -3,7 +3,6 @@
 #include "model/joker_letter.h"
 #include "model/letter_array.h"
 #include "model/options_data.h"
-#include "platform/file_system.h"
 #include "render/falling_lettre.h"
 #include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
@@ -57,10 +56,6 @@ TView::TView(int width, int height, std::string folder)
 }
 
 TView::~TView() = default;
-
-std::string TView::AppDir() const {
-    return folder_.empty() ? platform::ExecutableFolder() : folder_;
-}
 
 int TView::GridSize() const {
     return Options != nullptr ? Options->GridSize : 0;
@@ -124,7 +119,7 @@ void TView::Build() {
     grid_->Location = {GridLeft, GridTop, GridDepth};
     grid_->SetLetterArray(LetterArray);
     flyingLetter_->SetGrid(grid_.get());
-    ground_ = std::make_unique<TGround>(AppDir(), "Graphics/ground4001.bmp", -4.0f, BaseHeight,
+    ground_ = std::make_unique<TGround>(folder_, "Graphics/ground4001.bmp", -4.0f, BaseHeight,
                                         GridDepth - 2.0f, 8.0f, 4.0f);
     ground_->BuildTexture();
 
@@ -132,18 +127,18 @@ void TView::Build() {
     titleBank_->LoadPatterns();
     textureMg_ = std::make_unique<TTextureMg>(1, folder_);
     textureMg_->LoadBanks();
-    sun_ = std::make_unique<TGLSun>(AppDir() + "Graphics/sun.bmp");
+    sun_ = std::make_unique<TGLSun>(folder_ + "Graphics/sun.bmp");
     sun_->BuildTexture();
 
     optionModule_ = std::make_unique<TOptionModule>(titleBank_.get(), *Options);
     foundWords_ = std::make_unique<TFoundWordsMg>(letterBank_.get());
     LayOutFoundWords();
     // In this order: the birds and then the landscape draw from rand.
-    volcano_ = std::make_unique<TVolcano>(AppDir() + "Graphics/volcano.bmp");
+    volcano_ = std::make_unique<TVolcano>(folder_ + "Graphics/volcano.bmp");
     for (auto& bird : birds_) {
         bird = std::make_unique<TBird>(textureMg_.get());
     }
-    heightField_ = std::make_unique<TNHeightField>(AppDir() + "Graphics/heightfield2.bmp",
+    heightField_ = std::make_unique<TNHeightField>(folder_ + "Graphics/heightfield2.bmp",
                                                    textureMg_.get(), 15.0f, 1.5f, 1.5f);
 
     glEnable(GL_DEPTH_TEST);

@@ -31,8 +31,8 @@ class TVolcano;
 // and fall from tick to tick, and its mode decides what is drawn and where the camera goes.
 class TView : public TGLObject, public GameView, public StateView {
 public:
-    // folder holds Graphics/ and ends with '/'; empty means the executable's folder.
-    TView(int width, int height, std::string folder = {});
+    // folder holds Graphics/ and ends with '/'.
+    TView(int width, int height, std::string folder);
     ~TView() override;
     TView(const TView&) = delete;
     TView& operator=(const TView&) = delete;
@@ -129,8 +129,6 @@ private:
     void DrawHeadUp();
     void DrawBanner();
     void DrawScenery();
-    // Where Graphics/ is: the given folder, else the executable's.
-    std::string AppDir() const;
     // The falling letter, or the flying one when none falls.
     TFallingLettre& SteeredLetter();
 

@@ -1,7 +1,6 @@
 #include "scene/texture_mg.h"
 
 #include "platform/bitmap.h"
-#include "platform/file_system.h"
 #include "scene/texel_image.h"
 
 #include <GL/gl.h>
@@ -11,9 +10,6 @@ namespace scrivel {
 
 TTextureMg::TTextureMg(int bankNumber, std::string folder)
     : BankNumber(bankNumber), folder_(std::move(folder)) {
-    if (folder_.empty()) {
-        folder_ = platform::ExecutableFolder();
-    }
     for (Tile& tile : Tiles) {
         tile.assign(TileSize * TileSize * 4, 0);
     }

@@ -20,8 +20,8 @@ public:
     // Any index outside the bank binds this tile.
     static constexpr int FallbackTile = 6;
 
-    // folder holds Graphics/ and ends with '/'; empty means the executable's folder.
-    explicit TTextureMg(int bankNumber, std::string folder = {});
+    // folder holds Graphics/ and ends with '/'.
+    TTextureMg(int bankNumber, std::string folder);
 
     // Loads the bank bitmap and uploads the 36 tiles. A bitmap that is not exactly 391 x 391, or
     // cannot be read, ends the program.

@@ -3,7 +3,6 @@
 #include "model/game_data.h"
 #include "platform/application.h"
 #include "platform/clock.h"
-#include "platform/file_system.h"
 #include "platform/termination.h"
 #include "render/view.h"
 #include "shell/game_host.h"
@@ -11,14 +10,11 @@
 namespace scrivel {
 
 TGLWindow::TGLWindow(platform::Window& owner, int left, int top, int width, int height,
-                     std::string folder)
+                     const platform::GameFolders& folders)
     : TGLPanel(owner, width, height) {
     SetBounds(left, top, width, height);
-    if (folder.empty()) {
-        folder = platform::ExecutableFolder();
-    }
-    view_ = std::make_unique<TView>(width, height, folder);
-    gameData_ = std::make_unique<TGameData>(*view_, folder);
+    view_ = std::make_unique<TView>(width, height, folders.Data());
+    gameData_ = std::make_unique<TGameData>(*view_, folders);
     host_ = std::make_unique<GameHost>(*gameData_, *view_, [this] { Quit(); });
     host_->StartClock(platform::MillisecondOfSecond());
     CreateContext();

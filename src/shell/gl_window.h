@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/game_folders.h"
 #include "platform/input.h"
 #include "shell/gl_panel.h"
 
@@ -17,9 +18,9 @@ class TView;
 // the idle handler, draws a frame after every tick and ends the game on request.
 class TGLWindow : public TGLPanel {
 public:
-    // folder holds the game's files and ends with '/'; empty means the executable's folder.
+    // folders says where the game's data and the player's files are.
     TGLWindow(platform::Window& owner, int left, int top, int width, int height,
-              std::string folder = {});
+              const platform::GameFolders& folders);
     // Releases the screen, the view and the game data in that order (the files are written).
     ~TGLWindow() override;
 

@@ -3,12 +3,14 @@
 #include "platform/exception_text.h"
 #include "platform/fatal.h"
 #include "platform/font_catalogue.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
 #include "shell/scrivel_form.h"
 
 #include <iostream>
+#include <utility>
 
 int main(int argc, char** argv) {
     using namespace scrivel;
@@ -26,7 +28,12 @@ int main(int argc, char** argv) {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
-        TScrivelForm form(*app);
+        platform::GameFolders folders = platform::GameFolders::OfThisGame();
+        if (!folders.Problem().empty()) {
+            // The game still plays; the player learns why nothing will be kept.
+            platform::MessageBox(folders.Problem());
+        }
+        TScrivelForm form(*app, std::move(folders));
         form.Show();
         stage = "pendant la partie";
         app->Run();

@@ -36,10 +36,10 @@ void TTitleLabel::Paint(platform::Canvas& canvas) const {
                    platform::TextEncoding::Utf8);
 }
 
-TScrivelForm::TScrivelForm(platform::Application& app, std::string folder)
-    : TTavrinForm(app, Placement(app), "ScrivelForm"),
-      folder_(folder.empty() ? platform::ExecutableFolder() : std::move(folder)) {
+TScrivelForm::TScrivelForm(platform::Application& app, platform::GameFolders folders)
+    : TTavrinForm(app, Placement(app), "ScrivelForm"), folders_(std::move(folders)) {
     app.SetMainWindow(this);
+    SetSkinFolder(folders_.SkinFolder());
     MakeIcons();
     CreateButtons();
     SetSkinned(true);
@@ -49,7 +49,7 @@ TScrivelForm::TScrivelForm(platform::Application& app, std::string folder)
         LayOutWithoutSkin();
     }
     const int* p = FallbackPanel;
-    glWindow_ = std::make_unique<TGLWindow>(*this, p[0], p[1], p[2], p[3], folder_);
+    glWindow_ = std::make_unique<TGLWindow>(*this, p[0], p[1], p[2], p[3], folders_);
     PlaceGame();
 }
 
@@ -111,7 +111,7 @@ void TScrivelForm::SendKey(int code) {
 }
 
 bool TScrivelForm::LoadSkinInfos(TSkinInfos& infos, int index) {
-    const platform::IniFile ini(folder_ + "Skins/skin.ini");
+    const platform::IniFile ini(folders_.Data() + "Skins/skin.ini");
     const SkinSettings s = SkinSettings::Read(ini, index);
     infos.PanelLeft = s.PanelLeft;
     infos.PanelTop = s.PanelTop;
@@ -160,7 +160,7 @@ void TScrivelForm::SetupBitmapButton(TCustomButton& button, int left, int top,
         return;
     }
     try {
-        button.LoadPicture("Skins/" + name);
+        button.LoadPicture(folders_.SkinFile(name));
     } catch (const platform::ImageError&) {
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "platform/game_folders.h"
 #include "skin/tavrin_form.h"
 
 #include <memory>
@@ -43,9 +44,8 @@ public:
     // The game's panel when no skin could be loaded.
     static constexpr int FallbackPanel[4] = {40, 70, 520, 440}; // left, top, width, height
 
-    // folder holds skin.ini's Skins/ folder and the game's files, ending with '/'; empty means
-    // the executable's folder. The skin pictures come from Skins/ in the current directory.
-    explicit TScrivelForm(platform::Application& app, std::string folder = {});
+    // folders says where the game's data, the skins and the player's files are.
+    TScrivelForm(platform::Application& app, platform::GameFolders folders);
     ~TScrivelForm() override;
 
     bool LoadSkinInfos(TSkinInfos& infos, int index) override;
@@ -85,7 +85,7 @@ private:
     void SendKey(int code);
     void LayOutWithoutSkin();
 
-    std::string folder_;
+    platform::GameFolders folders_;
     TTitleLabel titleLabel_;
     std::unique_ptr<TImageList> iconList_;
     std::unique_ptr<TGLWindow> glWindow_;

@@ -2,15 +2,18 @@
 
 #include "platform/file_system.h"
 
+#include <utility>
+
 namespace scrivel {
 
-TSkinMg::TSkinMg(bool twoFiles, Loader loader) : twoFiles_(twoFiles), loader_(std::move(loader)) {}
+TSkinMg::TSkinMg(bool twoFiles, Loader loader, std::string folder)
+    : twoFiles_(twoFiles), folder_(std::move(folder)), loader_(std::move(loader)) {}
 
 bool TSkinMg::Load(int n) {
     if (n == currentSkin_) {
         return true;
     }
-    const std::string stem = "Skins/region" + std::to_string(n);
+    const std::string stem = folder_ + "Skins/region" + std::to_string(n);
     if (twoFiles_) {
         const std::string picture = stem + ".jpg";
         if (!platform::FileExists(picture)) {

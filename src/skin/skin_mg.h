@@ -9,7 +9,7 @@
 
 namespace scrivel {
 
-// Finds the files of skin number n under Skins/ in the current directory, remembers their names,
+// Finds the files of skin number n under Skins/ in its folder, remembers their names,
 // loads the background picture and the mask on request, and fills the skin record through the
 // owner's loader or with built-in values.
 class TSkinMg {
@@ -17,8 +17,9 @@ public:
     // Called while a skin loads, with the record and the skin's number; its answer is Load's.
     using Loader = std::function<bool(TSkinInfos& infos, int index)>;
 
-    // twoFiles: a JPEG picture and a separate BMP mask; otherwise one BMP serves as both.
-    TSkinMg(bool twoFiles, Loader loader);
+    // twoFiles: a JPEG picture and a separate BMP mask; otherwise one BMP serves as both. folder
+    // holds Skins/ and ends with '/'; empty is the current directory.
+    TSkinMg(bool twoFiles, Loader loader, std::string folder = {});
 
     // Finds skin n's files and fills the record. False when a file is missing (the record is
     // then untouched) or when the loader refuses. Load(0) on a new manager succeeds at once.
@@ -42,6 +43,7 @@ public:
 private:
     int currentSkin_ = 0;
     bool twoFiles_;
+    std::string folder_;
     std::string pictureName_;
     std::string maskName_;
     Loader loader_;

@@ -43,7 +43,8 @@ void TTavrinForm::ApplySkin() {
     if (skinned_) {
         if (!skinMg_) {
             skinMg_ = std::make_unique<TSkinMg>(
-                true, [this](TSkinInfos& infos, int index) { return LoadSkinInfos(infos, index); });
+                true, [this](TSkinInfos& infos, int index) { return LoadSkinInfos(infos, index); },
+                skinFolder_);
         }
         // Both pictures are loaded before anything changes, so a skin that fails halfway leaves
         // the form as it was.

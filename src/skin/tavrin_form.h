@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace scrivel {
 
@@ -29,6 +30,8 @@ public:
     void SetSkinned(bool skinned) { skinned_ = skinned; }
     int SkinIndex() const { return skinIndex_; }
     void SetSkinIndex(int index) { skinIndex_ = index; }
+    // The folder holding Skins/, ending with '/'; empty (the default) is the current directory.
+    void SetSkinFolder(std::string folder) { skinFolder_ = std::move(folder); }
 
     // Loads skin SkinIndex and shows it. A skin whose files are missing or cannot be decoded, or
     // whose mask holds no shape, leaves the form unskinned (Skinned() false, SkinMg() null).
@@ -56,6 +59,7 @@ private:
     bool regionApplied_ = false;
     bool skinned_ = false;
     int skinIndex_ = 0;
+    std::string skinFolder_;
     std::unique_ptr<platform::Bitmap> regionBitmap_;
     std::unique_ptr<TRegionMg> regionMg_;
     std::unique_ptr<TSkinMg> skinMg_;

@@ -35,7 +35,8 @@ protected:
         for (;; ++seed) {
             game.reset();
             view = RecordingView();
-            game = std::make_unique<TGameData>(view, dir.Path(), seed);
+            game =
+                std::make_unique<TGameData>(view, platform::GameFolders::Beside(dir.Path()), seed);
             if (jokers) {
                 return *game;
             }
@@ -389,8 +390,8 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
             return platform::FileRead{platform::FileRead::Outcome::Failed, {}, "panne"};
         };
         testing::internal::CaptureStderr();
-        auto game = std::make_unique<TGameData>(view, files.Path(), 1,
-                                                folders ? platform::ReadFile : failing);
+        auto game = std::make_unique<TGameData>(view, platform::GameFolders::Beside(files.Path()),
+                                                1, folders ? platform::ReadFile : failing);
         const std::string atStart = testing::internal::GetCapturedStderr();
         EXPECT_EQ(game->Scores().Count(), 0);
         testing::internal::CaptureStderr();
@@ -409,6 +410,34 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
             EXPECT_EQ(files.Read(folders ? name + std::string("/keep") : name), "Bob=640\r\n");
         }
     }
+}
+
+// Installed with nowhere to keep the player's files: the game plays and ends without reading,
+// creating or writing a file anywhere.
+TEST_F(GameDataTest, WithNowhereToKeepTheFilesNothingIsWritten) {
+    std::filesystem::create_directories(dir.File("games"));
+    std::filesystem::create_directories(dir.File("share/scrivel"));
+    dir.Write("share/scrivel/words.let", "chat/chien/");
+    const auto tree = [this] {
+        std::set<std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path())) {
+            entries.insert(entry.path().string());
+        }
+        return entries;
+    };
+    const std::set<std::string> before = tree();
+    const platform::GameFolders folders =
+        platform::GameFolders::Find(dir.File("games/"), "../share/scrivel/", {});
+    ASSERT_NE(folders.Problem(), "");
+    testing::internal::CaptureStderr();
+    {
+        TGameData game(view, folders, 1);
+        EXPECT_EQ(game.WordList(1).Count(), 1); // chat, from the installed base
+        game.PlaceLetter('a', 0, 0);
+        game.EnterScore();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(tree(), before);
 }
 
 } // namespace

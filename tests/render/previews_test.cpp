@@ -39,7 +39,7 @@ TEST(Previews, EveryScreenOfTheView) {
     dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
     dir.Write("score.ini", "Ann=640\r\nBob=360\r\nZo\xE9=90\r\n");
     TView view(600, 500, SCRIVEL_GAME_DIR);
-    TGameData game(view, dir.Path(), 11);
+    TGameData game(view, platform::GameFolders::Beside(dir.Path()), 11);
     game.SetJokerOdds(0);
     view.Build();
     view.Resize(600, 500);
@@ -93,7 +93,7 @@ TEST(Previews, DaylightAndAnEruption) {
     test::TempDir dir;
     dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
     TView view(600, 500, SCRIVEL_GAME_DIR);
-    TGameData game(view, dir.Path(), 11);
+    TGameData game(view, platform::GameFolders::Beside(dir.Path()), 11);
     view.Build();
     view.Resize(600, 500);
     view.SetMode(ViewMode::Game);

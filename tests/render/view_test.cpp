@@ -29,7 +29,7 @@ TEST(TView, CameraTargetPerMode) {
         const TVector3& a = camera.TargetAngles;
         return std::vector<float>{p.x, p.y, p.z, a.x, a.y, a.z};
     };
-    TView view(640, 480);
+    TView view(640, 480, SCRIVEL_GAME_DIR);
     const std::pair<ViewMode, std::vector<float>> targets[] = {
         {ViewMode::Menu, {10, 16, 20, 30, -50, 0}},  {ViewMode::Game, {0, 5, 20, 12, 0, 0}},
         {ViewMode::GameOver, {6, 2, 5, 0, -100, 5}}, {ViewMode::NameEntry, {6, 2, 5, 0, -100, 5}},
@@ -48,7 +48,7 @@ TEST(TView, CameraTargetPerMode) {
 TEST(TView, JokerKeysChangeOnlyAJoker) {
     test::TempDir dir;
     TOptionsData options(dir.File("options.ini"));
-    TView view(640, 480);
+    TView view(640, 480, SCRIVEL_GAME_DIR);
     view.SetOptions(options);
     view.SetMode(ViewMode::Game);
     view.SetNextLetter(0);
@@ -74,7 +74,7 @@ protected:
         dir.Write("words.let", "axe/ami/rue/sel/mer/les/");
         dir.Write("options.ini", "[GridSize]\r\nSize=" + std::to_string(gridSize) + "\r\n");
         view = std::make_unique<TView>(kWidth, kHeight, SCRIVEL_GAME_DIR);
-        game = std::make_unique<TGameData>(*view, dir.Path(), 3);
+        game = std::make_unique<TGameData>(*view, platform::GameFolders::Beside(dir.Path()), 3);
         view->Build();
         view->Resize(kWidth, kHeight);
     }

@@ -16,7 +16,7 @@ namespace {
 class GameHostTest : public ::testing::Test {
 protected:
     GameHostTest() {
-        game = std::make_unique<TGameData>(gameView, dir.Path(), 1);
+        game = std::make_unique<TGameData>(gameView, platform::GameFolders::Beside(dir.Path()), 1);
         host = std::make_unique<GameHost>(*game, view, [this] { ++quits; });
     }
     void Down(std::uint16_t key) { host->KeyDown(key, platform::ShiftState::Empty); }

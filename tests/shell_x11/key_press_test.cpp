@@ -35,7 +35,7 @@ protected:
             ASSERT_EQ(
                 symlink((std::string(SCRIVEL_GAME_DIR) + item).c_str(), dir.File(item).c_str()), 0);
         }
-        window = std::make_unique<TScrivelForm>(App(), dir.Path());
+        window = std::make_unique<TScrivelForm>(App(), platform::GameFolders::Beside(dir.Path()));
         ShowAndSettle(*window);
     }
     void TearDown() override {

@@ -39,7 +39,7 @@ protected:
                           0);
             }
         }
-        form_ = std::make_unique<TScrivelForm>(App(), dir_.Path());
+        form_ = std::make_unique<TScrivelForm>(App(), platform::GameFolders::Beside(dir_.Path()));
         ShowAndSettle(*form_);
     }
     void TearDown() override {

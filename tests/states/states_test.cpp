@@ -24,7 +24,7 @@ protected:
     StatesTest() {
         dir.Write("words.let", "axe/");
         dir.Write("options.ini", "[GridSize]\r\nSize=4\r\n");
-        game = std::make_unique<TGameData>(gameView, dir.Path(), 5);
+        game = std::make_unique<TGameData>(gameView, platform::GameFolders::Beside(dir.Path()), 5);
         game->SetJokerOdds(0);
     }
     std::unique_ptr<TState> Make(NextState code) {
@@ -154,7 +154,7 @@ TEST_F(StatesTest, GameOverThatDoesNotRankGoesToTheMenu) {
     }
     game.reset();
     dir.Write("score.ini", table);
-    game = std::make_unique<TGameData>(gameView, dir.Path(), 5);
+    game = std::make_unique<TGameData>(gameView, platform::GameFolders::Beside(dir.Path()), 5);
     auto play = Make(NextState::Game);
     view.landNext = true;
     for (int i = 0; i < 5; ++i) {

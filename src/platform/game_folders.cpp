@@ -1,0 +1,116 @@
+#include "platform/game_folders.h"
+
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <utility>
+
+#ifndef SCRIVEL_DATA_FROM_BIN
+#error "the build says where the installed data lies from the installed executable"
+#endif
+
+namespace scrivel::platform {
+
+namespace {
+
+constexpr const char* kNotSaved = " ; les scores et les options ne seront pas enregistrés.";
+
+std::optional<std::string> Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+// XDG ignores empty and relative values; so does the game for HOME, which would otherwise put the
+// files wherever the game was started.
+std::optional<std::string> Absolute(const std::optional<std::string>& value) {
+    if (!value || value->empty() || value->front() != '/') {
+        return std::nullopt;
+    }
+    return value->back() == '/' ? *value : *value + '/';
+}
+
+// The XDG folder named by variable, else home + fallback; nothing when neither is usable.
+std::optional<std::string> BaseFolder(const std::optional<std::string>& variable,
+                                      const std::optional<std::string>& home,
+                                      const char* fallback) {
+    if (auto folder = Absolute(variable)) {
+        return folder;
+    }
+    if (auto folder = Absolute(home)) {
+        return *folder + fallback;
+    }
+    return std::nullopt;
+}
+
+std::string Normal(const std::string& folder) {
+    return std::filesystem::path(folder).lexically_normal().string();
+}
+
+} // namespace
+
+FolderEnvironment FolderEnvironment::OfProcess() {
+    return {Variable("HOME"), Variable("XDG_DATA_HOME"), Variable("XDG_CONFIG_HOME")};
+}
+
+GameFolders GameFolders::Beside(std::string folder) {
+    GameFolders folders;
+    folders.data_ = std::move(folder);
+    folders.wordBase_ = folders.data_ + "words.let";
+    folders.scoreFile_ = folders.data_ + "score.ini";
+    folders.optionsFile_ = folders.data_ + "options.ini";
+    return folders;
+}
+
+GameFolders GameFolders::Find(const std::string& executableFolder,
+                              const std::string& dataFromExecutable,
+                              const FolderEnvironment& environment) {
+    // Writable alone is not enough: the superuser may write anywhere, installed games included.
+    const bool holdsData = FileExists(executableFolder + "words.let");
+    if (holdsData && WritableOrMissing(executableFolder)) {
+        return Beside(executableFolder);
+    }
+    GameFolders folders;
+    folders.installed_ = true;
+    // A folder that holds the data but may not be written (a read-only copy) still serves it.
+    folders.data_ = holdsData ? executableFolder : Normal(executableFolder + dataFromExecutable);
+    folders.skins_ = folders.data_;
+    folders.wordBase_ = folders.data_ + "words.let";
+
+    const std::optional<std::string> playerData = PlayerDataFolder(environment);
+    if (playerData && FileExists(*playerData + "words.let")) {
+        folders.wordBase_ = *playerData + "words.let";
+    }
+    const std::optional<std::string> configHome =
+        BaseFolder(environment.configHome, environment.home, ".config/");
+    if (!playerData || !configHome) {
+        folders.problem_ = std::string("Impossible de trouver le dossier personnel : la variable "
+                                       "HOME n'est pas définie") +
+                           kNotSaved;
+        return folders;
+    }
+    const std::string playerConfig = *configHome + "scrivel/";
+    for (const std::string& folder : {*playerData, playerConfig}) {
+        if (const auto reason = MakeFolders(folder)) {
+            folders.problem_ =
+                "Impossible de créer le dossier " + folder + " : " + *reason + kNotSaved;
+            return folders;
+        }
+    }
+    folders.scoreFile_ = *playerData + "score.ini";
+    folders.optionsFile_ = playerConfig + "options.ini";
+    return folders;
+}
+
+std::optional<std::string> GameFolders::PlayerDataFolder(const FolderEnvironment& environment) {
+    const auto base = BaseFolder(environment.dataHome, environment.home, ".local/share/");
+    return base ? std::optional<std::string>(*base + "scrivel/") : std::nullopt;
+}
+
+GameFolders GameFolders::OfThisGame() {
+    return Find(ExecutableFolder(), SCRIVEL_DATA_FROM_BIN, FolderEnvironment::OfProcess());
+}
+
+} // namespace scrivel::platform

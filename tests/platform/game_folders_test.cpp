@@ -1,0 +1,191 @@
+#include "platform/game_folders.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+
+namespace scrivel::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The table below names only what each case changes.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+constexpr const char* kDataFromGames = "../share/games/scrivel/";
+
+// A folder tree under a temporary root: "@" in a path stands for the root.
+struct FoldersCase {
+    const char* name;
+    bool wordsBesideGame = false; // games/words.let
+    bool readOnlyGame = false;    // games/ without write bits
+    std::optional<std::string> home = "@home";
+    std::optional<std::string> dataHome;
+    std::optional<std::string> configHome;
+    bool homeIsAFile = false;
+    bool readOnlyPlayerData = false; // @home/.local/share/scrivel exists without write bits
+    bool playerWords = false;        // @home/.local/share/scrivel/words.let
+    // Expected:
+    std::string data;
+    std::string skins;
+    std::string wordBase;
+    std::string scoreFile;
+    std::string optionsFile;
+    std::string problem; // a part of the message; empty when none
+};
+
+std::string Rooted(const std::string& root, std::string text) {
+    for (size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        text.replace(at, 1, root);
+        at += root.size();
+    }
+    return text;
+}
+
+// The same tree of folders and the same environment give the same decision, whatever the real
+// executable and HOME of the test are.
+TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders) {
+    const std::string share = "@share/games/scrivel/";
+    const std::string xdgData = "@home/.local/share/scrivel/";
+    const std::string xdgConfig = "@home/.config/scrivel/";
+    const FoldersCase cases[] = {
+        {.name = "a build: writable and holding the data",
+         .wordsBesideGame = true,
+         .data = "@games/",
+         .wordBase = "@games/words.let",
+         .scoreFile = "@games/score.ini",
+         .optionsFile = "@games/options.ini"},
+        {.name = "installed: no data beside the game",
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .scoreFile = xdgData + "score.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "a read-only copy keeps its data, not the player's files",
+         .wordsBesideGame = true,
+         .readOnlyGame = true,
+         .data = "@games/",
+         .skins = "@games/",
+         .wordBase = "@games/words.let",
+         .scoreFile = xdgData + "score.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "XDG variables win over HOME",
+         .dataHome = "@xdata",
+         .configHome = "@xconfig/",
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .scoreFile = "@xdata/scrivel/score.ini",
+         .optionsFile = "@xconfig/scrivel/options.ini"},
+        {.name = "relative or empty XDG values are ignored",
+         .dataHome = "xdata",
+         .configHome = "",
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .scoreFile = xdgData + "score.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "the player's own words.let",
+         .playerWords = true,
+         .data = share,
+         .skins = share,
+         .wordBase = xdgData + "words.let",
+         .scoreFile = xdgData + "score.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "no HOME: nothing is kept",
+         .home = std::nullopt,
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .problem = "la variable HOME n'est pas définie ; les scores et les options ne seront "
+                    "pas enregistrés."},
+        {.name = "a relative HOME counts as none",
+         .home = "home",
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .problem = "HOME n'est pas définie"},
+        {.name = "HOME cannot hold folders",
+         .homeIsAFile = true,
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : un élément du "
+                    "chemin n'est pas un dossier ; les scores"},
+        {.name = "the player's folder is read-only",
+         .readOnlyPlayerData = true,
+         .data = share,
+         .skins = share,
+         .wordBase = share + "words.let",
+         .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : le dossier "
+                    "est en lecture seule"},
+    };
+    for (const FoldersCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        const std::string root = dir.Path();
+        fs::create_directories(root + "games");
+        fs::create_directories(root + "share/games/scrivel");
+        dir.Write("share/games/scrivel/words.let", "chat/");
+        if (c.wordsBesideGame) {
+            dir.Write("games/words.let", "chien/");
+        }
+        if (c.homeIsAFile) {
+            dir.Write("home", "");
+        }
+        if (c.readOnlyPlayerData || c.playerWords) {
+            fs::create_directories(root + "home/.local/share/scrivel");
+        }
+        if (c.playerWords) {
+            dir.Write("home/.local/share/scrivel/words.let", "loup/");
+        }
+        if (c.readOnlyPlayerData) {
+            ::chmod((root + "home/.local/share/scrivel").c_str(), 0555);
+        }
+        if (c.readOnlyGame) {
+            ::chmod((root + "games").c_str(), 0555);
+        }
+        const auto rooted = [&](const std::optional<std::string>& value) {
+            return value ? std::optional<std::string>(Rooted(root, *value)) : std::nullopt;
+        };
+        const FolderEnvironment environment{rooted(c.home), rooted(c.dataHome),
+                                            rooted(c.configHome)};
+
+        const GameFolders folders = GameFolders::Find(root + "games/", kDataFromGames, environment);
+
+        EXPECT_EQ(folders.Data(), Rooted(root, c.data));
+        EXPECT_EQ(folders.SkinFolder(), Rooted(root, c.skins));
+        EXPECT_EQ(folders.SkinFile("a.bmp"), Rooted(root, c.skins) + "Skins/a.bmp");
+        EXPECT_EQ(folders.WordBase(), Rooted(root, c.wordBase));
+        EXPECT_EQ(folders.ScoreFile(), Rooted(root, c.scoreFile));
+        EXPECT_EQ(folders.OptionsFile(), Rooted(root, c.optionsFile));
+        EXPECT_EQ(folders.Installed(), c.data != "@games/" || c.readOnlyGame);
+        if (c.problem.empty()) {
+            EXPECT_EQ(folders.Problem(), "");
+        } else {
+            EXPECT_NE(folders.Problem().find(Rooted(root, c.problem)), std::string::npos)
+                << folders.Problem();
+        }
+        // The player's folders exist once, and only once, they are to be used; new ones private.
+        for (const std::string& file : {folders.ScoreFile(), folders.OptionsFile()}) {
+            if (!file.empty() && folders.Installed() && !c.playerWords) {
+                struct stat info {};
+                ASSERT_EQ(::stat(fs::path(file).parent_path().c_str(), &info), 0);
+                EXPECT_EQ(info.st_mode & 0777, 0700u);
+            }
+        }
+        if (c.data == "@games/" && !c.readOnlyGame) {
+            EXPECT_FALSE(fs::exists(root + "home"));
+        }
+        ::chmod((root + "games").c_str(), 0755);
+        if (c.readOnlyPlayerData) {
+            ::chmod((root + "home/.local/share/scrivel").c_str(), 0755);
+        }
+    }
+}
+
+} // namespace
+} // namespace scrivel::platform
