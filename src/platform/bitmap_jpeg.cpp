@@ -19,6 +19,12 @@ namespace {
 constexpr J_COLOR_SPACE kNativeSpace =
     std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
+// What libjpeg may hold for whole-image buffers (a progressive picture keeps all its coefficients,
+// two bytes a sample). A few hundred bytes can claim a picture of the largest size we load, which
+// would take gigabytes; past this, libjpeg fails instead, as it has no backing store. Any picture
+// the game ships, or a player's photo, needs a small part of it.
+constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
+
 struct JpegErrors {
     jpeg_error_mgr base{}; // first, so libjpeg's pointer converts back
     std::jmp_buf jump{};
@@ -76,6 +82,7 @@ bool ReadHeader(Decoder& decoder, const unsigned char* data, unsigned long size)
     }
     jpeg_create_decompress(&decoder.info);
     decoder.created = true;
+    decoder.info.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_mem_src(&decoder.info, data, size);
     jpeg_read_header(&decoder.info, TRUE);
     return true;
@@ -94,11 +101,15 @@ bool DecodeRows(Decoder& decoder, unsigned char* first, std::ptrdiff_t stride) {
     if (setjmp(decoder.errors.jump) != 0) {
         return false;
     }
-    while (decoder.info.output_scanline < decoder.info.output_height) {
+    // A warning means the data ran out or is damaged: the file is refused, so the rest (all grey
+    // fill, possibly thousands of rows) is not worth decoding.
+    while (decoder.info.output_scanline < decoder.info.output_height && !decoder.errors.warned) {
         JSAMPROW row = first + stride * decoder.info.output_scanline;
         jpeg_read_scanlines(&decoder.info, &row, 1);
     }
-    jpeg_finish_decompress(&decoder.info);
+    if (!decoder.errors.warned) {
+        jpeg_finish_decompress(&decoder.info);
+    }
     return true;
 }
 

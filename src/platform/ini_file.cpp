@@ -135,8 +135,9 @@ void IniFile::SetText(std::string_view text) {
     StringList lines;
     lines.SetText(text);
     lines_ = std::move(lines.Items());
-    // A byte-order mark would hide the first section header.
-    if (!lines_.empty() && lines_.front().starts_with("\xEF\xBB\xBF")) {
+    // A byte-order mark would hide the first section header. All of them go: one left behind would
+    // hide it until a save dropped the mark before it, and the file would mean something else.
+    while (!lines_.empty() && lines_.front().starts_with("\xEF\xBB\xBF")) {
         lines_.front().erase(0, 3);
     }
 }

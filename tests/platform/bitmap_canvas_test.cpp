@@ -4,8 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace scrivel::platform {
@@ -151,6 +154,50 @@ TEST(Bitmap, JpegLoadsWithColoursCloseAndATruncatedOneRaisesImageError) {
     EXPECT_NEAR(Bitmap::LoadJpeg(dir.File("a.jpg")).Pixel(4, 4) >> 16, 30, 6); // blue 30
     const std::string bytes = dir.Read("a.jpg");
     ExpectImageError(dir.Write("bad.jpg", bytes.substr(0, bytes.size() / 2)), "JPEG", true);
+}
+
+// A grey JPEG of side x side pixels, of a hundred-odd bytes: tables of ones, then one scan (the
+// first of a progressive picture) holding one byte, enough for 8 x 8 pixels.
+std::string TinyJpeg(bool progressive, int side) {
+    const std::string size = {static_cast<char>(side >> 8), static_cast<char>(side & 0xFF)};
+    const std::string oneCode = "\x01" + std::string(15, '\0') + '\0'; // one symbol: 0
+    return "\xFF\xD8"s + "\xFF\xDB\x00\x43\x00"s + std::string(64, '\x01') +
+           (progressive ? "\xFF\xC2"s : "\xFF\xC0"s) + "\x00\x0B\x08"s + size + size +
+           "\x01\x01\x11\x00"s + "\xFF\xC4\x00\x14\x00"s + oneCode + "\xFF\xC4\x00\x14\x10"s +
+           oneCode + "\xFF\xDA\x00\x08\x01\x01\x00\x00"s + (progressive ? '\0' : '\x3F') +
+           "\0\0\xFF\xD9"s;
+}
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Found by fuzzing: such a file claiming 16384 x 16384 pixels took 1.6 GB (progressive: every
+// coefficient of the picture; baseline: every row filled with grey) before being refused.
+TEST(Bitmap, TinyJpegClaimingAHugePictureIsRefusedWithoutTakingGigabytes) {
+    TempDir dir;
+    for (const bool progressive : {true, false}) {
+        EXPECT_EQ(Bitmap::LoadJpeg(dir.Write("small.jpg", TinyJpeg(progressive, 8))).Width(), 8)
+            << "the same file at a small size is whole";
+        const std::string path = dir.Write("huge.jpg", TinyJpeg(progressive, 16384));
+        // In a child, so that its peak memory is its own.
+        EXPECT_EXIT(
+            {
+                const long before = PeakKilobytes();
+                try {
+                    Bitmap::LoadJpeg(path);
+                } catch (const ImageError&) {
+                    const long grown = (PeakKilobytes() - before) / 1024;
+                    std::fprintf(stderr, "grew by %ld MB\n", grown);
+                    std::_Exit(grown < 300 ? 0 : 1);
+                }
+                std::_Exit(2);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << (progressive ? "progressive" : "baseline");
+    }
 }
 
 TEST(Canvas, FillRectCoversExactlyItsPixelsAndClips) {

@@ -19,6 +19,20 @@ TEST(IniFile, ReadsIgnoringCaseAndSpacing) {
     EXPECT_EQ(ini.ReadInteger("Missing", "Size", 8), 8);
 }
 
+// Found by fuzzing: of two marks only the first was skipped, so the first section stayed hidden
+// until a save dropped that mark, and then its old values came back over the saved ones.
+TEST(IniFile, ByteOrderMarksAtTheStartAreSkipped) {
+    for (const int marks : {1, 2}) {
+        std::string text;
+        for (int i = 0; i < marks; ++i) {
+            text += "\xEF\xBB\xBF";
+        }
+        const IniFile ini("a.ini", text + "[Speed]\r\nSpeedMode=2\r\n");
+        EXPECT_EQ(ini.ReadInteger("Speed", "SpeedMode", 1), 2) << marks;
+        EXPECT_EQ(IniFile("a.ini", ini.Text()).Text(), ini.Text()) << marks;
+    }
+}
+
 TEST(IniFile, ReadIntegerAcceptsDecimalAndHexOnly) {
     test::TempDir dir;
     const IniFile ini(dir.Write("n.ini", "[N]\n42= 42 \n255=0XfF\n2147483647=$7fffffff\n"
