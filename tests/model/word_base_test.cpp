@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,38 +34,6 @@ Lists Load(const std::string& bytes) {
     const platform::WordCompare compare;
     TBase base(folder.Write("words.let", bytes), compare);
     return ListsOf(base);
-}
-
-// The lists as inserting the file's words one at a time builds them: a binary search in the list
-// of the word's length, the word skipped when found, otherwise inserted where the search ended.
-// Compared by the collator's sort keys, so the fast paths of the comparison are checked too.
-Lists ReferenceLists(const std::string& bytes, const platform::WordCompare& compare) {
-    std::array<std::vector<std::pair<std::string, std::string>>, TBase::ListCount> keyed;
-    std::string word;
-    for (const char byte : bytes) {
-        if (byte != '/') {
-            word += byte;
-            continue;
-        }
-        if (word.size() >= 3) {
-            auto& list = keyed[std::min<size_t>(word.size() - 3, 7)];
-            const std::pair<std::string, std::string> entry(compare.SortKey(word), word);
-            const auto place =
-                std::lower_bound(list.begin(), list.end(), entry,
-                                 [](const auto& a, const auto& b) { return a.first < b.first; });
-            if (place == list.end() || place->first != entry.first) {
-                list.insert(place, entry);
-            }
-        }
-        word.clear();
-    }
-    Lists lists;
-    for (size_t i = 0; i < lists.size(); ++i) {
-        for (const auto& entry : keyed[i]) {
-            lists[i].push_back(entry.second);
-        }
-    }
-    return lists;
 }
 
 // Runs make with DISPLAY unset, so that a message box goes to stderr only instead of waiting for a
@@ -110,41 +77,6 @@ TEST(TBase, KeepsTheFirstOfWordsThatCompareEqual) {
     EXPECT_EQ(Load("p\xE2te/pate/PATE/")[1], (Words{"pate", "p\xE2te"}));
     // Bytes the collator ignores do not make a word new.
     EXPECT_EQ(Load(std::string("abc/a\1bc/ab") + '\0' + "c/")[0], Words{"abc"});
-}
-
-TEST(TBase, BuildsTheSameListsAsInsertingOneWordAtATime) {
-    const platform::WordCompare compare;
-    const std::string letters = "abcdeeeiou";
-    const std::string variants = "\xE9\xE8\xEA\xC9\xE0\xE2\xE7\xFF\xE6\xEE"
-                                 "AEC";
-    const std::string odd = std::string("\r\n 9-\x01\xAD\xDF") + '\0';
-    for (unsigned seed = 1; seed <= 6; ++seed) {
-        std::mt19937 random(seed);
-        Words words;
-        for (int i = 0; i < 3000; ++i) {
-            std::string word;
-            for (size_t j = 0, length = 1 + random() % 13; j < length; ++j) {
-                const unsigned kind = random() % 20;
-                const std::string& from = kind < 15 ? letters : kind < 19 ? variants : odd;
-                word += from[random() % from.size()];
-            }
-            words.push_back(word);
-            // Twins in another case or accent, and plain repeats, so that many words compare equal.
-            if (random() % 3 == 0) {
-                word[random() % word.size()] = variants[random() % variants.size()];
-                words.push_back(word);
-            }
-            if (random() % 4 == 0) {
-                words.push_back(word);
-            }
-        }
-        std::shuffle(words.begin(), words.end(), random);
-        std::string bytes;
-        for (const std::string& word : words) {
-            bytes += word + "/";
-        }
-        EXPECT_EQ(Load(bytes + "trailing"), ReferenceLists(bytes, compare)) << "seed " << seed;
-    }
 }
 
 TEST(TBase, AddWordKeepsEachListSortedAndUnique) {
