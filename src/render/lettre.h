@@ -43,14 +43,17 @@ public:
     float TexRight = 1.0f;
     float TexBottom = 0.0f;
     float TexTop = 1.0f;
+    // Leaves out the far faces when they cannot show (the picture is the same, only faster).
+    bool SkipHiddenFaces = true;
     TFontTexMg* FontBank = nullptr;
 
     // The glyph texture of the last cube drawn (the font bank owns it).
     unsigned TextureName() const { return textureName_; }
 
 private:
-    // The 24 vertices of the cube's six faces, each after its texture coordinate.
-    void EmitFaces(float grow) const;
+    // The vertices of the cube's faces, each after its texture coordinate; the bottom, back and
+    // left ones only with farFaces.
+    void EmitFaces(float grow, bool farFaces) const;
 
     unsigned textureName_ = 0;
 };

@@ -176,7 +176,10 @@ void TView::Resize(int width, int height) {
 void TView::Draw() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     camera_->Apply();
-    DrawScenery();
+    // The volcano and the birds after the board, which hides much of them: the depth test then
+    // turns their hidden parts away before they are shaded. All that is drawn is opaque (alpha 1),
+    // so the order changes nothing on screen; the board gets the volcano's glow it used to get.
+    DrawLandscape();
 
     switch (Mode) {
     case ViewMode::Menu:
@@ -204,10 +207,11 @@ void TView::Draw() {
         grid_->DrawPreview();
         break;
     }
+    DrawVolcanoAndBirds();
     DrawHeadUp();
 }
 
-void TView::DrawScenery() {
+void TView::DrawLandscape() {
     if (!sun_) {
         return;
     }
@@ -215,6 +219,14 @@ void TView::DrawScenery() {
     ground_->Draw();
     if (Options->Background) {
         heightField_->Draw();
+    }
+    // The ground and the height field keep the glow of the frame before, which they always had.
+    volcano_->ApplyLight(LaunchX, LaunchDepth);
+}
+
+void TView::DrawVolcanoAndBirds() {
+    if (!sun_) {
+        return;
     }
     volcano_->Draw(LaunchX, VolcanoBase, LaunchDepth);
     for (auto& bird : birds_) {

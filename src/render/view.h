@@ -128,7 +128,10 @@ private:
     void DrawScoreTable();
     void DrawHeadUp();
     void DrawBanner();
-    void DrawScenery();
+    // The sun, the ground plate and the height field, and then the volcano's light.
+    void DrawLandscape();
+    // What the board hides in good part: drawn after it.
+    void DrawVolcanoAndBirds();
     // The falling letter, or the flying one when none falls.
     TFallingLettre& SteeredLetter();
 

@@ -52,9 +52,13 @@ TVolcano::TVolcano(const std::string& textureFile)
 
 TVolcano::~TVolcano() = default;
 
-void TVolcano::Draw(float x, float y, float z) {
+void TVolcano::ApplyLight(float x, float z) {
     light_->SetPosition(x, Profile.Q0y(), z, 1.0f);
     light_->Apply();
+}
+
+void TVolcano::Draw(float x, float y, float z) {
+    ApplyLight(x, z);
     Profile.EruptionStep();
 
     // No texture map of its own: the fins take the one the birds left in force.

@@ -27,6 +27,8 @@ public:
 
     // Sets the eruption counter; the view passes 100 while the volcano is at rest.
     void StartEruption(int value) { Profile.StartEruption(value); }
+    // Light 1's glow at crater height over (x, z), as Draw sets it, for what is drawn before.
+    void ApplyLight(float x, float z);
     // One frame with the foot's centre at (x, y, z).
     void Draw(float x, float y, float z);
 

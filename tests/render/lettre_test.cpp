@@ -51,5 +51,49 @@ TEST_F(TLettreGl, DrawShowsTheGlyphUprightOnTheFrontFace) {
     EXPECT_EQ(PixelAt(108, 100), test::QuarterColour(63, 63)) << "bottom right";
 }
 
+// A cube left without its far faces must look the same as the whole cube, from every side and
+// when the near plane cuts it.
+TEST_F(TLettreGl, LeavingOutHiddenFacesKeepsThePicture) {
+    struct Eye {
+        const char* name;
+        float x, y, z, pitch, yaw;
+    };
+    const Eye eyes[] = {{"above, right", 2.0f, 2.0f, 4.0f, 25.0f, -25.0f},
+                        {"above, left", -2.0f, 2.0f, 4.0f, 25.0f, 25.0f},
+                        {"below", 0.5f, -2.5f, 4.0f, -30.0f, -5.0f},
+                        {"behind", 1.0f, 1.0f, -4.0f, 10.0f, 170.0f},
+                        {"cut by the near plane", 0.3f, 0.2f, 0.9f, 5.0f, -5.0f},
+                        {"inside", 0.1f, 0.1f, 0.1f, 10.0f, 20.0f}};
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CW);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-0.5, 0.5, -0.5, 0.5, 0.5, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    TLettre cube('k', nullptr, 1.0f, 1.0f);
+    for (const Eye& eye : eyes) {
+        std::vector<std::uint8_t> pictures[2];
+        for (const bool skip : {false, true}) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glLoadIdentity();
+            glRotatef(eye.pitch, 1, 0, 0);
+            glRotatef(eye.yaw, 0, 1, 0);
+            glTranslatef(-eye.x, -eye.y, -eye.z);
+            cube.SkipHiddenFaces = skip;
+            cube.DrawAt('k', 0.0f, 1.0f, 0.0f); // centred on the origin
+            pictures[skip ? 1 : 0] = Window().ReadPixels();
+        }
+        int differing = 0;
+        for (std::size_t i = 0; i < pictures[0].size(); i += 4) {
+            differing += test::Rgb(&pictures[0][i]) != test::Rgb(&pictures[1][i]) ? 1 : 0;
+        }
+        // At most a pixel on an edge where two faces meet at the same depth.
+        EXPECT_LE(differing, 2) << eye.name;
+    }
+    glDisable(GL_CULL_FACE);
+}
+
 } // namespace
 } // namespace scrivel
