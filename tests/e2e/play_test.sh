@@ -19,6 +19,10 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "play_test ($variant): $*" >&2; [ -f "$work/log" ] && sed 's/^/  game: /' "$work/log" >&2; exit 1; }
+# A sanitized build's report fails the test even when the game ends as expected.
+check_log() {
+  ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/log" || fail "sanitizer report"
+}
 
 # A copy of the game with a word base of one long word: no 3- to 8-letter word can ever be made,
 # so letters pile up and the game ends quickly.
@@ -53,6 +57,7 @@ if [ "$variant" = fatal ]; then
   wait "$pid" || status=$?
   pid=
   [ "$status" = 1 ] || fail "the game ended with status $status, not 1"
+  check_log
   grep -q "Bitmap incorrect pour une fonte :" "$work/log" || fail "no message on stderr"
   grep -qa '^FontName=Arial' "$work/game/options.ini" || fail "options.ini was not written on the way out"
   echo "play_test ($variant): passed"
@@ -75,7 +80,7 @@ screenshot() {
 
 wait_exit() {
   for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; return; }
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; check_log; return; }
     sleep 0.1
   done
   fail "the game did not end"

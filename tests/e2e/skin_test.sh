@@ -21,6 +21,10 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "skin_test ($variant): $*" >&2; [ -f "$work/log" ] && sed 's/^/  game: /' "$work/log" >&2; exit 1; }
+# A sanitized build's report fails the test even when the game ends as expected.
+check_log() {
+  ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/log" || fail "sanitizer report"
+}
 
 mkdir -p "$work/game"
 cp -r "$game_dir/scrivel" "$game_dir/Graphics" "$game_dir/Skins" "$work/game/"
@@ -67,7 +71,7 @@ screenshot() { xwd -id "$window" -silent | convert xwd:- "$out_dir/$1.png"; }
 shape_extents() { xwininfo -shape -id "$window" | grep -A1 -i 'window shape extents' | head -1; }
 wait_exit() {
   for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; return; }
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; check_log; return; }
     sleep 0.1
   done
   fail "the game did not end"
