@@ -20,7 +20,7 @@ fi
 
 # A sanitized build reports through these; they change nothing for a plain one.
 supp=$root/tests/sanitizers
-export ASAN_OPTIONS=${ASAN_OPTIONS:-exitcode=66:suppressions=$supp/asan.supp}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-intercept_tls_get_addr=0:exitcode=66:suppressions=$supp/asan.supp}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$supp/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1:exitcode=66}
 
