@@ -1,6 +1,5 @@
 #include "scene/model/sun_path.h"
 
-#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -34,26 +33,6 @@ TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatFrame) {
         EXPECT_NEAR(sun.X, c.afterOne, 1e-4) << c.x;
         sun.Step();
         EXPECT_NEAR(sun.X, c.afterTwo, 1e-4) << c.x;
-    }
-}
-
-TEST(TDaylight, MiddayAndDusk) {
-    using Colours = std::array<TRgba, 4>; // sky, ambient, diffuse, fog
-    const Colours midday = {
-        {{0.5f, 0.5f, 1, 1}, {1, 1, 1, 0.8f}, {0.25f, 1, 1, 1}, {0.415f, 0.275f, 0.045f, 1}}};
-    const Colours dusk = {{{0, 0, 0.2f, 1},
-                           {0.25f, 0.25f, 0.25f, 0.8f},
-                           {1, 0.25f, 0.25f, 1},
-                           {0.83f, 0.55f, 0.09f, 1}}};
-    for (const auto& [x, expected] : {std::pair{0.0f, midday}, {40.0f, dusk}, {-40.0f, dusk}}) {
-        TSunPath sun;
-        sun.X = x;
-        const TDaylight day = TDaylight::At(sun.Lowness());
-        const Colours got = {day.Sky, day.Ambient, day.Diffuse, day.Fog};
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_NEAR(got[i / 4][i % 4], expected[i / 4][i % 4], 1e-6)
-                << x << ": colour " << i / 4 << ", " << i % 4;
-        }
     }
 }
 
