@@ -91,9 +91,6 @@ TEST_F(GameDataTest, APlacedLetterRemovesTheWordsTheRulesFind) {
         std::vector<std::string> after; // the same rows afterwards
     } cases[] = {
         // clang-format off
-        // Latin-1, as in words.let: accents folded and case ignored.
-        {"case and accents", 4, {"P\xE2te", "\xC9ta"}, {"pat."}, 'e', 3, {{"pate", 0, 0, 3}}, 160,
-         {"...."}},
         {"the longest word first, taking a shorter one inside it along", 6, {"crabes", "rab"},
          {"crabe."}, 's', 5, {{"crabes", 0, 0, 5}}, 360, {"......"}},
         // Removing "axe" lets the "a" above it fall onto "m", "e": "ame" then reads down.
