@@ -420,8 +420,6 @@ TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSavedAtOnce) {
     Words({"rames"});
     {
         auto& game = Start();
-        ASSERT_EQ(game.Scores().Count(), 3);
-        EXPECT_EQ(game.Scores()[0], "Bob=640");
         Fill({"rame."});
         game.PlaceLetter('s', 4, 0);
         ASSERT_EQ(game.Score(), 250);

@@ -1,21 +1,9 @@
 #include "scene/model/sun_path.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace scrivel {
 namespace {
-
-TEST(TSunPath, CrossesAtAFixedPaceOnItsArc) {
-    TSunPath sun;
-    for (int i = 0; i < 100; ++i) {
-        sun.Step();
-    }
-    EXPECT_NEAR(sun.X, -15.0f, 1e-3);
-    EXPECT_NEAR(sun.Y(), 20.0f * std::cos(0.375f) - 7.0f, 1e-3);
-    sun.X = 0.0f;
-    EXPECT_FLOAT_EQ(sun.Y(), 13.0f);
-}
 
 TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatFrame) {
     struct Case {
