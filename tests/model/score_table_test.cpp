@@ -22,15 +22,5 @@ TEST(ScoreTable, CompareOrdersHighestFirstWithoutOverflow) {
     EXPECT_LT(CompareScores("a=2147483647", "b=-2147483648"), 0);
 }
 
-TEST(ScoreTable, LoadSkipsEmptyLinesAndKeepsEveryEntry) {
-    platform::StringList scores;
-    scores.Add("stale=1");
-    LoadScores("Ann=90\r\n\r\nBob=640\nbroken\rZoé=abc\r\n", scores);
-    ASSERT_EQ(scores.Count(), 4);
-    scores.Sort(CompareScores);
-    EXPECT_EQ(scores[0], "Bob=640");
-    EXPECT_EQ(scores[1], "Ann=90");
-}
-
 } // namespace
 } // namespace scrivel

@@ -75,14 +75,6 @@ TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
     EXPECT_EQ(consonants.size(), 21u);
 }
 
-TEST(TFontTexMg, PatternSheetMustBe196PixelsSquare) {
-    test::TestFolder dir;
-    const std::string path = test::WritePatterns(dir, "patterns1.bmp", 195, 196);
-    TFontTexMg bank(kFont, 1, 0, 0, dir.path);
-    EXPECT_EQ(test::FatalText([&] { bank.ReadPatterns(path); }),
-              "Bitmap incorrect pour une fonte :\n" + path);
-}
-
 class TFontTexMgGl : public test::GlTest {};
 
 TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenDirty) {

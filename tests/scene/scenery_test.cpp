@@ -1,17 +1,13 @@
 // The scenery's GL side: what each object leaves in GL's state and what it sends, read back.
-#include "platform/bitmap.h"
 #include "scene/bird.h"
 #include "scene/gl_sun.h"
-#include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
 #include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
-#include "support/temp_dir.h"
 
 #include <GL/gl.h>
 #include <array>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -50,7 +46,7 @@ protected:
     void TearDown() override { EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); }
 };
 
-// The daylight's values themselves are checked without GL; here, that each reaches GL.
+// The daylight model's values, each where GL keeps it.
 TEST_F(SceneryGl, SunSetsSkyLightAndFogAtMiddayAndDusk) {
     const float shininess = 42.0f;
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
@@ -83,45 +79,15 @@ protected:
     }
     TTextureMg bank_{1, SCRIVEL_GAME_DIR};
     TTextureMg* bank() { return &bank_; }
-    test::TempDir dir;
 };
 
-TEST_F(LandscapeGl, HeightFieldLaysTheSameTilesAsAReplayOfRand) {
-    platform::Bitmap map(5, 4);
-    for (int x = 0; x < 5; ++x) {
-        for (int y = 0; y < 4; ++y) {
-            map.SetPixel(x, y, platform::Bitmap::Rgb(200, 90, (x * 50 + y * 30) % 256));
-        }
-    }
-    map.SaveBmp(dir.File("map.bmp"));
-    std::srand(7);
-    TNHeightField field(dir.File("map.bmp"), bank(), 15.0f, 1.5f, 1.5f);
-    EXPECT_EQ(field.Tiles().size(), 12u);
-    EXPECT_TRUE(glIsList(field.DisplayList()));
-    std::srand(7);
-    const auto replay = LayTiles(field.Heights());
-    ASSERT_EQ(replay.size(), field.Tiles().size());
-    for (std::size_t i = 0; i < replay.size(); ++i) {
-        EXPECT_EQ(std::pair(replay[i].tile, replay[i].orientation),
-                  std::pair(field.Tiles()[i].tile, field.Tiles()[i].orientation))
-            << i;
-    }
-    field.Draw();
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-}
-
-TEST_F(LandscapeGl, BirdsCircleAndRestoreFogAndCulling) {
+// Their circling is the mesh's, tested without GL.
+TEST_F(LandscapeGl, BirdsRestoreFogAndCulling) {
     glEnable(GL_FOG);
     glEnable(GL_CULL_FACE);
     for (int i = 0; i < 12; ++i) {
         TBird bird(bank());
-        const float before = bird.CircleAngle;
         bird.Draw();
-        const float turned = bird.Reverse ? before - bird.CircleAngle : bird.CircleAngle - before;
-        if (turned > 0) { // not wrapped past 0 or 360 this frame
-            EXPECT_NEAR(turned, 15.0f / bird.CircleRadius, 1e-4);
-        }
-        EXPECT_NEAR(bird.CircleCentre.z, -10.0f - bird.CircleRadius, 1e-5);
         EXPECT_TRUE(glIsEnabled(GL_FOG) && glIsEnabled(GL_CULL_FACE));
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3) ||
                      glIsEnabled(GL_MAP1_TEXTURE_COORD_2));

@@ -27,7 +27,6 @@ TEST(TBirdDraws, DrawsInTheirFixedOrder) {
 
 TEST(TWingBeat, PhaseRisesAndFallsClampedToZeroAndOne) {
     TWingBeat beat;
-    EXPECT_EQ(beat.FirstWing()[10], 0.0f); // flat at rest
     float highest = 0.0f;
     int framesUp = 0;
     while (!beat.Falling) {
@@ -37,9 +36,6 @@ TEST(TWingBeat, PhaseRisesAndFallsClampedToZeroAndOne) {
         ASSERT_LT(framesUp, 20);
     }
     EXPECT_EQ(std::pair(beat.Phase, highest), std::pair(1.0f, 1.0f));
-    EXPECT_FLOAT_EQ(beat.FirstWing()[10], 0.6f);
-    EXPECT_FLOAT_EQ(beat.SecondWing()[1], 0.6f);
-    EXPECT_EQ(beat.SecondWing()[0], -0.9f);
     for (int i = 0; i < 12; ++i) {
         beat.Step();
         EXPECT_TRUE(beat.Phase >= 0.0f && beat.Phase <= 1.0f) << beat.Phase;

@@ -23,10 +23,6 @@ THeightMap Filled(int w, int h, float fill) {
     return map;
 }
 
-std::function<int()> Counting(int& draws) {
-    return [&draws] { return ++draws; };
-}
-
 TEST(THeightMap, ReadsOnlyTheBlueChannel) {
     struct Case {
         std::uint32_t colour;
@@ -36,16 +32,6 @@ TEST(THeightMap, ReadsOnlyTheBlueChannel) {
                           Case{0x00C0FFFF, 0.75f}, Case{0x00FF0000, 255 / 256.0f}}) {
         EXPECT_EQ(THeightMap::FromColour(c.colour), c.height) << std::hex << c.colour;
     }
-}
-
-TEST(LayTiles, OneCellPerSquareOfCornersInScanOrder) {
-    int draws = 0;
-    EXPECT_EQ(LayTiles(Filled(2, 2, 0.5f), Counting(draws)).size(), 1u);
-    EXPECT_TRUE(LayTiles(Filled(1, 5, 0.5f), Counting(draws)).empty());
-    const auto cells = LayTiles(Filled(5, 3, 0.5f), Counting(draws));
-    ASSERT_EQ(cells.size(), 8u);
-    // y is the inner loop
-    EXPECT_EQ((std::vector{cells[1].x, cells[1].y, cells[2].x}), (std::vector{0, 1, 1}));
 }
 
 TEST(LayTiles, HeightClassesAndTheirDraws) {

@@ -6,16 +6,6 @@
 namespace scrivel {
 namespace {
 
-TEST(TVolcanoProfile, RestShape) {
-    const TVolcanoProfile profile;
-    EXPECT_FLOAT_EQ(profile.Q0y(), 12.924f);
-    EXPECT_FLOAT_EQ(profile.Q1x(), 4.375f);
-    EXPECT_FLOAT_EQ(profile.Q1y(), 14.4f);
-    EXPECT_FLOAT_EQ(profile.Q2x(), 3.85f);
-    EXPECT_FLOAT_EQ(profile.Q2y(), 0.72f);
-    EXPECT_FLOAT_EQ(profile.Q3x(), 10.5f);
-}
-
 // The swell drawn on each frame after starting an eruption, until the counter is back at 0.
 std::vector<int> Swells(int start) {
     TVolcanoProfile profile;
