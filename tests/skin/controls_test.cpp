@@ -108,12 +108,6 @@ TEST_F(TTavrinControlTest, APressOutsideTheShapeDoesNotReachTheControl) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(TCustomButton, CaptionSitsCentredAndMovesOnePixelWhilePressed) {
-    using P = platform::PixelPoint;
-    EXPECT_EQ(TCustomButton::CaptionOrigin(40, 20, {12, 11}, false), (P{15, 3}));
-    EXPECT_EQ(TCustomButton::CaptionOrigin(40, 20, {12, 11}, true), (P{16, 4}));
-}
-
 TEST_F(TCustomButtonTest, PressMoveOffAndReleaseStillClicksAndFlipsDown) {
     TCustomButton button(Form(), "F1", "F1", 0x808080);
     button.SetBounds(10, 10, 40, 20);
