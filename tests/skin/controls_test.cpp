@@ -13,12 +13,7 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kRed = 0x0000FF;
 
-// A control whose protected operations the tests call directly.
-class Control : public TTavrinControl {
-public:
-    using TTavrinControl::DoMouseMove;
-    using TTavrinControl::TTavrinControl;
-};
+using Control = TTavrinControl;
 
 // Every control test on one form of 200 x 120.
 class ControlTest : public test::X11Test {
@@ -77,15 +72,6 @@ TEST_F(TTavrinControlTest, AGlyphStretchesAtTheFirstPaintAndIsDimmedUntilThePoin
     EXPECT_EQ(WindowPixel(control, 10, 10), 0xC0C0C0u);
     MovePointerTo(control, 10, 10);
     EXPECT_EQ(WindowPixel(control, 10, 10), kWhite);
-}
-
-TEST_F(TTavrinControlTest, ThePointerCountsAsOverUpToWidthAndHeightInclusive) {
-    Control control(Form());
-    control.SetBounds(0, 0, 40, 20);
-    control.DoMouseMove(40, 20, 0);
-    EXPECT_TRUE(control.Hot());
-    control.DoMouseMove(41, 20, 0);
-    EXPECT_FALSE(control.Hot());
 }
 
 TEST_F(TTavrinControlTest, APressOutsideTheShapeDoesNotReachTheControl) {

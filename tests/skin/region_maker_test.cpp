@@ -67,19 +67,14 @@ TEST(TRegionMaker, ALongTraceIsCutAfter5000Steps) {
 
 using TRegionMgTest = test::X11Test;
 
-TEST_F(TRegionMgTest, ShapesTheWindowToARoundedRectangleOrToTheTracedMask) {
+// The traced mask on the server is the form tests' check.
+TEST_F(TRegionMgTest, ShapesTheWindowToARoundedRectangleOrOnePixelForABlankMask) {
     platform::Window plain(App(), platform::WindowKind::Form,
                            {test::kLeft + 10, test::kTop + 10, 100, 80});
     const TRegionMg rounded(plain);
     platform::Path expected;
     expected.RoundRect(0, 0, 100, 80, 25, 20);
     EXPECT_EQ(ServerShape(plain), test::PixelsOf(*platform::Region::FromPath(expected)));
-
-    platform::Bitmap mask = MaskOf({"....", ".##.", "###."});
-    platform::Window form(App(), platform::WindowKind::Form,
-                          {test::kLeft + 10, test::kTop + 10, 4, 3});
-    const TRegionMg manager(form, mask);
-    EXPECT_EQ(ServerShape(form), (test::PixelSet{{1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}));
 
     // A mask with no shape pixel leaves the window one pixel.
     platform::Bitmap blank = MaskOf({"....", "...."});
