@@ -5,13 +5,11 @@
 #include "skin/tavrin_control.h"
 #include "support/temp_dir.h"
 
-#include <stdexcept>
 
 namespace scrivel {
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kRed = 0x0000FF;
 
 using Control = TTavrinControl;
 
@@ -108,17 +106,6 @@ TEST_F(TCustomButtonTest, PressMoveOffAndReleaseStillClicksAndFlipsDown) {
     EXPECT_TRUE(button.Down());
     Click(button, 20, 10);
     EXPECT_FALSE(button.Down());
-}
-
-TEST(TImageList, HoldsCopiesOfEqualSizeImagesInOrder) {
-    TImageList list(23, 23);
-    platform::Bitmap red = test::Filled(23, 23, kRed);
-    EXPECT_EQ(list.Add(red), 0);
-    EXPECT_EQ(list.Add(test::Filled(23, 23, 0)), 1);
-    red.Fill(0x00FF00);
-    EXPECT_EQ(list.Image(0).Pixel(5, 5), kRed);
-    EXPECT_THROW(list.Add(platform::Bitmap(23, 22)), std::invalid_argument);
-    EXPECT_THROW(list.Image(2), std::out_of_range);
 }
 
 } // namespace
