@@ -103,6 +103,10 @@ void GlWindow::MakeCurrent() {
     }
 }
 
+void GlWindow::SwapBuffers() {
+    glXSwapBuffers(impl_->display, impl_->window);
+}
+
 std::vector<std::uint8_t> GlWindow::ReadPixels() const {
     std::vector<std::uint8_t> pixels(std::size_t{4} * width_ * height_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -21,6 +21,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     void MakeCurrent();
+    void SwapBuffers();
     // RGBA bytes of the back buffer, bottom row first, as glReadPixels gives them.
     std::vector<std::uint8_t> ReadPixels() const;
 
