@@ -63,9 +63,9 @@ Colours Pixels(const Bitmap& bitmap) {
 }
 
 // Loading must throw ImageError whose text names the reason and the path.
-void ExpectImageError(const std::string& path, const std::string& reason, bool jpeg = false) {
+void ExpectImageError(const std::string& path, const std::string& reason) {
     try {
-        jpeg ? Bitmap::LoadJpeg(path) : Bitmap::LoadBmp(path);
+        Bitmap::LoadBmp(path);
         ADD_FAILURE() << "no ImageError for " << path;
     } catch (const ImageError& error) {
         EXPECT_NE(error.Reason().find(reason), std::string::npos) << error.Reason();
@@ -85,15 +85,6 @@ Box InkBox(const Bitmap& bitmap) {
         }
     }
     return box;
-}
-
-Colours Drawn(const std::string& family, const std::string& text,
-              FontStyle style = FontStyle::Regular, TextEncoding encoding = TextEncoding::Latin1) {
-    Bitmap bitmap(200, 80);
-    Canvas canvas(bitmap);
-    canvas.SetFont({family, 30, kWhite, style});
-    canvas.TextOut(4, 4, text, encoding);
-    return Pixels(bitmap);
 }
 
 TEST(Bitmap, StaysInsideThePictureAndSavesABottomUpBmpThatLoadsBack) {
@@ -131,29 +122,12 @@ TEST(Bitmap, LoadsEveryDepthInBothRowOrders) {
     }
 }
 
-TEST(Bitmap, UnreadableBmpRaisesImageError) {
+// Damaged headers and pixels are the BMP fuzz target's work; here, the message the player reads.
+TEST(Bitmap, UnreadableBmpRaisesImageErrorNamingTheReasonAndThePath) {
     TempDir dir;
-    const std::string good = Bmp(4, 4, 24, std::vector<std::string>(4, std::string(12, '@')));
     ExpectImageError(dir.File("missing.bmp"), "introuvable");
-    const std::pair<std::string, const char*> cases[] = {
-        {"Bonjour, je ne suis pas une image.", "pas une image BMP"},
-        {good.substr(0, good.size() - 5), "tronqué"},
-        {Bmp(100000, 100000, 24, {}), "Dimensions"}, // refused before allocating gigabytes
-        {Bmp(2, 1, 8, {"\x01\xC8"}, {kRed, kGreen}), "palette"}, // an index past the palette
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        ExpectImageError(dir.Write(std::to_string(i), cases[i].first), cases[i].second);
-    }
-}
-
-TEST(Bitmap, JpegLoadsWithColoursCloseAndATruncatedOneRaisesImageError) {
-    TempDir dir;
-    Bitmap bitmap(16, 16);
-    bitmap.Fill(Bitmap::Rgb(200, 40, 30));
-    bitmap.SaveJpeg(dir.File("a.jpg"), 95);
-    EXPECT_NEAR(Bitmap::LoadJpeg(dir.File("a.jpg")).Pixel(4, 4) >> 16, 30, 6); // blue 30
-    const std::string bytes = dir.Read("a.jpg");
-    ExpectImageError(dir.Write("bad.jpg", bytes.substr(0, bytes.size() / 2)), "JPEG", true);
+    ExpectImageError(dir.Write("text.bmp", "Bonjour, je ne suis pas une image."),
+                     "pas une image BMP");
 }
 
 // A grey JPEG of side x side pixels, of a hundred-odd bytes: tables of ones, then one scan (the
@@ -200,16 +174,7 @@ TEST(Bitmap, TinyJpegClaimingAHugePictureIsRefusedWithoutTakingGigabytes) {
     }
 }
 
-TEST(Canvas, FillRectCoversExactlyItsPixelsAndClips) {
-    Bitmap bitmap(10, 10);
-    Canvas canvas(bitmap);
-    canvas.FillRect(2, 3, 4, 5, kRed);
-    EXPECT_EQ(InkBox(bitmap), (Box{2, 3, 5, 7}));
-    canvas.FillRect(-50, -50, 1000, 1000, kBlue); // partly outside: clipped, no crash
-    EXPECT_EQ(Pixels(bitmap), Colours(100, kBlue));
-}
-
-TEST(Canvas, TextExtentIsAdvanceWidthAndLineHeightAndCentresText) {
+TEST(Canvas, TextExtentIsAdvanceWidthAndLineHeightInEitherEncodingAndCentresText) {
     Bitmap bitmap(64, 64);
     Canvas canvas(bitmap);
     canvas.SetFont({"DejaVu Sans", 42, kRed});
@@ -218,6 +183,8 @@ TEST(Canvas, TextExtentIsAdvanceWidthAndLineHeightAndCentresText) {
     // 42 points are 56 pixels; the line height is the font's ascent plus descent, for any text.
     EXPECT_TRUE(size.height >= 56 && size.height <= 75) << size.height;
     EXPECT_EQ(canvas.TextExtent("").height, size.height);
+    EXPECT_EQ(canvas.TextWidth("\xE9t\xE9"),
+              canvas.TextWidth("\xC3\xA9t\xC3\xA9", TextEncoding::Utf8));
     const int left = (64 - size.width) / 2, top = (64 - size.height) / 2;
     canvas.TextOut(left, top, "H");
     const Box box = InkBox(bitmap);
@@ -226,14 +193,6 @@ TEST(Canvas, TextExtentIsAdvanceWidthAndLineHeightAndCentresText) {
         << testing::PrintToString(box);
     EXPECT_NEAR((box[0] + box[2]) / 2.0, 31.5, 3);
     EXPECT_EQ(bitmap.Pixel(box[0] + 2, (box[1] + box[3]) / 2), kRed);
-}
-
-TEST(Canvas, Latin1TextMatchesItsUtf8SpellingAndMalformedUtf8IsHarmless) {
-    const Colours latin1 = Drawn("DejaVu Sans", "\xE9t\xE9"); // "été"
-    EXPECT_NE(latin1, Colours(latin1.size(), 0));
-    EXPECT_TRUE(latin1 ==
-                Drawn("DejaVu Sans", "\xC3\xA9t\xC3\xA9", FontStyle::Regular, TextEncoding::Utf8));
-    Drawn("DejaVu Sans", "\xC3(\xFF", FontStyle::Regular, TextEncoding::Utf8);
 }
 
 } // namespace

@@ -25,9 +25,7 @@ struct FoldersCase {
     std::optional<std::string> home = "@home";
     std::optional<std::string> dataHome;
     std::optional<std::string> configHome;
-    bool homeIsAFile = false;
     bool readOnlyPlayerData = false; // @home/.local/share/scrivel exists without write bits
-    bool playerWords = false;        // @home/.local/share/scrivel/words.let
     // Expected:
     std::string data;
     std::string skins;
@@ -58,12 +56,6 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .wordBase = "@games/words.let",
          .scoreFile = "@games/score.ini",
          .optionsFile = "@games/options.ini"},
-        {.name = "installed: no data beside the game",
-         .data = share,
-         .skins = share,
-         .wordBase = share + "words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
         {.name = "a read-only copy keeps its data, not the player's files",
          .wordsBesideGame = true,
          .readOnlyGame = true,
@@ -88,13 +80,6 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .wordBase = share + "words.let",
          .scoreFile = xdgData + "score.ini",
          .optionsFile = xdgConfig + "options.ini"},
-        {.name = "the player's own words.let",
-         .playerWords = true,
-         .data = share,
-         .skins = share,
-         .wordBase = xdgData + "words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
         {.name = "no HOME: nothing is kept",
          .home = std::nullopt,
          .data = share,
@@ -108,13 +93,6 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .skins = share,
          .wordBase = share + "words.let",
          .problem = "HOME n'est pas définie"},
-        {.name = "HOME cannot hold folders",
-         .homeIsAFile = true,
-         .data = share,
-         .skins = share,
-         .wordBase = share + "words.let",
-         .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : un élément du "
-                    "chemin n'est pas un dossier ; les scores"},
         {.name = "the player's folder is read-only",
          .readOnlyPlayerData = true,
          .data = share,
@@ -133,16 +111,8 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         if (c.wordsBesideGame) {
             dir.Write("games/words.let", "chien/");
         }
-        if (c.homeIsAFile) {
-            dir.Write("home", "");
-        }
-        if (c.readOnlyPlayerData || c.playerWords) {
-            fs::create_directories(root + "home/.local/share/scrivel");
-        }
-        if (c.playerWords) {
-            dir.Write("home/.local/share/scrivel/words.let", "loup/");
-        }
         if (c.readOnlyPlayerData) {
+            fs::create_directories(root + "home/.local/share/scrivel");
             ::chmod((root + "home/.local/share/scrivel").c_str(), 0555);
         }
         if (c.readOnlyGame) {
@@ -171,7 +141,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         }
         // The player's folders exist once, and only once, they are to be used; new ones private.
         for (const std::string& file : {folders.ScoreFile(), folders.OptionsFile()}) {
-            if (!file.empty() && folders.Installed() && !c.playerWords) {
+            if (!file.empty() && folders.Installed()) {
                 struct stat info {};
                 ASSERT_EQ(::stat(fs::path(file).parent_path().c_str(), &info), 0);
                 EXPECT_EQ(info.st_mode & 0777, 0700u);

@@ -60,13 +60,5 @@ TEST(IniFile, WriteKeepsEveryOtherLine) {
                                        "SpeedMode=1\r\n");
 }
 
-TEST(IniFile, LineBreaksInWrittenTextCannotForgeLines) {
-    test::TempDir dir;
-    IniFile ini(dir.File("a.ini"));
-    ini.WriteString("Display", "FontName", "Arial\r\n[GridSize]\nSize=99");
-    ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(IniFile(dir.File("a.ini")).ReadString("GridSize", "Size", "none"), "none");
-}
-
 } // namespace
 } // namespace scrivel::platform

@@ -26,21 +26,6 @@ TEST(Application, FailsClearlyWithoutAReachableDisplayAndMessageBoxFallsBackToSt
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "seul\n");
 }
 
-TEST_F(ApplicationTest, IsTheOnlyOneAndRunsTheIdleHandlerUntilQuit) {
-    EXPECT_THROW(Application second, std::logic_error);
-    int calls = 0;
-    App().SetIdleHandler([&] {
-        if (++calls == 50) {
-            App().Quit();
-        }
-    });
-    const auto start = std::chrono::steady_clock::now();
-    test::Watchdog limit(std::chrono::seconds(10), "the loop did not end on Quit");
-    App().Run();
-    EXPECT_EQ(calls, 50);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-}
-
 void SendDelete(Display* display, ::Window window) {
     XEvent event{};
     event.xclient.type = ClientMessage;

@@ -1,10 +1,8 @@
 #include "platform/canvas.h"
-#include "platform/path.h"
 #include "platform_x11/x11_fixture.h"
 
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
-#include <algorithm>
 #include <bit>
 
 namespace scrivel::platform {
@@ -23,14 +21,8 @@ public:
     int paints = 0;
     int fill = 0; // Paint fills a square of this side with this colour
     std::uint32_t colour = 0;
-    std::vector<std::string> mouse; // "down 3,4", "move 5,6", "up 7,8", "enter", "leave"
     std::vector<int> keys;
     std::string typed;
-    bool drags = false; // a press starts dragging the top-level window
-
-    bool Got(const std::string& event) const {
-        return std::find(mouse.begin(), mouse.end(), event) != mouse.end();
-    }
 
 protected:
     void Paint() override {
@@ -39,44 +31,7 @@ protected:
     }
     void OnKeyDown(int code, ShiftState) override { keys.push_back(code); }
     void OnKeyPress(char key) override { typed += key; }
-    void OnMouseDown(const MouseEvent& e) override {
-        Log("down", e);
-        if (drags) {
-            BeginDrag(e);
-        }
-    }
-    void OnMouseUp(const MouseEvent& e) override { Log("up", e); }
-    void OnMouseMove(const MouseEvent& e) override {
-        Log("move", e);
-        Window::OnMouseMove(e);
-    }
-    void OnMouseEnter() override { mouse.push_back("enter"); }
-    void OnMouseLeave() override {
-        mouse.push_back("leave");
-        Window::OnMouseLeave();
-    }
-
-private:
-    void Log(const char* what, const MouseEvent& e) {
-        mouse.push_back(std::string(what) + " " + std::to_string(e.x) + "," + std::to_string(e.y));
-    }
 };
-
-std::string Property(Display* display, ::Window window, const char* name) {
-    XTextProperty property{};
-    XGetTextProperty(display, window, &property, XInternAtom(display, name, False));
-    std::string value(reinterpret_cast<char*>(property.value), property.nitems);
-    XFree(property.value);
-    return value;
-}
-
-TEST_F(WindowTest, AFormCarriesItsTitleAndClass) {
-    Window form(App(), WindowKind::Form, {test::kLeft + 10, test::kTop + 10, 80, 60},
-                "Scrivel \xC3\xA9t\xC3\xA9");
-    EXPECT_EQ(Property(XDisplay(), form.Handle(), "_NET_WM_NAME"), "Scrivel \xC3\xA9t\xC3\xA9");
-    EXPECT_EQ(Property(XDisplay(), form.Handle(), "WM_CLASS"),
-              std::string("scrivel\0scrivel\0", 16));
-}
 
 TEST_F(WindowTest, PaintRunsOnExposeAndNothingIsErasedBeforeIt) {
     Recorder form(App(), WindowKind::Form, {test::kLeft + 20, test::kTop + 20, 40, 30});
@@ -116,41 +71,6 @@ TEST_F(WindowTest, KeysReachTheFormWhereverThePointerIsAndTheKeypadFollowsNumLoc
     EXPECT_TRUE(child.keys.empty() && child.typed.empty());
 }
 
-TEST_F(WindowTest, APressKeepsThePointerUntilTheRelease) {
-    Recorder form(App(), WindowKind::Form, {test::kLeft + 40, test::kTop + 40, 160, 100});
-    Recorder child(form, {10, 10, 40, 20});
-    ShowAndSettle(form);
-    MovePointerTo(child, 5, 5);
-    PressButton();
-    MovePointerTo(form, 120, 80); // far outside the child
-    ReleaseButton();
-    // Moves and release in the child's coordinates; it hears of leaving only after the release.
-    EXPECT_EQ(child.mouse, (std::vector<std::string>{"enter", "move 5,5", "down 5,5", "move 110,70",
-                                                     "up 110,70", "leave"}));
-    EXPECT_FALSE(form.Got("up 120,80"));
-}
-
-TEST_F(WindowTest, AShapeCoversExactlyTheRegionForDrawingAndInput) {
-    Recorder form(App(), WindowKind::Form, {test::kLeft + 10, test::kTop + 10, 100, 100});
-    Recorder child(form, {20, 20, 40, 40});
-    Path path;
-    path.RoundRect(2, 3, 90, 80, 30, 20);
-    const Region region = *Region::FromPath(path);
-    form.SetShape(region);
-    Path circle;
-    circle.RoundRect(0, 0, 40, 40, 40, 40);
-    child.SetShape(*Region::FromPath(circle));
-    ShowAndSettle(form);
-    EXPECT_EQ(ServerShape(form, ShapeBounding), test::PixelsOf(region));
-    EXPECT_EQ(ServerShape(form, ShapeInput), test::PixelsOf(region));
-    // A press outside the child's shape reaches the parent, one inside reaches the child.
-    Click(child, 1, 1);
-    Click(child, 20, 20);
-    EXPECT_FALSE(child.Got("down 1,1"));
-    EXPECT_TRUE(form.Got("down 21,21"));
-    EXPECT_TRUE(child.Got("down 20,20"));
-}
-
 TEST_F(WindowTest, AnEmptyChildIsNotShownAndOneLeftWithoutItsParentLosesItsWindowSafely) {
     auto form = std::make_unique<Window>(App(), WindowKind::Form,
                                          WindowBounds{test::kLeft + 0, test::kTop + 0, 50, 50});
@@ -182,10 +102,8 @@ TEST_F(WindowTest, TheHintShowsWhenThePointerRestsAndGoesWhenItLeaves) {
     EXPECT_TRUE(PumpUntil([&] { return App().ShownHint().empty(); }));
 }
 
-TEST_F(WindowTest, ManagerNoticesOlderThanAMoveAreIgnoredAndADragFollowsThePointer) {
-    Recorder form(App(), WindowKind::Form, {test::kLeft, test::kTop, 80, 60});
-    Recorder child(form, {10, 10, 30, 30});
-    child.drags = true;
+TEST_F(WindowTest, ManagerNoticesOlderThanAMoveAreIgnored) {
+    Window form(App(), WindowKind::Form, {test::kLeft, test::kTop, 80, 60});
     ShowAndSettle(form);
     // A second client stands in for a window manager; its notice leaves before the move.
     Display* manager = XOpenDisplay(nullptr);
@@ -210,12 +128,6 @@ TEST_F(WindowTest, ManagerNoticesOlderThanAMoveAreIgnoredAndADragFollowsThePoint
     XCloseDisplay(manager);
     Settle();
     EXPECT_EQ(form.Left(), test::kLeft + 60);
-    form.SetPosition(test::kLeft, test::kTop);
-    Settle();
-    Drag(child, 5, 5, 48, 36);
-    EXPECT_EQ(std::make_pair(form.Left(), form.Top()),
-              std::make_pair(test::kLeft + 48, test::kTop + 36));
-    EXPECT_EQ(ScreenPosition(form, 0, 0), std::make_pair(test::kLeft + 48, test::kTop + 36));
 }
 
 TEST(FastImagePath, TakesOnlyThirtyTwoBitPixelsInTheBitmapsOrder) {

@@ -144,20 +144,6 @@ protected:
         Settle();
     }
     void ReleaseButton() { PressButton(false); }
-    // Presses at (x, y) of the window, moves the pointer by (dx, dy) in a few steps, releases.
-    void Drag(const platform::Window& window, int x, int y, int dx, int dy) {
-        const auto [screenX, screenY] = ScreenPosition(window, x, y);
-        MovePointer(screenX, screenY);
-        PressButton();
-        for (int step = 1; step <= 4; ++step) {
-            XTestFakeMotionEvent(XDisplay(), -1, screenX + dx * step / 4, screenY + dy * step / 4,
-                                 CurrentTime);
-            XFlush(XDisplay());
-            PumpUntil([] { return false; }, std::chrono::milliseconds(5));
-        }
-        Settle();
-        ReleaseButton();
-    }
     void Click(const platform::Window& window, int x, int y) {
         MovePointerTo(window, x, y);
         PressButton();

@@ -1,8 +1,6 @@
 #include "model/game_data.h"
 #include "model/recording_view.h"
 #include "shell/game_host.h"
-#include "states/game_state.h"
-#include "states/menu_state.h"
 #include "states/option_state.h"
 #include "states/recording_state_view.h"
 #include "support/temp_dir.h"
@@ -49,17 +47,6 @@ TEST_F(GameHostTest, TicksWhenThePeriodHasPassedOnTheMillisecondClock) {
     // A period of a second or more never ticks.
     game->Options().TickPeriod = 1000;
     EXPECT_EQ(Ticks({0, 500, 999, 0}), 0);
-}
-
-TEST_F(GameHostTest, TickRunsTheScreenAndSwitchesItWhenAsked) {
-    Down(platform::key::kF1);
-    ASSERT_NE(dynamic_cast<TGameState*>(host->State()), nullptr);
-    view.Take();
-    host->StartClock(0);
-    EXPECT_TRUE(host->Idle(60));
-    EXPECT_EQ(view.Take(), std::vector<std::string>{"UpdateFalling"});
-    Down(platform::key::kF1 + 1);
-    EXPECT_NE(dynamic_cast<TMenuState*>(host->State()), nullptr);
 }
 
 TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {

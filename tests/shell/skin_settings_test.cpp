@@ -32,14 +32,5 @@ TEST(SkinSettings, TheFontColourIsAlsoTheBorderColourAndBorderColorIsTheFlag) {
     EXPECT_EQ(s.PanelWidth, 500);
 }
 
-TEST(SkinSettings, FontSizesAreBroughtIntoRangeAndNamesStayInsideSkins) {
-    EXPECT_EQ(Read("FontSize=900\r\n").Font.size, SkinSettings::kMaxFontSize);
-    EXPECT_EQ(Read("FontSize=-3\r\n").Font.size, SkinSettings::kMinFontSize);
-    const SkinSettings s = Read("F1Name=../../etc/passwd\r\nUpBName=up.bmp\r\nUpBLeft=7\r\n");
-    EXPECT_EQ(s.Buttons[SkinSettings::F1].name, "");
-    EXPECT_EQ(s.Buttons[SkinSettings::Up].name, "up.bmp");
-    EXPECT_EQ(s.Buttons[SkinSettings::Up].left, 7);
-}
-
 } // namespace
 } // namespace scrivel

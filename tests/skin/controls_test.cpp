@@ -5,20 +5,13 @@
 #include "skin/tavrin_control.h"
 #include "support/temp_dir.h"
 
-#include <stdexcept>
 
 namespace scrivel {
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kRed = 0x0000FF;
 
-// A control whose protected operations the tests call directly.
-class Control : public TTavrinControl {
-public:
-    using TTavrinControl::DoMouseMove;
-    using TTavrinControl::TTavrinControl;
-};
+using Control = TTavrinControl;
 
 // Every control test on one form of 200 x 120.
 class ControlTest : public test::X11Test {
@@ -79,15 +72,6 @@ TEST_F(TTavrinControlTest, AGlyphStretchesAtTheFirstPaintAndIsDimmedUntilThePoin
     EXPECT_EQ(WindowPixel(control, 10, 10), kWhite);
 }
 
-TEST_F(TTavrinControlTest, ThePointerCountsAsOverUpToWidthAndHeightInclusive) {
-    Control control(Form());
-    control.SetBounds(0, 0, 40, 20);
-    control.DoMouseMove(40, 20, 0);
-    EXPECT_TRUE(control.Hot());
-    control.DoMouseMove(41, 20, 0);
-    EXPECT_FALSE(control.Hot());
-}
-
 TEST_F(TTavrinControlTest, APressOutsideTheShapeDoesNotReachTheControl) {
     platform::Bitmap bitmap = test::Filled(31, 31, kWhite); // a black disc, its corners outside
     platform::Path disc;
@@ -108,12 +92,6 @@ TEST_F(TTavrinControlTest, APressOutsideTheShapeDoesNotReachTheControl) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(TCustomButton, CaptionSitsCentredAndMovesOnePixelWhilePressed) {
-    using P = platform::PixelPoint;
-    EXPECT_EQ(TCustomButton::CaptionOrigin(40, 20, {12, 11}, false), (P{15, 3}));
-    EXPECT_EQ(TCustomButton::CaptionOrigin(40, 20, {12, 11}, true), (P{16, 4}));
-}
-
 TEST_F(TCustomButtonTest, PressMoveOffAndReleaseStillClicksAndFlipsDown) {
     TCustomButton button(Form(), "F1", "F1", 0x808080);
     button.SetBounds(10, 10, 40, 20);
@@ -128,17 +106,6 @@ TEST_F(TCustomButtonTest, PressMoveOffAndReleaseStillClicksAndFlipsDown) {
     EXPECT_TRUE(button.Down());
     Click(button, 20, 10);
     EXPECT_FALSE(button.Down());
-}
-
-TEST(TImageList, HoldsCopiesOfEqualSizeImagesInOrder) {
-    TImageList list(23, 23);
-    platform::Bitmap red = test::Filled(23, 23, kRed);
-    EXPECT_EQ(list.Add(red), 0);
-    EXPECT_EQ(list.Add(test::Filled(23, 23, 0)), 1);
-    red.Fill(0x00FF00);
-    EXPECT_EQ(list.Image(0).Pixel(5, 5), kRed);
-    EXPECT_THROW(list.Add(platform::Bitmap(23, 22)), std::invalid_argument);
-    EXPECT_THROW(list.Image(2), std::out_of_range);
 }
 
 } // namespace

@@ -30,20 +30,16 @@ std::string Trace(platform::Bitmap mask) {
     return chain;
 }
 
+// The outline fuzz target holds any mask to the tracer's promises (first pixel, neighbour steps,
+// closed, in the mask); these pin the exact walk.
 TEST(TRegionMaker, TracesTheBorderClockwiseFromTheTopLeft) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"......", ".###..", ".###..", ".###..", "......"}, "1,1 2,1 3,1 3,2 3,3 2,3 1,3 1,2 1,1"},
-        // On the left edge, never stepping out of the bitmap.
-        {{"....", "##..", "##..", "...."}, "0,1 1,1 1,2 0,2 0,1"},
-        {{"...", ".#.", "..."}, "1,1 1,1"},
-        // The top-left pixel's colour is outside, even black.
-        {{"####", "#..#", "#..#", "####"}, "1,1 2,1 2,2 1,2 1,1"},
         // East is tried first even across an inner corner: the walk gets stuck and the closing
         // line cuts (1, 2) off, as the tables say.
         {{".........", ".##......", ".##......", ".######..", ".#######.", "...###...",
           "........."},
-         "1,1 2,1 2,2 3,3 4,3 5,3 6,3 7,4 6,4 5,5 4,5 3,5 2,4 1,4 1,3 2,3 3,4 1,1"},
-        {{"aaa", "aaa"}, ""}};
+         "1,1 2,1 2,2 3,3 4,3 5,3 6,3 7,4 6,4 5,5 4,5 3,5 2,4 1,4 1,3 2,3 3,4 1,1"}};
     for (const auto& [rows, chain] : cases) {
         EXPECT_EQ(Trace(MaskOf(rows)), chain) << rows[0];
     }
@@ -71,19 +67,14 @@ TEST(TRegionMaker, ALongTraceIsCutAfter5000Steps) {
 
 using TRegionMgTest = test::X11Test;
 
-TEST_F(TRegionMgTest, ShapesTheWindowToARoundedRectangleOrToTheTracedMask) {
+// The traced mask on the server is the form tests' check.
+TEST_F(TRegionMgTest, ShapesTheWindowToARoundedRectangleOrOnePixelForABlankMask) {
     platform::Window plain(App(), platform::WindowKind::Form,
                            {test::kLeft + 10, test::kTop + 10, 100, 80});
     const TRegionMg rounded(plain);
     platform::Path expected;
     expected.RoundRect(0, 0, 100, 80, 25, 20);
     EXPECT_EQ(ServerShape(plain), test::PixelsOf(*platform::Region::FromPath(expected)));
-
-    platform::Bitmap mask = MaskOf({"....", ".##.", "###."});
-    platform::Window form(App(), platform::WindowKind::Form,
-                          {test::kLeft + 10, test::kTop + 10, 4, 3});
-    const TRegionMg manager(form, mask);
-    EXPECT_EQ(ServerShape(form), (test::PixelSet{{1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}));
 
     // A mask with no shape pixel leaves the window one pixel.
     platform::Bitmap blank = MaskOf({"....", "...."});

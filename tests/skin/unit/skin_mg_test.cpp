@@ -27,7 +27,6 @@ protected:
             bitmap.SaveJpeg("Skins/" + name);
         }
     }
-    void Garbage(const std::string& name) { folder_.Write("Skins/" + name, "not a picture"); }
 
     test::TempDir folder_;
     std::filesystem::path previous_;
@@ -48,53 +47,6 @@ TEST_F(TSkinMgTest, LoadZeroSucceedsAtOnceAndMissingFilesFailWithoutTouchingTheR
     EXPECT_EQ(manager.PictureName(), "Skins/region3.jpg");
     EXPECT_EQ(manager.MaskName(), "");
     EXPECT_EQ(manager.Infos().PanelWidth, 7);
-
-    // Names are built exactly: on Linux a picture ending in capitals is another file.
-    Picture("region1.JPG", 10, 10);
-    Picture("region1mask.bmp", 10, 10);
-    EXPECT_FALSE(manager.Load(1));
-}
-
-TEST_F(TSkinMgTest, WithoutALoaderEverySkinGetsTheBuiltInRecordAndWithOneItsAnswerCounts) {
-    Picture("region2.jpg", 40, 30);
-    Picture("region2mask.bmp", 40, 30);
-    TSkinMg builtIn(true, nullptr);
-    ASSERT_TRUE(builtIn.Load(2));
-    EXPECT_EQ(builtIn.Infos().PanelWidth, 171); // the record the form was drawn for
-    platform::Bitmap picture;
-    ASSERT_TRUE(builtIn.LoadBackground(picture));
-    EXPECT_EQ(picture.Width(), 40);
-
-    for (const bool answer : {true, false}) {
-        int asked = 0;
-        TSkinMg withLoader(true, [&](TSkinInfos& record, int index) {
-            asked = index;
-            record.PanelWidth = 500;
-            return answer;
-        });
-        EXPECT_EQ(withLoader.Load(2), answer);
-        EXPECT_EQ(asked, 2);
-        EXPECT_EQ(withLoader.Infos().PanelWidth, 500);
-    }
-}
-
-TEST_F(TSkinMgTest, PicturesThatCannotBeDecodedFailInsteadOfThrowing) {
-    Garbage("region1.jpg");
-    Garbage("region1mask.bmp");
-    Picture("region4.bmp", 12, 8); // one-file mode: the same bitmap is picture and mask
-    TSkinMg manager(true, nullptr);
-    ASSERT_TRUE(manager.Load(1));
-    platform::Bitmap bitmap(5, 5);
-    EXPECT_FALSE(manager.LoadBackground(bitmap));
-    EXPECT_FALSE(manager.LoadMask(bitmap));
-    EXPECT_EQ(bitmap.Width(), 5);
-
-    TSkinMg single(false, nullptr);
-    ASSERT_TRUE(single.Load(4));
-    EXPECT_EQ(single.MaskName(), "Skins/region4.bmp");
-    EXPECT_TRUE(single.LoadBackground(bitmap));
-    EXPECT_TRUE(single.LoadMask(bitmap));
-    EXPECT_EQ(bitmap.Width(), 12);
 }
 
 } // namespace
