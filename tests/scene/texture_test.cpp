@@ -55,7 +55,7 @@ TEST_F(TextureGl, BuildBindAndDeleteBothSizes) {
     test::TestFolder dir;
     T64Texture small("basic");
     T400Texture large(test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; }));
-    for (TBitmapTexture* texture : {static_cast<TBitmapTexture*>(&small), &large}) {
+    for (TBitmapTexture* texture : std::initializer_list<TBitmapTexture*>{&small, &large}) {
         const GLuint first = texture->BuildTexture(4);
         const GLuint name = texture->BuildTexture(3);
         EXPECT_TRUE(name == first || !glIsTexture(first)) << "a rebuild deletes what it replaces";
@@ -98,7 +98,6 @@ TEST_F(TextureGl, BankBindsTilesByIndexAndFallsBackToTileSix) {
         // Texture row 0, column 63: away from tile 0's corner.
         ASSERT_EQ(test::Rgb(&test::BoundTexels(64)[63 * 4]), TileColour(k)) << "tile " << k;
     }
-    EXPECT_FLOAT_EQ(test::EnvMode(), GL_MODULATE);
     for (const int index : {36, -1, 100}) {
         bank.Bind(index, TTexture::Replace);
         EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6].Name()));
