@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 #include <utility>
 
 namespace scrivel {
@@ -29,17 +28,6 @@ TEST(TLetterArray, DropLandsOnTopOfTheColumnAndRefusesOutsideTheGridOrAFullColum
         EXPECT_FALSE(grid.Drop(column, row, 'z')) << column << "," << row;
     }
     EXPECT_EQ(Column(grid, 0) + Column(grid, 1), "....dcba");
-}
-
-TEST(TLetterArray, SettleClosesGapsKeepingOrder) {
-    TLetterArray grid(7);
-    for (const auto& [column, row, letter] :
-         {std::tuple{2, 1, 'x'}, {2, 2, 'y'}, {2, 6, 'z'}, {3, 0, 'p'}, {3, 6, 'q'}}) {
-        grid.SetCell(column, row, static_cast<std::uint8_t>(letter));
-    }
-    grid.Settle();
-    EXPECT_EQ(Column(grid, 2), "....xyz");
-    EXPECT_EQ(Column(grid, 3), ".....pq");
 }
 
 TEST(TLetterArray, NeverReachesOutsideItsStorageAndClearEmptiesItAll) {

@@ -113,10 +113,5 @@ TEST(FileSystem, RemoveStaleTemporariesTakesOnlyTheWritersOwnLeftovers) {
     EXPECT_EQ(Entries(dir.Path()), left);
 }
 
-TEST(FileSystem, Latin1ToUtf8) {
-    EXPECT_EQ(Latin1ToUtf8(std::string_view("a\0\x7F\x80\xFF", 5)),
-              std::string("a\0\x7F\xC2\x80\xC3\xBF", 7));
-}
-
 } // namespace
 } // namespace scrivel::platform

@@ -87,12 +87,6 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .wordBase = share + "words.let",
          .problem = "la variable HOME n'est pas définie (ou pas en chemin absolu) ; les scores "
                     "et les options ne seront pas enregistrés."},
-        {.name = "a relative HOME counts as none",
-         .home = "home",
-         .data = share,
-         .skins = share,
-         .wordBase = share + "words.let",
-         .problem = "HOME n'est pas définie"},
         {.name = "the player's folder is read-only",
          .readOnlyPlayerData = true,
          .data = share,

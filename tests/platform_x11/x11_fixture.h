@@ -14,16 +14,11 @@
 #include "platform/window.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
 #include <sys/file.h>
-#include <thread>
 #include <unistd.h>
 
 namespace scrivel::test {
@@ -33,35 +28,6 @@ inline constexpr int kLeft = 500;
 inline constexpr int kTop = 300;
 
 using PixelSet = std::set<std::pair<int, int>>;
-
-// Ends the test program with a clear message when a wait that no loop can bound (a modal
-// message box) outlives its time limit, instead of leaving it hanging.
-class Watchdog {
-public:
-    Watchdog(std::chrono::seconds limit, std::string what)
-        : thread_([this, limit, what = std::move(what)] {
-              std::unique_lock lock(mutex_);
-              if (!done_.wait_for(lock, limit, [this] { return finished_; })) {
-                  std::fprintf(stderr, "FAILED: %s after %lld s\n", what.c_str(),
-                               static_cast<long long>(limit.count()));
-                  std::_Exit(1);
-              }
-          }) {}
-    ~Watchdog() {
-        {
-            std::lock_guard lock(mutex_);
-            finished_ = true;
-        }
-        done_.notify_one();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool finished_ = false;
-    std::thread thread_;
-};
 
 inline platform::Bitmap Filled(int width, int height, std::uint32_t colour) {
     platform::Bitmap bitmap(width, height);

@@ -17,8 +17,8 @@
 
 namespace scrivel::test {
 
-// The game in a folder of its own, started from there as the run script does; withSkins puts the
-// generated skins beside it.
+// The game in a folder of its own (the current one), started from there as the run script does;
+// withSkins puts the generated skins beside it.
 class TScrivelFormTest : public X11Test {
 protected:
     static void SetUpTestSuite() {
@@ -26,11 +26,6 @@ protected:
         char name[] = "shell_x11_tests";
         char* argv[] = {name, nullptr};
         TGLPanel::InitGlut(argc, argv);
-    }
-    void SetUp() override {
-        X11Test::SetUp();
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.Path());
     }
     void Start(bool withSkins, bool ownSkins = false) {
         for (const char* item : {"Graphics", "words.let", "Skins"}) {
@@ -46,14 +41,12 @@ protected:
     }
     void TearDown() override {
         form_.reset();
-        std::filesystem::current_path(previous_);
         X11Test::TearDown();
     }
     TScrivelForm& Form() { return *form_; }
     std::pair<int, int> OnScreen() { return ScreenPosition(Form(), 0, 0); }
 
-    TempDir dir_;
-    std::filesystem::path previous_;
+    CurrentTempDir dir_;
     std::unique_ptr<TScrivelForm> form_;
 };
 

@@ -18,8 +18,6 @@ class TTavrinFormTest : public test::X11Test {
 protected:
     void SetUp() override {
         X11Test::SetUp();
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.Path());
         std::filesystem::create_directory("Skins");
         platform::Bitmap mask = test::Filled(120, 90, 0xFFFFFF);
         platform::Canvas canvas(mask);
@@ -36,7 +34,6 @@ protected:
     }
     void TearDown() override {
         form_.reset();
-        std::filesystem::current_path(previous_);
         X11Test::TearDown();
     }
     // Shows skin index and reports whether it took.
@@ -56,8 +53,7 @@ protected:
         return true;
     }
 
-    test::TempDir folder_;
-    std::filesystem::path previous_;
+    test::CurrentTempDir folder_;
     std::unique_ptr<TTavrinForm> form_;
 };
 

@@ -107,31 +107,6 @@ TEST_F(StatesTest, PlayKeysReachTheView) {
     EXPECT_EQ(view.Take(), (Calls{"SetJokerLetter Q", "SetJokerLetter z"}));
 }
 
-TEST_F(StatesTest, PlayTickPlacesLandedLettersAndEndsTheGame) {
-    auto play = Make(NextState::Game);
-    play->Update();
-    EXPECT_EQ(view.Take(), Calls{"UpdateFalling"});
-    EXPECT_EQ(game->Grid().Cell(2, 3), 0);
-
-    view.landNext = true;
-    view.landingColumn = 2;
-    view.landingRow = 3;
-    view.fallingLetter = 'x';
-    play->Update();
-    EXPECT_EQ(game->Grid().Cell(2, 3), 'x');
-    EXPECT_EQ(play->NextState, NextState::Stay);
-
-    // Fill column 2; the next landing there ends the game, and an empty table ranks it.
-    for (int i = 0; i < 3; ++i) {
-        play->Update();
-    }
-    EXPECT_EQ(play->NextState, NextState::Stay);
-    play->Update();
-    EXPECT_TRUE(game->GameOver());
-    EXPECT_EQ(play->NextState, NextState::NameEntry);
-    EXPECT_EQ(game->Scores().Count(), 1);
-}
-
 // Only the first nine rank, and an equal ninth keeps its place.
 TEST_F(StatesTest, GameOverThatDoesNotRankGoesToTheMenu) {
     std::string table = "Anonyme=0\r\n";

@@ -69,16 +69,6 @@ inline GLint GlInt(GLenum what) {
     glGetIntegerv(what, &value);
     return value;
 }
-inline GLint TexParameter(GLenum parameter) {
-    GLint value = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
-    return value;
-}
-inline GLfloat EnvMode() {
-    GLfloat mode = 0;
-    glGetTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
-    return mode;
-}
 
 // A 196 x 196 sheet of nine patterns in 1-pixel frames: pattern k is PatternColour(k), except
 // pattern 0, whose quarters differ (QuarterColour) so that a picture's orientation shows.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace scrivel::test {
@@ -23,6 +24,16 @@ public:
 
 private:
     std::string path_;
+};
+
+// A TempDir that is the current folder while it lives, as the skin files are looked up from there.
+class CurrentTempDir : public TempDir {
+public:
+    CurrentTempDir() { std::filesystem::current_path(Path()); }
+    ~CurrentTempDir() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_ = std::filesystem::current_path();
 };
 
 } // namespace scrivel::test

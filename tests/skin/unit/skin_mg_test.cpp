@@ -11,12 +11,7 @@ namespace {
 // Runs each test in a fresh folder: the skin files are looked up from the current directory.
 class TSkinMgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.Path());
-        std::filesystem::create_directory("Skins");
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
+    void SetUp() override { std::filesystem::create_directory("Skins"); }
 
     static void Picture(const std::string& name, int width, int height) {
         platform::Bitmap bitmap(width, height);
@@ -28,8 +23,7 @@ protected:
         }
     }
 
-    test::TempDir folder_;
-    std::filesystem::path previous_;
+    test::CurrentTempDir folder_;
 };
 
 TEST_F(TSkinMgTest, LoadZeroSucceedsAtOnceAndMissingFilesFailWithoutTouchingTheRecord) {
