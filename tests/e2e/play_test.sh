@@ -160,6 +160,12 @@ if [ "$variant" = full ]; then
   before=$(cat "$work/game/score.ini")
   start_game
   screenshot menu
+  # The options screen once its list has scrolled into place, then back to the menu.
+  xdotool key F2
+  sleep 4
+  screenshot options
+  xdotool key F1
+  sleep 1
   xdotool key Escape
   wait_exit
   [ "$(cat "$work/game/score.ini")" = "$before" ] || fail "the second run changed score.ini"

@@ -4,7 +4,6 @@
 #include "platform_x11/x11_fixture.h"
 
 #include <X11/keysym.h>
-#include <cstdlib>
 #include <thread>
 
 namespace scrivel::platform {
@@ -90,7 +89,10 @@ TEST_F(MessageDialogTest, MessageBoxWaitsForAKeyFromXdotoolAndWritesToStderr) {
     const std::string text = "Bitmap incorrect pour une banque :\n/jeu/Graphics/texbank1_64.bmp";
     testing::internal::CaptureStderr();
     const auto start = std::chrono::steady_clock::now();
-    MessageBox(text); // ctest's time limit ends it if no key comes
+    {
+        test::Watchdog limit(std::chrono::seconds(20), "the message box got no key from xdotool");
+        MessageBox(text);
+    }
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
     presser.join();

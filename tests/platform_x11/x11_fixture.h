@@ -14,11 +14,15 @@
 #include "platform/window.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <future>
 #include <memory>
 #include <set>
 #include <string>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace scrivel::test {
@@ -28,6 +32,28 @@ inline constexpr int kLeft = 500;
 inline constexpr int kTop = 300;
 
 using PixelSet = std::set<std::pair<int, int>>;
+
+// Ends the test program with a clear message when a wait that no loop can bound (a modal
+// message box) outlives its time limit, instead of leaving it hanging.
+class Watchdog {
+public:
+    Watchdog(std::chrono::seconds limit, std::string what)
+        : thread_([done = done_.get_future(), limit, what = std::move(what)] {
+              if (done.wait_for(limit) == std::future_status::timeout) {
+                  std::fprintf(stderr, "FAILED: %s after %lld s\n", what.c_str(),
+                               static_cast<long long>(limit.count()));
+                  std::_Exit(1);
+              }
+          }) {}
+    ~Watchdog() {
+        done_.set_value();
+        thread_.join();
+    }
+
+private:
+    std::promise<void> done_; // before the thread, which takes its future
+    std::thread thread_;
+};
 
 inline platform::Bitmap Filled(int width, int height, std::uint32_t colour) {
     platform::Bitmap bitmap(width, height);

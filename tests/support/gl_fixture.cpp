@@ -4,8 +4,10 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace scrivel::test {
 
@@ -78,11 +80,16 @@ GlWindow::GlWindow(int width, int height)
         throw std::runtime_error("GLX: cannot create a context");
     }
     XMapWindow(display, impl_->window);
-    // Waits as long as it takes: ctest's time limit fails a test whose window is never mapped.
-    XEvent event{};
-    do {
-        XWindowEvent(display, impl_->window, StructureNotifyMask, &event);
-    } while (event.type != MapNotify);
+    // A bounded wait: a server or window manager that never maps it fails the test clearly.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (XEvent event{}; event.type != MapNotify;) {
+        if (!XCheckWindowEvent(display, impl_->window, StructureNotifyMask, &event)) {
+            if (std::chrono::steady_clock::now() > end) {
+                throw std::runtime_error("X11: the test window was not mapped within 10 s");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
     MakeCurrent();
     InitGlutOnce();
     glViewport(0, 0, width, height);
