@@ -138,8 +138,13 @@ TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
     EXPECT_NEAR(starts, arrivals, 1) << "one eruption per letter";
 }
 
-TEST_F(ViewTest, LandscapeOnlyWithBackground) {
+TEST_F(ViewTest, SceneryInEveryModeAndTheLandscapeOnlyWithBackground) {
     Start(8);
+    for (int mode = 0; mode <= 4; ++mode) {
+        view->SetMode(static_cast<ViewMode>(mode));
+        view->Draw();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
+    }
     view->SetMode(ViewMode::Game);
     view->Camera().Set(0, 5, 20, 12, 0, 0); // the play camera, arrived
     const auto skyPixels = [this] {
