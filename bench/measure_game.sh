@@ -8,7 +8,8 @@ game="$build/game"
 [ -n "${DISPLAY:-}" ] || { echo "measure_game: no X display (run under xvfb-run -a)" >&2; exit 1; }
 work=$(mktemp -d /tmp/scrivel-measure-XXXXXX)
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+# The game saves its files when it ends: wait for it before removing the folder.
+trap '[ -n "$pid" ] && { kill "$pid"; wait "$pid"; } 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$game/scrivel" "$game/words.let" "$game/Graphics" "$game/Skins" "$work/"
 
 "$build/bench/first_frame" "$work"
