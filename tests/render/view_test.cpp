@@ -17,9 +17,32 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace scrivel {
 namespace {
+
+// Where the camera goes for each screen.
+TEST(TView, CameraTargetPerMode) {
+    const auto target = [](const TCamera& camera) {
+        const TVector3& p = camera.TargetPosition;
+        const TVector3& a = camera.TargetAngles;
+        return std::vector<float>{p.x, p.y, p.z, a.x, a.y, a.z};
+    };
+    TView view(640, 480, SCRIVEL_GAME_DIR);
+    const std::pair<ViewMode, std::vector<float>> targets[] = {
+        {ViewMode::Menu, {10, 16, 20, 30, -50, 0}},  {ViewMode::Game, {0, 5, 20, 12, 0, 0}},
+        {ViewMode::GameOver, {6, 2, 5, 0, -100, 5}}, {ViewMode::NameEntry, {6, 2, 5, 0, -100, 5}},
+        {ViewMode::Options, {0, 0, 23, -10, 0, 0}},
+    };
+    for (const auto& [mode, expected] : targets) {
+        view.SetMode(mode);
+        EXPECT_EQ(view.Mode, mode);
+        EXPECT_EQ(target(view.Camera()), expected) << static_cast<int>(mode);
+    }
+    view.SetMode(static_cast<ViewMode>(9)); // not a screen: the camera keeps its target
+    EXPECT_EQ(target(view.Camera()), (std::vector<float>{0, 0, 23, -10, 0, 0}));
+}
 
 // Typed letters reach the flying letter while none falls, lower-cased, and only a joker takes them.
 TEST(TView, JokerKeysChangeOnlyAJoker) {

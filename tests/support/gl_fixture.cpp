@@ -1,13 +1,15 @@
 #include "gl_fixture.h"
 
+#include "platform/application.h"
+#include "platform/gl_context.h"
+#include "platform/message_box.h"
+#include "platform/window.h"
+
 #include <GL/freeglut.h>
 #include <GL/gl.h>
-#include <GL/glx.h>
-#include <X11/Xlib.h>
 #include <chrono>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 namespace scrivel::test {
 
@@ -26,69 +28,40 @@ void InitGlutOnce() {
 
 } // namespace
 
+// The game's own way to a GL surface: a top-level window, a child with the GL visual, a context.
 struct GlWindow::Impl {
-    Display* display = nullptr;
-    Window window = 0;
-    Colormap colormap = 0;
-    GLXContext context = nullptr;
-
-    ~Impl() {
-        if (display == nullptr) {
-            return;
-        }
-        if (context != nullptr) {
-            glXMakeCurrent(display, None, nullptr);
-            glXDestroyContext(display, context);
-        }
-        if (window != 0) {
-            XDestroyWindow(display, window);
-        }
-        if (colormap != 0) {
-            XFreeColormap(display, colormap);
-        }
-        XCloseDisplay(display);
+    explicit Impl(int width, int height)
+        : frame(app, platform::WindowKind::Plain, {0, 0, width, height}, "scrivel-tests"),
+          surface(frame, {0, 0, width, height}, platform::GlContext::ChooseVisual(app)),
+          context(surface) {
+        // Messages go to stderr only: no one is there to close a box.
+        platform::SetMessageBoxHandler(nullptr, nullptr);
     }
+
+    platform::Application app;
+    platform::Window frame;
+    platform::Window surface;
+    platform::GlContext context;
 };
 
-GlWindow::GlWindow(int width, int height)
-    : impl_(std::make_unique<Impl>()), width_(width), height_(height) {
-    impl_->display = XOpenDisplay(nullptr);
-    if (impl_->display == nullptr) {
-        throw std::runtime_error("GL tests need an X display: none is reachable (DISPLAY is '" +
-                                 std::string(getenv("DISPLAY") ? getenv("DISPLAY") : "") +
-                                 "'); run them under xvfb-run -a");
+GlWindow::GlWindow(int width, int height) : width_(width), height_(height) {
+    try {
+        impl_ = std::make_unique<Impl>(width, height);
+    } catch (const platform::DisplayError& error) {
+        throw std::runtime_error(std::string(error.what()) +
+                                 ": GL tests need an X display; run them under xvfb-run -a");
     }
-    Display* display = impl_->display;
-    int attributes[] = {
-        GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
-        8,        GLX_DEPTH_SIZE,   24,           None};
-    XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), attributes);
-    if (visual == nullptr) {
-        throw std::runtime_error("GLX: no double-buffered RGBA visual with a 24-bit depth buffer");
+    if (!impl_->context.Valid()) {
+        throw std::runtime_error(impl_->context.Error());
     }
-    Window root = RootWindow(display, visual->screen);
-    impl_->colormap = XCreateColormap(display, root, visual->visual, AllocNone);
-    XSetWindowAttributes set{};
-    set.colormap = impl_->colormap;
-    set.event_mask = StructureNotifyMask;
-    impl_->window = XCreateWindow(display, root, 0, 0, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height), 0, visual->depth, InputOutput,
-                                  visual->visual, CWColormap | CWEventMask, &set);
-    impl_->context = glXCreateContext(display, visual, nullptr, True);
-    XFree(visual);
-    if (impl_->context == nullptr) {
-        throw std::runtime_error("GLX: cannot create a context");
-    }
-    XMapWindow(display, impl_->window);
+    impl_->frame.Show();
     // A bounded wait: a server or window manager that never maps it fails the test clearly.
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    for (XEvent event{}; event.type != MapNotify;) {
-        if (!XCheckWindowEvent(display, impl_->window, StructureNotifyMask, &event)) {
-            if (std::chrono::steady_clock::now() > end) {
-                throw std::runtime_error("X11: the test window was not mapped within 10 s");
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (!impl_->surface.OnScreen()) {
+        if (std::chrono::steady_clock::now() > end) {
+            throw std::runtime_error("X11: the test window was not mapped within 10 s");
         }
+        impl_->app.RunOnce(std::chrono::milliseconds(5));
     }
     MakeCurrent();
     InitGlutOnce();
@@ -98,13 +71,13 @@ GlWindow::GlWindow(int width, int height)
 GlWindow::~GlWindow() = default;
 
 void GlWindow::MakeCurrent() {
-    if (!glXMakeCurrent(impl_->display, impl_->window, impl_->context)) {
-        throw std::runtime_error("GLX: cannot make the test context current");
+    if (!impl_->context.MakeCurrent()) {
+        throw std::runtime_error(impl_->context.Error());
     }
 }
 
 void GlWindow::SwapBuffers() {
-    glXSwapBuffers(impl_->display, impl_->window);
+    impl_->context.SwapBuffers();
 }
 
 std::vector<std::uint8_t> GlWindow::ReadPixels() const {

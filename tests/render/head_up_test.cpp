@@ -1,0 +1,34 @@
+#include "render/head_up.h"
+
+#include <gtest/gtest.h>
+
+namespace scrivel {
+namespace {
+
+TEST(HeadUpLines, PositionsSizesAndColoursInA640By480Window) {
+    const HeadUpLine score{100, 462, 14, 1.0f, 0.2f, 0.2f, "640"};
+    const HeadUpLine name{100, 440, 18, 1.0f, 1.0f, 1.0f, "Bob"};
+    const HeadUpLine prompt{0, 240, 14, 1.0f, 0.8f, 0.8f, "Veuillez entrer votre nom"};
+    const HeadUpLine typed{100, 226, 0, 1.0f, 0.0f, 0.0f, "Bob"};
+    const HeadUpLine over{130, 230, 18, 1.0f, 1.0f, 1.0f, "GAME OVER"};
+    const HeadUpLine space{120, 180, 12, 1.0f, 1.0f, 1.0f, "Appuyer sur Espace"};
+    const HeadUpLine again{100, 130, 0, 1.0f, 1.0f, 1.0f, "pour recommencer une partie"};
+    const struct {
+        ViewMode mode;
+        int blink;
+        std::vector<HeadUpLine> lines;
+    } cases[] = {{ViewMode::Menu, 5, {score, name}},
+                 {ViewMode::Game, 25, {score, name}},
+                 {ViewMode::GameOver, 9, {score, name, over, space, again}},
+                 {ViewMode::GameOver, 10, {score, name}},
+                 {ViewMode::NameEntry, 20, {score, name, prompt, typed}},
+                 {ViewMode::NameEntry, 19, {score, name}},
+                 {ViewMode::NameEntry, 0, {score, name, over, space, again}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.mode)) + " " + std::to_string(c.blink));
+        EXPECT_EQ(HeadUpLines(c.mode, 480, c.blink, 640, "Bob"), c.lines);
+    }
+}
+
+} // namespace
+} // namespace scrivel
