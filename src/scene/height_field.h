@@ -22,11 +22,6 @@ public:
 
     void Draw();
 
-    const THeightMap& Heights() const { return heights_; }
-    unsigned DisplayList() const { return displayList_; }
-    // The tiles as laid, in scan order.
-    const std::vector<TTileChoice>& Tiles() const { return tiles_; }
-
     float HeightScale;
     float XSpacing;
     float ZSpacing;
