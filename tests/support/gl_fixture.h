@@ -8,9 +8,9 @@
 
 namespace scrivel::test {
 
-// A small mapped X11 window with a current GLX context (double-buffered RGBA, depth 24), on the
-// server named by DISPLAY. glutInit runs once per process. Throws with a clear message when there
-// is no display or no suitable visual, so GL tests fail instead of passing silently.
+// A small mapped window with a current GL context, made as the game makes its own, on the server
+// named by DISPLAY. glutInit runs once per process. Throws with a clear message when there is no
+// display or no context, so GL tests fail instead of passing silently.
 class GlWindow {
 public:
     GlWindow(int width, int height);
