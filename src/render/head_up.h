@@ -1,6 +1,6 @@
 #pragma once
 
-#include "states/state_view.h"
+#include "model/state_view.h"
 
 #include <string>
 #include <vector>

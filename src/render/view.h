@@ -2,7 +2,7 @@
 
 #include "model/game_view.h"
 #include "scene/gl_object.h"
-#include "states/state_view.h"
+#include "model/state_view.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "states/game_over_state.h"
 
-#include "states/state_view.h"
+#include "model/state_view.h"
 
 namespace scrivel {
 

@@ -1,7 +1,7 @@
 #include "states/name_state.h"
 
 #include "model/game_data.h"
-#include "states/state_view.h"
+#include "model/state_view.h"
 
 namespace scrivel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/joker_letter.h"
-#include "states/state_view.h"
+#include "model/state_view.h"
 
 #include <string>
 #include <utility>
