@@ -17,6 +17,7 @@ public:
     void SetScoreList(const scrivel::platform::StringList&) override {}
     void SetLetterArray(scrivel::TLetterArray&) override {}
     void SetScore(int) override {}
+    void SetPlayerName(const std::string&) override {}
     void AddFoundWord(const std::string&, int, scrivel::WordDirection, int) override { ++found; }
     void SetNextLetter(std::uint8_t) override {}
     int found = 0;

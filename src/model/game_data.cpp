@@ -1,5 +1,6 @@
 #include "model/game_data.h"
 
+#include "model/joker_letter.h"
 #include "model/score_table.h"
 #include "platform/file_system.h"
 
@@ -57,6 +58,7 @@ TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
     LoadScores(scoreFile_->Text(), scores_);
     scores_.Sort(CompareScores);
     view_.SetScoreList(scores_);
+    view_.SetPlayerName(playerName_);
 
     base_ = std::make_unique<TBase>(folders.WordBase(), compare_);
     for (int i = 0; i < ListCount; ++i) {
@@ -262,6 +264,13 @@ bool TGameData::EnterScore() {
     entry_ = index;
     SaveScores();
     return true;
+}
+
+void TGameData::EditPlayerName(char key) {
+    EditNameText(playerName_, key);
+    if (entry_ >= 0) {
+        scores_.Set(entry_, playerName_ + "=" + std::to_string(score_));
+    }
 }
 
 void TGameData::SetPlayerName(const std::string& name) {

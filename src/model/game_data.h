@@ -47,6 +47,9 @@ public:
     // Renames the finished game's own entry as the player types (never an older entry with the
     // same text); nothing changes when the game did not rank.
     void SetPlayerName(const std::string& name);
+    // The name as the player types it (Backspace removes its last character); the finished
+    // game's entry follows it when the game ranked.
+    void EditPlayerName(char key);
     // Writes score.ini now, so a crash later in the run cannot take the scores with it.
     void SaveScores();
     std::int16_t GetTickPeriod() const { return options_->TickPeriod; }

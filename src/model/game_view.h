@@ -29,6 +29,8 @@ public:
     // The grid whose letters the view draws.
     virtual void SetLetterArray(TLetterArray& grid) = 0;
     virtual void SetScore(int score) = 0;
+    // The player's name, kept by the game data; the view shows it as it changes.
+    virtual void SetPlayerName(const std::string& name) = 0;
     // A found word before its cells are emptied; column and row are those of its first letter.
     virtual void AddFoundWord(const std::string& word, int column, WordDirection direction,
                               int row) = 0;

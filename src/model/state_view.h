@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace scrivel {
 
@@ -14,8 +13,8 @@ enum class ViewMode : std::uint8_t {
     Options = 4,
 };
 
-// What the screens ask of the scene view: its mode, the letters' ticks and moves, the name being
-// typed and the options screen. The view implements it; tests use a recording double.
+// What the screens ask of the scene view: its mode, the letters' ticks and moves and the options
+// screen. The view implements it; tests use a recording double.
 class StateView {
 public:
     virtual ~StateView() = default;
@@ -35,9 +34,6 @@ public:
     virtual void PreviousJokerLetter() = 0;
     virtual void NextJokerLetter() = 0;
     virtual void SetJokerLetter(char key) = 0;
-
-    virtual void EditName(char key) = 0;
-    virtual const std::string& NameText() const = 0;
 
     // The options screen's keys; true when the scene must be rebuilt.
     virtual bool OptionKeyPress(char key) = 0;

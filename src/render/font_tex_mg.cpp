@@ -53,8 +53,16 @@ void TFontTexMg::ReadPatterns(const std::string& path) {
 
 void TFontTexMg::LoadPatterns() {
     ReadPatterns(PatternPath());
-    DrawLetter = std::make_unique<TLettre>('A', this, LetterWidth, LetterHeight);
+    DrawLetter = std::make_unique<TLettre>(this, LetterWidth, LetterHeight);
+    DrawLetter->SetEye(eye_);
     Rebuild();
+}
+
+void TFontTexMg::SetEye(const EyeView* eye) {
+    eye_ = eye;
+    if (DrawLetter) {
+        DrawLetter->SetEye(eye);
+    }
 }
 
 void TFontTexMg::SelectFont(const std::string& fontName, int patternIndex, int colourIndex) {

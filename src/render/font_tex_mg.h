@@ -14,6 +14,7 @@
 
 namespace scrivel {
 
+class EyeView;
 class TLettre;
 
 // A colour as 0x00BBGGRR, the way the platform's canvas takes it.
@@ -96,6 +97,8 @@ public:
     // Reads the patterns, creates the letter used for strings and renders and uploads the glyphs.
     // Needs a current GL context. A pattern bitmap that is not 196 x 196 ends the program.
     void LoadPatterns();
+    // The frame's eye, for the letter cubes to leave out faces that cannot show.
+    void SetEye(const EyeView* eye);
     // The file part of LoadPatterns: fills Patterns, no GL.
     void ReadPatterns(const std::string& path);
     std::string PatternPath() const;
@@ -143,6 +146,7 @@ public:
     int PatternIndex = 0;
 
 private:
+    const EyeView* eye_ = nullptr; // not owned
     enum class Spaces { Drawn, Skipped };
 
     // The one layout loop: character i at start + i * step.

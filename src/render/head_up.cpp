@@ -1,5 +1,9 @@
 #include "render/head_up.h"
 
+#include "render/screen_look.h"
+
+#include <algorithm>
+
 namespace scrivel {
 
 namespace {
@@ -28,7 +32,8 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         {100, height - 18, HeadUpSize(height, 8), 1.0f, 0.2f, 0.2f, std::to_string(score)});
     lines.push_back({100, height - height / 12, 18, 1.0f, 1.0f, 1.0f, name});
 
-    if (mode == ViewMode::NameEntry && blink >= 20) {
+    const ScreenLook* look = LookOf(mode);
+    if (look != nullptr && look->NamePrompt && blink >= 20) {
         // Heights the table leaves open get the nearest size, so the prompt never overlaps itself.
         int size = HeadUpSize(height, 12);
         if (size == 0) {
@@ -37,12 +42,29 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         lines.push_back({0, height / 2, size, 1.0f, 0.8f, 0.8f, "Veuillez entrer votre nom"});
         lines.push_back({100, height / 2 - size, 0, 1.0f, 0.0f, 0.0f, name});
     }
-    if ((mode == ViewMode::NameEntry || mode == ViewMode::GameOver) && blink < 10) {
+    if (look != nullptr && look->GameOverLines && blink < 10) {
         lines.push_back({130, height - 250, 18, 1.0f, 1.0f, 1.0f, "GAME OVER"});
         lines.push_back({120, height - 300, 12, 1.0f, 1.0f, 1.0f, "Appuyer sur Espace"});
         lines.push_back({100, height - 350, 0, 1.0f, 1.0f, 1.0f, "pour recommencer une partie"});
     }
     return lines;
+}
+
+void BannerScroll::Step(int width) {
+    if (!started_) {
+        x_ = width;
+        started_ = true;
+    }
+    // At least a pixel a tick: a window narrower than 50 pixels would stop the line.
+    x_ -= std::max(1, width / 50);
+    if (x_ >= Left) {
+        drawnX_ = x_;
+        return;
+    }
+    if (x_ < -width) {
+        x_ = width;
+    }
+    drawnX_ = Left;
 }
 
 } // namespace scrivel

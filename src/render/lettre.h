@@ -1,61 +1,48 @@
 #pragma once
 
-#include "model/joker_letter.h"
-#include "scene/gl_object.h"
-
 #include <cstdint>
 
 namespace scrivel {
 
+class EyeView;
 class TFontTexMg;
 
-// One letter as a cube of the scene. A joker's letter can be changed by the player while it falls
-// (JokerLetter's rules).
-class TLettre : public TGLObject, public JokerLetter {
+// Draws letters as cubes of the scene, the glyph of the font bank on every face. It keeps only
+// how to draw (the bank, the cube's size, the eye of the frame), never where a letter is.
+class TLettre {
 public:
-    // Code 0 makes a joker holding a random lower-case letter.
-    TLettre(std::uint8_t letter, TFontTexMg* fontBank, float width, float height);
+    TLettre(TFontTexMg* fontBank, float width, float height)
+        : fontBank_(fontBank), width_(width), height_(height) {}
 
-    void SetWidth(float width) override { Width = width; }
-    void SetHeight(float height) override { Height = height; }
+    void SetWidth(float width) { width_ = width; }
+    void SetHeight(float height) { height_ = height; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    // The frame's eye, for leaving out faces that cannot show; none: every face is drawn.
+    void SetEye(const EyeView* eye) { eye_ = eye; }
 
-    // Moves the letter, gives it code (a joker too) and draws it with its colour.
-    void DrawAt(std::uint8_t code, float px, float py);
-    void DrawAt(std::uint8_t code, float px, float py, float pz);
-    // The cube textured with the letter's glyph on all six faces, one unit below y.
-    void Draw();
-    // The green wire outline of an empty cell's cube at (px, py); sets Letter to 'A'.
-    void DrawCellFrame(float px, float py);
-
-    // Advances a joker's swelling by one draw and returns how much its cube grows now; 0 for
-    // other letters.
-    float Pulse();
-    // Largest swelling of a joker, as a fraction of its width.
-    static constexpr float PulseLimit = 1.0f / 6.0f;
-    static constexpr float PulseSpeed = 0.05f;
-
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 2.0f;
-    float PulseOffset = 0.0f;
-    float PulseStep = PulseSpeed;
-    float TexLeft = 0.0f;
-    float TexRight = 1.0f;
-    float TexBottom = 0.0f;
-    float TexTop = 1.0f;
-    // Leaves out the far faces when they cannot show (the picture is the same, only faster).
-    bool SkipHiddenFaces = true;
-    TFontTexMg* FontBank = nullptr;
-
-    // The glyph texture of the last cube drawn (the font bank owns it).
-    unsigned TextureName() const { return textureName_; }
+    // The colour a letter's cube gets: green for 'A' shading to magenta for 'Z'. It shows only
+    // where the glyph texture leaves it.
+    static int ColourIndex(std::uint8_t code);
+    // The cube of code with its top at y (it hangs one unit under it) and its centre at x and z,
+    // grown by grow on every side, in the colour of colourIndex.
+    void Draw(std::uint8_t code, float x, float y, float z, float grow, int colourIndex) const;
+    // The same for a letter that neither swells nor flickers.
+    void DrawAt(std::uint8_t code, float x, float y, float z) const {
+        Draw(code, x, y, z, 0.0f, ColourIndex(code));
+    }
+    // The green wire outline of an empty cell's cube.
+    void DrawCellFrame(float x, float y, float z) const;
 
 private:
     // The vertices of the cube's faces, each after its texture coordinate; the bottom, back and
     // left ones only with farFaces.
-    void EmitFaces(float grow, bool farFaces) const;
+    void EmitFaces(float x, float y, float z, float grow, bool farFaces) const;
 
-    unsigned textureName_ = 0;
+    TFontTexMg* fontBank_ = nullptr; // not owned
+    const EyeView* eye_ = nullptr;   // not owned
+    float width_ = 0.0f;
+    float height_ = 0.0f;
 };
 
 } // namespace scrivel

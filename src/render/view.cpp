@@ -1,14 +1,13 @@
 #include "render/view.h"
 
-#include "model/joker_letter.h"
 #include "model/letter_array.h"
 #include "model/options_data.h"
-#include "render/falling_lettre.h"
+#include "render/bitmap_text.h"
 #include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
 #include "render/grid.h"
-#include "render/head_up.h"
 #include "render/option_module.h"
+#include "render/screen_look.h"
 #include "scene/bird.h"
 #include "scene/camera.h"
 #include "scene/gl_sun.h"
@@ -20,8 +19,6 @@
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace scrivel {
 
@@ -29,79 +26,55 @@ namespace {
 
 constexpr float kFoundWordSize = 0.25f;
 constexpr float kFoundWordHeadDepth = 3.0f;
-
-struct CameraPose {
-    float x, y, z, ax, ay, az;
-};
-
-// Where the camera goes for each screen.
-constexpr CameraPose kMenuCamera{10, 16, 20, 30, -50, 0};
-constexpr CameraPose kGameCamera{0, 5, 20, 12, 0, 0};
-constexpr CameraPose kScoreCamera{6, 2, 5, 0, -100, 5};
-constexpr CameraPose kOptionsCamera{0, -0.0f, 23, -10, 0, 0};
-
-std::uint8_t RandomLetter() {
-    return static_cast<std::uint8_t>('a' + std::rand() % 25);
-}
+// The score table's columns, left of the grid, and its line pitch.
+constexpr float kTableLeftOfGrid = 4.0f;
+constexpr float kTableNameDepth = 10.0f;
+constexpr float kTableScoreDepth = 4.0f;
+constexpr float kTableLetterSize = 0.5f;
+constexpr float kTableLinePitch = 0.75f;
+// The key help's line, in window pixels from the bottom.
+constexpr int kBannerY = 50;
 
 } // namespace
 
 TView::TView(int width, int height, std::string folder)
-    : WindowWidth(width), WindowHeight(height), folder_(std::move(folder)),
+    : folder_(std::move(folder)), width_(width), height_(height),
       camera_(std::make_unique<TCamera>()) {
     // The game data seeds rand before it hands the view its first letters.
     camera_->Set(0, 2, 20, 0, 0, 0);
-    // The sun, like the rest of the scenery, is made by Build: without a GL context the view reads
-    // no scenery file and draws nothing of it.
+    // The scenery is made by Build: without a GL context the view reads no scenery file and
+    // draws nothing of it.
 }
 
 TView::~TView() = default;
 
 int TView::GridSize() const {
-    return Options != nullptr ? Options->GridSize : 0;
+    return options_ != nullptr ? options_->GridSize : 0;
 }
 
 void TView::SetOptions(TOptionsData& options) {
-    Options = &options;
+    options_ = &options;
     InitGeometry();
 }
 
 void TView::SetLetterArray(TLetterArray& grid) {
-    LetterArray = &grid;
+    letterArray_ = &grid;
     if (grid_) {
-        grid_->SetLetterArray(LetterArray);
+        grid_->SetLetterArray(letterArray_);
+        HandBoardToLetters();
     }
-}
-
-std::unique_ptr<TFallingLettre> TView::NewLetter(std::uint8_t letter) {
-    auto falling = std::make_unique<TFallingLettre>(letter, letterBank_.get(), grid_.get(),
-                                                    CellWidth, CellHeight);
-    falling->SetWidth(CellWidth);
-    falling->SetHeight(CellHeight);
-    return falling;
 }
 
 void TView::InitGeometry() {
-    const int n = GridSize();
-    if (n > 0) {
-        CellWidth = 6.0f / static_cast<float>(n);
-        CellHeight = 4.0f / static_cast<float>(n);
-    }
-    GridLeft = 0.5f * CellWidth - 0.5f * static_cast<float>(n) * CellWidth;
-    GridTop = static_cast<float>(n) * CellHeight;
-    BaseHeight = GridTop - (static_cast<float>(n) - 0.5f) * CellHeight - 1.0f;
-    LaunchX = -2.0f;
-    LaunchY = GridTop;
+    flight_.Restart(BoardLayout::ForSize(GridSize()));
+}
 
-    activeLetter_.reset();
-    flyingLetter_ = NewLetter(RandomLetter());
-    flyingLetter_->x = GridLeft + static_cast<float>(n > 0 ? std::rand() % n : 0) * CellWidth;
-    flyingLetter_->SetY(LaunchY);
-    flyingLetter_->z = LaunchDepth;
+void TView::HandBoardToLetters() {
+    flight_.SetBoard(FallGrid{grid_->LetterArray(), grid_->Size(), grid_->Left(), grid_->Top()});
 }
 
 void TView::LayOutFoundWords() {
-    foundWords_->SetLayout(CellWidth, CellHeight, kFoundWordSize, kFoundWordSize);
+    foundWords_->SetLayout(Layout().CellWidth, Layout().CellHeight, kFoundWordSize, kFoundWordSize);
     foundWords_->SetHead(ListX, ListTop, kFoundWordHeadDepth);
 }
 
@@ -109,28 +82,35 @@ void TView::Build() {
     glClearColor(0.8f, 0.3f, 0.8f, 1.0f);
     glShadeModel(GL_SMOOTH);
 
-    letterBank_ = std::make_unique<TFontTexMg>(Options->FontName, 1, Options->NumTexture,
-                                               Options->FontColorNum, folder_);
+    letterBank_ = std::make_unique<TFontTexMg>(options_->FontName, 1, options_->NumTexture,
+                                               options_->FontColorNum, folder_);
     letterBank_->LoadPatterns();
+    letterBank_->SetEye(&eye_);
     InitGeometry();
+    const BoardLayout& layout = Layout();
 
+    letterCube_ = std::make_unique<TLettre>(letterBank_.get(), layout.CellWidth, layout.CellHeight);
+    letterCube_->SetEye(&eye_);
     grid_ = std::make_unique<TGrid>(letterBank_.get(), static_cast<std::int16_t>(GridSize()),
-                                    CellWidth, CellHeight);
-    grid_->Location = {GridLeft, GridTop, GridDepth};
-    grid_->SetLetterArray(LetterArray);
-    flyingLetter_->SetGrid(grid_.get());
-    ground_ = std::make_unique<TGround>(folder_, "Graphics/ground4001.bmp", -4.0f, BaseHeight,
-                                        GridDepth - 2.0f, 8.0f, 4.0f);
+                                    layout.CellWidth, layout.CellHeight);
+    grid_->MoveTo(layout.GridLeft, layout.GridTop, BoardLayout::GridDepth);
+    grid_->SetLetterArray(letterArray_);
+    grid_->SetEye(&eye_);
+    HandBoardToLetters();
+    ground_ =
+        std::make_unique<TGround>(folder_, "Graphics/ground4001.bmp", -4.0f, layout.BaseHeight,
+                                  BoardLayout::GridDepth - 2.0f, 8.0f, 4.0f);
     ground_->BuildTexture();
 
     titleBank_ = std::make_unique<TFontTexMg>("Garamond", 1, 0, 4, folder_);
     titleBank_->LoadPatterns();
+    titleBank_->SetEye(&eye_);
     textureMg_ = std::make_unique<TTextureMg>(1, folder_);
     textureMg_->LoadBanks();
     sun_ = std::make_unique<TGLSun>(folder_ + "Graphics/sun.bmp");
     sun_->BuildTexture();
 
-    optionModule_ = std::make_unique<TOptionModule>(titleBank_.get(), *Options);
+    optionModule_ = std::make_unique<TOptionModule>(titleBank_.get(), *options_);
     foundWords_ = std::make_unique<TFoundWordsMg>(letterBank_.get());
     LayOutFoundWords();
     // In this order: the birds and then the landscape draw from rand.
@@ -140,7 +120,10 @@ void TView::Build() {
     }
     heightField_ = std::make_unique<TNHeightField>(folder_ + "Graphics/heightfield2.bmp",
                                                    textureMg_.get(), 15.0f, 1.5f, 1.5f);
+    SetFixedGlState();
+}
 
+void TView::SetFixedGlState() const {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glFrontFace(GL_CW);
@@ -148,7 +131,8 @@ void TView::Build() {
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);
     // Light 0 is set up before fog; from here on the sun sets the clear and fog colours.
-    sun_->StepAndDraw();
+    sun_->Step();
+    sun_->Draw();
     glEnable(GL_FOG);
     const GLfloat fogColour[] = {0.85f, 0.82f, 0.32f, 0.1f};
     glFogi(GL_FOG_MODE, GL_LINEAR);
@@ -163,8 +147,8 @@ void TView::Resize(int width, int height) {
     if (width == 0 || height == 0) {
         return;
     }
-    WindowWidth = width;
-    WindowHeight = height;
+    width_ = width;
+    height_ = height;
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -173,87 +157,148 @@ void TView::Resize(int width, int height) {
     glLoadIdentity();
 }
 
-void TView::Draw() {
+void TView::Step() {
+    camera_->Step();
+    if (sun_) {
+        sun_->Step();
+    }
+    const ScreenLook* look = LookOf(mode_);
+    if (look != nullptr && look->Letters) {
+        flight_.StepPulses();
+        // A joker flickers through every letter's colour.
+        const auto flicker = [this](const FallingLetter* letter, int& colour) {
+            if (letter != nullptr && letter->Joker()) {
+                colour = static_cast<int>(cosmetic_() % 26);
+            }
+        };
+        flicker(flight_.Flying(), flyingColour_);
+        flicker(flight_.Falling(), fallingColour_);
+    }
+    if (look != nullptr && look->FoundWords && foundWords_) {
+        foundWords_->Step();
+    }
+    if (look != nullptr && look->OptionsList && optionModule_) {
+        optionModule_->Step();
+    }
+    if (volcano_) {
+        volcano_->Step();
+    }
+    for (auto& bird : birds_) {
+        if (bird) {
+            bird->Step();
+        }
+    }
+    // A line of size 0 keeps the font the lines before it chose, frame after frame.
+    const std::string name = playerName_ != nullptr ? *playerName_ : std::string();
+    for (const HeadUpLine& line : HeadUpLines(mode_, height_, blink_.Counter(), score_, name)) {
+        carriedFont_ = line.FontSize != 0 ? line.FontSize : carriedFont_;
+    }
+    blink_.Step();
+    if (look != nullptr && *look->Banner != '\0') {
+        banner_.Step(width_);
+    }
+}
+
+void TView::Draw() const {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     camera_->Apply();
     // The volcano and the birds after the board, which hides much of them: the depth test then
     // turns their hidden parts away before they are shaded. All that is drawn is opaque (alpha 1),
     // so the order changes nothing on screen; the board gets the volcano's glow it used to get.
     DrawLandscape();
+    eye_ = EyeView::FromGl();
 
-    switch (Mode) {
-    case ViewMode::Menu:
-        grid_->Draw();
-        foundWords_->Animate();
-        DrawScoreTable();
-        break;
-    case ViewMode::Game:
-        if (!camera_->Arrived) {
+    const ScreenLook* look = LookOf(mode_);
+    if (look != nullptr) {
+        if (look->ScoreTable == ScoreTableShown::WhileTheCameraMoves && !camera_->Arrived()) {
             DrawScoreTable();
         }
-        flyingLetter_->Draw();
-        if (activeLetter_) {
-            activeLetter_->Draw();
+        if (look->Letters) {
+            DrawLetters();
         }
-        grid_->Draw();
-        foundWords_->Animate();
-        break;
-    case ViewMode::GameOver:
-    case ViewMode::NameEntry:
-        DrawScoreTable();
-        break;
-    case ViewMode::Options:
-        optionModule_->Draw();
-        grid_->DrawPreview();
-        break;
+        if (look->OptionsList) {
+            optionModule_->Draw();
+        }
+        if (look->Board) {
+            grid_->Draw();
+        }
+        if (look->GridPreview) {
+            grid_->DrawPreview();
+        }
+        if (look->FoundWords) {
+            foundWords_->Draw();
+        }
+        if (look->ScoreTable == ScoreTableShown::Always) {
+            DrawScoreTable();
+        }
     }
     DrawVolcanoAndBirds();
-    DrawHeadUp();
+    DrawHeadUp(look);
 }
 
-void TView::DrawLandscape() {
+void TView::DrawLetters() const {
+    const auto draw = [this](const FallingLetter* letter, int jokerColour) {
+        if (letter == nullptr) {
+            return;
+        }
+        const int colour = letter->Joker() ? jokerColour : TLettre::ColourIndex(letter->Letter());
+        letterCube_->Draw(letter->Letter(), letter->X(), letter->Y(), letter->Z(), letter->Grow(),
+                          colour);
+    };
+    draw(flight_.Flying(), flyingColour_);
+    draw(flight_.Falling(), fallingColour_);
+}
+
+void TView::DrawLandscape() const {
     if (!sun_) {
         return;
     }
-    sun_->StepAndDraw();
+    sun_->Draw();
     ground_->Draw();
-    if (Options->Background) {
+    if (options_->Background) {
         heightField_->Draw();
     }
     // The ground and the height field keep the glow of the frame before, which they always had.
-    volcano_->ApplyLight(LaunchX, LaunchDepth);
+    volcano_->ApplyLight(BoardLayout::LaunchX, BoardLayout::LaunchDepth);
 }
 
-void TView::DrawVolcanoAndBirds() {
+void TView::DrawVolcanoAndBirds() const {
     if (!sun_) {
         return;
     }
-    volcano_->Draw(LaunchX, VolcanoBase, LaunchDepth);
-    for (auto& bird : birds_) {
+    volcano_->Draw(BoardLayout::LaunchX, VolcanoBase, BoardLayout::LaunchDepth);
+    for (const auto& bird : birds_) {
         bird->Draw();
     }
 }
 
-void TView::DrawHeadUp() {
+void TView::DrawHeadUp(const ScreenLook* look) const {
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, WindowWidth, 0, WindowHeight, -1.0, 10.0);
+    glOrtho(0, width_, 0, height_, -1.0, 10.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    BlinkCounter = BlinkCounter > 0 ? BlinkCounter - 1 : 30;
-    for (const HeadUpLine& line :
-         HeadUpLines(Mode, WindowHeight, BlinkCounter, Score, NameTextValue)) {
+    TBitmapText text;
+    if (carriedFont_ != 0) {
+        text.SetFont(carriedFont_);
+    }
+    const std::string name = playerName_ != nullptr ? *playerName_ : std::string();
+    for (const HeadUpLine& line : HeadUpLines(mode_, height_, blink_.Counter(), score_, name)) {
         glColor3f(line.Red, line.Green, line.Blue);
         if (line.FontSize != 0) {
-            SetFont(line.FontSize);
+            text.SetFont(line.FontSize);
         }
-        DrawText(line.X, line.Y, line.Text);
+        text.DrawText(line.X, line.Y, line.Text);
     }
-    if (Mode == ViewMode::Menu || Mode == ViewMode::Options) {
-        DrawBanner();
+    if (look != nullptr && *look->Banner != '\0') {
+        glColor3f(1.0f, 0.0f, 0.0f);
+        glRasterPos2d(banner_.X(), kBannerY);
+        for (const char* c = look->Banner; *c != '\0'; ++c) {
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
+        }
     }
 
     glMatrixMode(GL_PROJECTION);
@@ -262,43 +307,23 @@ void TView::DrawHeadUp() {
     glFlush();
 }
 
-void TView::DrawBanner() {
-    if (!BannerStarted) {
-        BannerX = WindowWidth;
-        BannerStarted = true;
-    }
-    // At least a pixel a frame: a window narrower than 50 pixels would stop the line.
-    BannerX -= std::max(1, WindowWidth / 50);
-    if (BannerX >= 50) {
-        glRasterPos2d(BannerX, 50);
-    } else {
-        if (BannerX < -WindowWidth) {
-            BannerX = WindowWidth;
-        }
-        glRasterPos2d(50, 50);
-    }
-    const char* text = Mode == ViewMode::Menu ? "F1 = Jouer  F2 = Options"
-                                              : "F1, Esc = Retour  Espace = Changer Option";
-    glColor3f(1.0f, 0.0f, 0.0f);
-    for (const char* c = text; *c != '\0'; ++c) {
-        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
-    }
-}
-
-void TView::DrawScoreTable() {
-    if (ScoreList == nullptr) {
+void TView::DrawScoreTable() const {
+    if (scoreList_ == nullptr) {
         return;
     }
-    const int n = std::min(ScoreList->Count(), MaxScoreLines);
+    const int n = std::min(scoreList_->Count(), MaxScoreLines);
+    const float left = Layout().GridLeft - kTableLeftOfGrid;
     for (int i = 0; i < n; ++i) {
-        const std::string& line = (*ScoreList)[i];
+        const std::string& line = (*scoreList_)[i];
         const size_t first = line.find('=');
         const size_t last = line.rfind('=');
         const std::string name = first == std::string::npos ? std::string() : line.substr(0, first);
         const std::string score = last == std::string::npos ? line : line.substr(last + 1);
-        const float y = ListTop - 0.75f * static_cast<float>(i);
-        titleBank_->DrawTextDepth(name, GridLeft - 4.0f, y, 10.0f, 0.5f, 0.5f, 0.0f);
-        titleBank_->DrawTextDepth(score, GridLeft - 4.0f, y, 4.0f, 0.5f, 0.5f, 0.0f);
+        const float y = ListTop - kTableLinePitch * static_cast<float>(i);
+        titleBank_->DrawTextDepth(name, left, y, kTableNameDepth, kTableLetterSize,
+                                  kTableLetterSize, 0.0f);
+        titleBank_->DrawTextDepth(score, left, y, kTableScoreDepth, kTableLetterSize,
+                                  kTableLetterSize, 0.0f);
     }
 }
 
@@ -306,131 +331,52 @@ void TView::AddFoundWord(const std::string& word, int column, WordDirection dire
     if (!foundWords_) {
         return;
     }
-    foundWords_->Add(word, direction, GridLeft + static_cast<float>(column) * CellWidth,
-                     GridTop - static_cast<float>(row) * CellHeight, GridDepth);
-}
-
-void TView::SetNextLetter(std::uint8_t code) {
-    NextLetter = code;
-    activeLetter_.reset();
+    const BoardLayout& layout = Layout();
+    foundWords_->Add(
+        word, direction, layout.GridLeft + static_cast<float>(column) * layout.CellWidth,
+        layout.GridTop - static_cast<float>(row) * layout.CellHeight, BoardLayout::GridDepth);
 }
 
 void TView::SetMode(ViewMode mode) {
-    const CameraPose* pose = nullptr;
-    switch (mode) {
-    case ViewMode::Menu:
-        pose = &kMenuCamera;
-        break;
-    case ViewMode::Game:
-        pose = &kGameCamera;
+    if (mode == ViewMode::Game) {
         if (foundWords_) {
             foundWords_->Clear();
         }
-        activeLetter_.reset();
-        flyingLetter_ = NewLetter(RandomLetter());
-        // It starts at the grid's depth, so the first tick makes it the falling letter; from a cell
-        // above the top row it falls into its column from above.
-        flyingLetter_->SetY(LaunchY + CellHeight);
-        break;
-    case ViewMode::GameOver:
-    case ViewMode::NameEntry:
-        pose = &kScoreCamera;
-        break;
-    case ViewMode::Options:
-        pose = &kOptionsCamera;
-        break;
+        flight_.StartGame();
     }
-    Mode = mode;
-    if (pose != nullptr) {
-        camera_->SetTarget(pose->x, pose->y, pose->z, pose->ax, pose->ay, pose->az);
+    mode_ = mode;
+    if (const ScreenLook* look = LookOf(mode)) {
+        const CameraPose& pose = look->Camera;
+        camera_->SetTarget(pose.X, pose.Y, pose.Z, pose.AngleX, pose.AngleY, pose.AngleZ);
+    }
+}
+
+void TView::PlaceCamera(float x, float y, float z, float ax, float ay, float az) {
+    camera_->Set(x, y, z, ax, ay, az);
+}
+
+void TView::SetSunPath(const TSunPath& path) {
+    if (sun_) {
+        sun_->SetPath(path);
+    }
+}
+
+void TView::StartEruption() {
+    if (volcano_) {
+        volcano_->StartEruption(TVolcanoProfile::MaxEruption);
     }
 }
 
 void TView::UpdateFalling() {
-    if (!Flying) {
-        Flying = true;
-        LandedFlag = false;
-        return;
+    const bool volcanoResting = volcano_ && volcano_->Profile().Eruption() == 0;
+    if (flight_.Tick(volcanoResting)) {
+        StartEruption();
     }
-    // One eruption per letter, in the last tenth of its flight.
-    if (volcano_ && flyingLetter_->z >= EruptionPoint && volcano_->Profile.Eruption == 0 &&
-        !EruptionStarted) {
-        volcano_->StartEruption(TVolcanoProfile::MaxEruption);
-        EruptionStarted = true;
-    }
-    if (flyingLetter_->z >= GridDepth) {
-        EruptionStarted = false;
-        activeLetter_ = std::move(flyingLetter_);
-        flyingLetter_ = NewLetter(NextLetter);
-        flyingLetter_->SetY(LaunchY);
-        flyingLetter_->z = LaunchDepth;
-    }
-
-    flyingLetter_->Advance();
-    const float half = FlightLength * 0.5f;
-    const float t = (half + flyingLetter_->z - GridDepth) / half;
-    flyingLetter_->SetY(std::cos(t) * static_cast<float>(GridSize()) * CellHeight + LaunchY);
-
-    if (activeLetter_ && activeLetter_->Fall()) {
-        LandedColumn = activeLetter_->Column;
-        LandedRow = activeLetter_->CurrentRow();
-        Flying = false;
-        LandedFlag = true;
-        return;
-    }
-    Flying = true;
-    LandedFlag = false;
 }
 
 void TView::GetLandingCell(int& column, int& row) const {
-    column = LandedColumn;
-    row = LandedRow;
-}
-
-std::uint8_t TView::GetFallingLetter() const {
-    return activeLetter_ ? activeLetter_->Letter : 'a';
-}
-
-TFallingLettre& TView::SteeredLetter() {
-    return activeLetter_ ? *activeLetter_ : *flyingLetter_;
-}
-
-void TView::MoveLeft() {
-    SteeredLetter().MoveLeft();
-}
-
-void TView::MoveRight() {
-    SteeredLetter().MoveRight();
-}
-
-void TView::DropFast() {
-    SteeredLetter().DropFast();
-}
-
-void TView::PreviousJokerLetter() {
-    if (activeLetter_) {
-        activeLetter_->PreviousLetter();
-    }
-}
-
-void TView::NextJokerLetter() {
-    if (activeLetter_) {
-        activeLetter_->NextLetter();
-    }
-}
-
-void TView::SetJokerLetter(char key) {
-    const std::uint8_t code = JokerKey(key);
-    // The changers only act on jokers.
-    if (!activeLetter_) {
-        flyingLetter_->SetLetter(code);
-    } else {
-        activeLetter_->SetLetter(code);
-    }
-}
-
-void TView::EditName(char key) {
-    EditNameText(NameTextValue, key);
+    column = flight_.LandedColumn();
+    row = flight_.LandedRow();
 }
 
 bool TView::OptionKeyPress(char key) {
@@ -442,22 +388,28 @@ bool TView::OptionKeyDown(int key) {
 }
 
 void TView::ApplyOptions() {
+    // The new letters meet the grid as it was; it takes the new size after them.
     InitGeometry();
+    const BoardLayout& layout = Layout();
     if (grid_) {
-        grid_->Resize(static_cast<std::int16_t>(GridSize()), CellWidth, CellHeight);
-        grid_->Location.x = GridLeft;
-        grid_->Location.y = GridTop;
+        grid_->Resize(static_cast<std::int16_t>(GridSize()), layout.CellWidth, layout.CellHeight);
+        grid_->MoveTo(layout.GridLeft, layout.GridTop, BoardLayout::GridDepth);
+        HandBoardToLetters();
+    }
+    if (letterCube_) {
+        letterCube_->SetWidth(layout.CellWidth);
+        letterCube_->SetHeight(layout.CellHeight);
     }
     if (ground_) {
         // It starts one unit nearer than at build time.
-        ground_->Location.y = BaseHeight;
-        ground_->Location.z = GridDepth - 1.0f;
+        ground_->Location.y = layout.BaseHeight;
+        ground_->Location.z = BoardLayout::GridDepth - 1.0f;
     }
     if (foundWords_) {
         LayOutFoundWords();
     }
     if (letterBank_) {
-        letterBank_->SelectFont(Options->FontName, Options->NumTexture, Options->FontColorNum);
+        letterBank_->SelectFont(options_->FontName, options_->NumTexture, options_->FontColorNum);
         letterBank_->Rebuild();
     }
 }

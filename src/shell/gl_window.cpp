@@ -79,6 +79,8 @@ void TGLWindow::Idle(bool& done) {
         return;
     }
     if (gameData_ && host_->Idle(platform::MillisecondOfSecond())) {
+        // Only a tick moves the scene; a repaint for any other reason draws it as it stands.
+        view_->Step();
         Repaint();
     }
 }

@@ -14,10 +14,9 @@ void TNameState::OnKeyPress(char key) {
         NextState = NextState::Menu;
     } else if ((key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
                key == platform::key::kBackspace) {
-        View.EditName(key);
+        // The table entry follows the name as typed so far.
+        GameData.EditPlayerName(key);
     }
-    // The table entry follows the name as typed so far.
-    GameData.SetPlayerName(View.NameText());
     if (key == platform::key::kEnter) {
         // The confirmed name is on disk at once, not only when the game ends.
         GameData.SaveScores();

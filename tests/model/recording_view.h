@@ -28,6 +28,7 @@ public:
     }
     void SetLetterArray(TLetterArray& grid) override { this->grid = &grid; }
     void SetScore(int score) override { scores.push_back(score); }
+    void SetPlayerName(const std::string& name) override { playerName = &name; }
     void AddFoundWord(const std::string& word, int column, WordDirection direction,
                       int row) override {
         found.push_back({word, column, static_cast<int>(direction), row});
@@ -41,6 +42,7 @@ public:
     const platform::StringList* scoreList = nullptr;
     int scoreListCalls = 0;
     TLetterArray* grid = nullptr;
+    const std::string* playerName = nullptr;
     std::vector<int> scores;
     std::vector<FoundWord> found;
     std::vector<std::uint8_t> letters;

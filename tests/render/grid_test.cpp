@@ -17,14 +17,14 @@ namespace {
 TEST(TGrid, ResizeNeedsALetterArrayAndASize) {
     TGrid grid(nullptr, 8, 0.75f, 0.5f);
     grid.Resize(4, 1.5f, 1.0f);
-    EXPECT_EQ(grid.Size, 8) << "nothing changes before a letter array is attached";
+    EXPECT_EQ(grid.Size(), 8) << "nothing changes before a letter array is attached";
     TLetterArray cells(8);
     grid.SetLetterArray(&cells);
     grid.Resize(0, 0.0f, 0.0f);
-    EXPECT_EQ(grid.Size, 8);
+    EXPECT_EQ(grid.Size(), 8);
     grid.Resize(4, 1.5f, 1.0f);
     EXPECT_EQ(cells.Rows(), 4);
-    EXPECT_FLOAT_EQ(grid.Stamp->Width, 1.5f);
+    EXPECT_FLOAT_EQ(grid.CellX(1) - grid.CellX(0), 1.5f);
 }
 
 // The cells (column, row) of the cubes draw() draws, seen through GL's feedback mode (six quads
@@ -70,7 +70,7 @@ protected:
 TEST_F(TGridGl, DrawShowsOccupiedCellsAndThePreviewCentresTheName) {
     TLetterArray cells(8);
     TGrid grid(nullptr, 8, 2.5f, 2.5f);
-    grid.Location = {-15.0f, 15.0f, 0.0f};
+    grid.MoveTo(-15.0f, 15.0f, 0.0f);
     grid.SetLetterArray(&cells);
     cells.SetCell(0, 7, 'q');
     cells.SetCell(8, 7, 'q'); // beyond the grid's columns: not drawn

@@ -1,3 +1,4 @@
+#include "render/eye_view.h"
 #include "render/font_tex_mg.h"
 #include "render/lettre.h"
 #include "support/bitmap_files.h"
@@ -8,14 +9,6 @@
 
 namespace scrivel {
 namespace {
-
-TEST(TLettre, JokerPulseSwellsBySixthOfItsWidthAndBack) {
-    TLettre joker(0, nullptr, 1.2f, 1.0f);
-    for (const float grow : {0.05f, 0.1f, 0.15f, 0.2f, 0.15f, 0.1f, 0.05f, 0.0f, 0.05f}) {
-        EXPECT_NEAR(joker.Pulse(), grow, 1e-5);
-    }
-    EXPECT_EQ(TLettre('k', nullptr, 1.2f, 1.0f).Pulse(), 0.0f);
-}
 
 // An orthographic view of x 0..8, y 0..8 (32 pixels a unit), looking down -z.
 class TLettreGl : public test::GlTest {
@@ -40,7 +33,7 @@ TEST_F(TLettreGl, DrawShowsTheGlyphUprightOnTheFrontFace) {
     test::WritePatterns(dir, "Graphics/patterns1.bmp");
     TFontTexMg bank("DejaVu Sans", 1, 0, 0, dir.path); // white on the quartered pattern 0
     bank.LoadPatterns();
-    TLettre('i', &bank, 1.0f, 2.0f).DrawAt('i', 3.0f, 5.0f, 2.0f);
+    TLettre(&bank, 1.0f, 2.0f).DrawAt('i', 3.0f, 5.0f, 2.0f);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "texturing is left off";
     EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.GlyphName('I')));
     // The cube covers x 2.5..3.5 and y 3..5: pixels 80..111 across, 96..159 up, with the
@@ -72,7 +65,7 @@ TEST_F(TLettreGl, LeavingOutHiddenFacesKeepsThePicture) {
     glLoadIdentity();
     glFrustum(-0.5, 0.5, -0.5, 0.5, 0.5, 50.0);
     glMatrixMode(GL_MODELVIEW);
-    TLettre cube('k', nullptr, 1.0f, 1.0f);
+    TLettre cube(nullptr, 1.0f, 1.0f);
     for (const Eye& eye : eyes) {
         std::vector<std::uint8_t> pictures[2];
         for (const bool skip : {false, true}) {
@@ -81,7 +74,9 @@ TEST_F(TLettreGl, LeavingOutHiddenFacesKeepsThePicture) {
             glRotatef(eye.pitch, 1, 0, 0);
             glRotatef(eye.yaw, 0, 1, 0);
             glTranslatef(-eye.x, -eye.y, -eye.z);
-            cube.SkipHiddenFaces = skip;
+            // The eye is read once, as the view reads it once a frame.
+            const EyeView frame = EyeView::FromGl();
+            cube.SetEye(skip ? &frame : nullptr);
             cube.DrawAt('k', 0.0f, 1.0f, 0.0f); // centred on the origin
             pictures[skip ? 1 : 0] = Window().ReadPixels();
         }

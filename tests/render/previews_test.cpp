@@ -56,6 +56,7 @@ protected:
     }
     void DrawUntilTheCameraArrives() {
         for (int i = 0; i < 150; ++i) {
+            view.Step();
             view.Draw();
         }
     }
@@ -74,7 +75,7 @@ TEST_F(Previews, GameOver) {
     }
     view.SetMode(ViewMode::GameOver);
     DrawUntilTheCameraArrives();
-    view.BlinkCounter = 5;
+    view.Step(); // the blinking lines show
     view.Draw();
     Save(window, "game_over");
 }
@@ -85,26 +86,29 @@ TEST_F(Previews, DaylightAndAnEruption) {
     view.SetMode(ViewMode::Game);
     DrawUntilTheCameraArrives();
     for (const auto& [name, x] : {std::pair{"sun_midday", -0.05f}, {"sun_dusk", 37.95f}}) {
-        view.Sun()->Path.X = x;
-        view.Sun()->Path.TowardsMinus = false;
-        view.Draw(); // the sky set in one frame clears the next
-        view.Draw();
+        view.SetSunPath(TSunPath(x, SunHeading::TowardsPlus));
+        for (int tick = 0; tick < 2; ++tick) { // the sky set in one frame clears the next
+            view.Step();
+            view.Draw();
+        }
         Save(window, name);
     }
-    view.Sun()->Path.X = -8.0f;
+    view.SetSunPath(TSunPath(-8.0f, SunHeading::TowardsPlus));
+    view.Step();
     view.Draw();
     constexpr int kFrames = 6;
     constexpr int kLeft = 150;
     constexpr int kWidth = 300;
     constexpr int kHeight = 260;
     platform::Bitmap strip(kFrames * kWidth, kHeight);
-    view.Volcano()->StartEruption(100);
+    view.StartEruption();
     for (int frame = 0; frame < kFrames; ++frame) {
+        view.Step();
         view.Draw();
         Copy(window, strip, frame * kWidth, kLeft, kWidth);
     }
     strip.SavePng(std::string(SCRIVEL_BUILD_DIR) + "snapshots/eruption.png");
-    EXPECT_EQ(view.Volcano()->Profile.Eruption, 40);
+    EXPECT_EQ(view.Volcano()->Profile().Eruption(), 40);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The game's headers before Xlib's, whose KeyPress macro would break them.
 // clang-format off
-#include "render/falling_lettre.h"
+#include "model/letter_flight.h"
 #include "render/grid.h"
 #include "render/option_module.h"
 #include "shell_x11/scrivel_form_fixture.h"
@@ -22,9 +22,15 @@ protected:
         Start(false);
     }
     TView& View() { return *Form().GLWindow()->View(); }
-    // The letter the arrows move: the falling one, or the flying one when none falls.
-    TFallingLettre* Steered() {
-        return View().ActiveLetter() != nullptr ? View().ActiveLetter() : View().FlyingLetter();
+    // The column of the letter the arrows move: the falling one, or the flying one when none
+    // falls.
+    int SteeredColumn() {
+        const LetterFlight& flight = View().Flight();
+        return flight.Falling() != nullptr ? flight.Falling()->Column() : flight.Flying()->Column();
+    }
+    // Counts the letters that reached the grid and those placed, so a landing shows.
+    std::pair<int, bool> Steered() {
+        return {View().Flight().Arrivals(), View().Flight().Falling() != nullptr};
     }
     // A press and its release, then 30 ms of the game's loop before the next.
     void Tap(KeySym keysym) {
@@ -38,8 +44,8 @@ protected:
 
 TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
     PressKey(XK_F2);
-    ASSERT_EQ(View().Mode, ViewMode::Options);
-    TOptionModule& options = *View().OptionModule();
+    ASSERT_EQ(View().Mode(), ViewMode::Options);
+    const TOptionModule& options = *View().OptionModule();
     for (int row = 0; row < TOptionModule::FontRow; ++row) {
         PressKey(XK_Down);
     }
@@ -55,20 +61,20 @@ TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
 
     PressKey(XK_Escape);
     PressKey(XK_F1);
-    ASSERT_EQ(View().Mode, ViewMode::Game);
+    ASSERT_EQ(View().Mode(), ViewMode::Game);
     // Steers the letter across the empty grid and back: only its edges refuse a move.
-    const int size = View().Grid()->Size;
+    const int size = View().Grid()->Size();
     for (int press = 0; press < 20; ++press) {
-        TFallingLettre* letter = Steered();
-        const int before = letter->Column;
+        const auto letter = Steered();
+        const int before = SteeredColumn();
         const bool right = press < 10;
         Tap(right ? XK_Right : XK_Left);
         const int expected = std::clamp(before + (right ? 1 : -1), 0, size - 1);
-        PumpUntil([&] { return Steered() != letter || letter->Column == expected; }, 1s);
+        PumpUntil([&] { return Steered() != letter || SteeredColumn() == expected; }, 1s);
         if (Steered() != letter) {
             continue; // it landed meanwhile
         }
-        EXPECT_EQ(letter->Column, expected) << "press " << press;
+        EXPECT_EQ(SteeredColumn(), expected) << "press " << press;
     }
 }
 

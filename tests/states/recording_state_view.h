@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/joker_letter.h"
 #include "model/state_view.h"
 
 #include <string>
@@ -31,9 +30,6 @@ public:
     void PreviousJokerLetter() override { Log("PreviousJokerLetter"); }
     void NextJokerLetter() override { Log("NextJokerLetter"); }
     void SetJokerLetter(char key) override { Log(std::string("SetJokerLetter ") + key); }
-    // The view's own editing rule, so the name entry is checked against it.
-    void EditName(char key) override { EditNameText(name, key); }
-    const std::string& NameText() const override { return name; }
     bool OptionKeyPress(char key) override {
         Log(std::string("OptionKeyPress ") + key);
         return optionAnswer;
@@ -51,7 +47,6 @@ public:
     int landingColumn = 0, landingRow = 0;
     std::uint8_t fallingLetter = 'a';
     bool optionAnswer = false;
-    std::string name = "Anonyme";
     std::vector<std::string> calls;
 
 private:

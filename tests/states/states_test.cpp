@@ -138,7 +138,7 @@ TEST_F(StatesTest, NameEntryFollowsTheTyping) {
     for (char key : {'B', '1', 'o', '!', 'b'}) {
         name->OnKeyPress(key);
     }
-    EXPECT_EQ(view.NameText(), "Bob");
+    EXPECT_EQ(game->PlayerName(), "Bob");
     EXPECT_EQ(game->Scores()[0], "Bob=0");
     EXPECT_EQ(name->NextState, NextState::Stay);
     name->OnKeyPress(13);

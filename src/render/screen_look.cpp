@@ -1,0 +1,46 @@
+#include "render/screen_look.h"
+
+namespace scrivel {
+
+namespace {
+
+constexpr ScreenLook kMenu{.Camera = {10, 16, 20, 30, -50, 0},
+                           .ScoreTable = ScoreTableShown::Always,
+                           .Board = true,
+                           .FoundWords = true,
+                           .Banner = "F1 = Jouer  F2 = Options"};
+constexpr ScreenLook kGame{.Camera = {0, 5, 20, 12, 0, 0},
+                           .ScoreTable = ScoreTableShown::WhileTheCameraMoves,
+                           .Letters = true,
+                           .Board = true,
+                           .FoundWords = true};
+constexpr ScreenLook kGameOver{
+    .Camera = {6, 2, 5, 0, -100, 5}, .ScoreTable = ScoreTableShown::Always, .GameOverLines = true};
+constexpr ScreenLook kNameEntry{.Camera = {6, 2, 5, 0, -100, 5},
+                                .ScoreTable = ScoreTableShown::Always,
+                                .NamePrompt = true,
+                                .GameOverLines = true};
+constexpr ScreenLook kOptions{.Camera = {0, -0.0f, 23, -10, 0, 0},
+                              .OptionsList = true,
+                              .GridPreview = true,
+                              .Banner = "F1, Esc = Retour  Espace = Changer Option"};
+
+} // namespace
+
+const ScreenLook* LookOf(ViewMode mode) {
+    switch (mode) {
+    case ViewMode::Menu:
+        return &kMenu;
+    case ViewMode::Game:
+        return &kGame;
+    case ViewMode::GameOver:
+        return &kGameOver;
+    case ViewMode::NameEntry:
+        return &kNameEntry;
+    case ViewMode::Options:
+        return &kOptions;
+    }
+    return nullptr;
+}
+
+} // namespace scrivel
