@@ -148,7 +148,8 @@ void TView::Build() {
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);
     // Light 0 is set up before fog; from here on the sun sets the clear and fog colours.
-    sun_->StepAndDraw();
+    sun_->Step();
+    sun_->Draw();
     glEnable(GL_FOG);
     const GLfloat fogColour[] = {0.85f, 0.82f, 0.32f, 0.1f};
     glFogi(GL_FOG_MODE, GL_LINEAR);
@@ -174,7 +175,26 @@ void TView::Resize(int width, int height) {
 }
 
 void TView::Draw() {
+    // FIXME: the scenery's per-tick steps, in this order, until the tick runs them; what follows
+    // only draws.
+    camera_->Step();
+    if (sun_) {
+        sun_->Step();
+        volcano_->Step();
+        for (auto& bird : birds_) {
+            bird->Step();
+        }
+    }
+    if (sun_) {
+        sun_->ApplyClearColour();
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (volcano_) {
+        // The ground and the height field keep the glow of the frame before, placed with that
+        // frame's camera: set here, a second draw of the tick finds it as the first did.
+        camera_->ApplyPrevious();
+        volcano_->ApplyLight(LaunchX, LaunchDepth);
+    }
     camera_->Apply();
     // The volcano and the birds after the board, which hides much of them: the depth test then
     // turns their hidden parts away before they are shaded. All that is drawn is opaque (alpha 1),
@@ -188,7 +208,7 @@ void TView::Draw() {
         DrawScoreTable();
         break;
     case ViewMode::Game:
-        if (!camera_->Arrived) {
+        if (!camera_->Arrived()) {
             DrawScoreTable();
         }
         flyingLetter_->Draw();
@@ -215,7 +235,7 @@ void TView::DrawLandscape() {
     if (!sun_) {
         return;
     }
-    sun_->StepAndDraw();
+    sun_->Draw();
     ground_->Draw();
     if (Options->Background) {
         heightField_->Draw();
@@ -353,7 +373,7 @@ void TView::UpdateFalling() {
         return;
     }
     // One eruption per letter, in the last tenth of its flight.
-    if (volcano_ && flyingLetter_->z >= EruptionPoint && volcano_->Profile.Eruption == 0 &&
+    if (volcano_ && flyingLetter_->z >= EruptionPoint && volcano_->Profile().Eruption() == 0 &&
         !EruptionStarted) {
         volcano_->StartEruption(TVolcanoProfile::MaxEruption);
         EruptionStarted = true;

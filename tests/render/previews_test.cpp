@@ -85,13 +85,12 @@ TEST_F(Previews, DaylightAndAnEruption) {
     view.SetMode(ViewMode::Game);
     DrawUntilTheCameraArrives();
     for (const auto& [name, x] : {std::pair{"sun_midday", -0.05f}, {"sun_dusk", 37.95f}}) {
-        view.Sun()->Path.X = x;
-        view.Sun()->Path.TowardsMinus = false;
+        view.Sun()->SetPath(TSunPath(x, SunHeading::TowardsPlus));
         view.Draw(); // the sky set in one frame clears the next
         view.Draw();
         Save(window, name);
     }
-    view.Sun()->Path.X = -8.0f;
+    view.Sun()->SetPath(TSunPath(-8.0f, SunHeading::TowardsPlus));
     view.Draw();
     constexpr int kFrames = 6;
     constexpr int kLeft = 150;
@@ -104,7 +103,7 @@ TEST_F(Previews, DaylightAndAnEruption) {
         Copy(window, strip, frame * kWidth, kLeft, kWidth);
     }
     strip.SavePng(std::string(SCRIVEL_BUILD_DIR) + "snapshots/eruption.png");
-    EXPECT_EQ(view.Volcano()->Profile.Eruption, 40);
+    EXPECT_EQ(view.Volcano()->Profile().Eruption(), 40);
 }
 
 } // namespace

@@ -25,8 +25,8 @@ namespace {
 // Where the camera goes for each screen.
 TEST(TView, CameraTargetPerMode) {
     const auto target = [](const TCamera& camera) {
-        const TVector3& p = camera.TargetPosition;
-        const TVector3& a = camera.TargetAngles;
+        const TVector3& p = camera.TargetPosition();
+        const TVector3& a = camera.TargetAngles();
         return std::vector<float>{p.x, p.y, p.z, a.x, a.y, a.z};
     };
     TView view(640, 480, SCRIVEL_GAME_DIR);
@@ -146,12 +146,12 @@ TEST_F(ViewTest, OneEruptionPerLetterInTheLastTenthOfItsFlight) {
     view->SetMode(ViewMode::Game);
     int starts = 0, arrivals = 0;
     for (int tick = 0; tick < 300 && !game->GameOver(); ++tick) {
-        const bool resting = view->Volcano()->Profile.Eruption == 0;
+        const bool resting = view->Volcano()->Profile().Eruption() == 0;
         const TFallingLettre* flying = view->FlyingLetter();
         const float z = flying->z;
         play.Update();
         arrivals += view->FlyingLetter() != flying ? 1 : 0;
-        if (resting && view->Volcano()->Profile.Eruption == TVolcanoProfile::MaxEruption) {
+        if (resting && view->Volcano()->Profile().Eruption() == TVolcanoProfile::MaxEruption) {
             ++starts;
             EXPECT_GE(z, -0.7f) << "tick " << tick;
         }
@@ -185,11 +185,11 @@ TEST_F(ViewTest, SceneryInEveryModeAndTheLandscapeOnlyWithBackground) {
     };
     const int withLandscape = skyPixels();
     game->Options().Background = false;
-    const float sunX = view->Sun()->Path.X;
+    const float sunX = view->Sun()->Path().X();
     const float birdAngle = view->Bird(0)->CircleAngle;
     const int without = skyPixels();
     EXPECT_GT(without, withLandscape + kWidth * kHeight / 20) << "the landscape is left out";
-    EXPECT_NE(view->Sun()->Path.X, sunX);
+    EXPECT_NE(view->Sun()->Path().X(), sunX);
     EXPECT_NE(view->Bird(0)->CircleAngle, birdAngle);
     game->Options().Background = true;
 }
