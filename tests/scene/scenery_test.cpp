@@ -177,7 +177,6 @@ public:
         sun_.Draw();
         ground_.Draw();
         heightField_->Draw();
-        volcano_.ApplyLight(-2.0f, -25.0f);
         volcano_.Draw(-2.0f, -7.4f, -25.0f);
         for (const auto& bird : birds_) {
             bird->Draw();
@@ -187,19 +186,11 @@ public:
 
     // Everything that moves, as numbers.
     std::vector<float> State() const {
-        const TVector3& p = camera_.Position();
-        const TVector3& a = camera_.Angles();
-        std::vector<float> state{p.x,
-                                 p.y,
-                                 p.z,
-                                 a.x,
-                                 a.y,
-                                 a.z,
-                                 camera_.Arrived() ? 1.0f : 0.0f,
-                                 sun_.Path().X(),
-                                 static_cast<float>(sun_.Path().Heading()),
-                                 static_cast<float>(volcano_.Profile().Eruption()),
-                                 volcano_.Profile().Q1x()};
+        const TVector3 &p = camera_.Position(), &a = camera_.Angles();
+        std::vector<float> state{p.x, p.y, p.z, a.x, a.y, a.z, camera_.Arrived() ? 1.0f : 0.0f};
+        const auto heading = static_cast<float>(sun_.Path().Heading());
+        const auto eruption = static_cast<float>(volcano_.Profile().Eruption());
+        state.insert(state.end(), {sun_.Path().X(), heading, eruption, volcano_.Profile().Q1x()});
         for (const auto& bird : birds_) {
             state.insert(state.end(), {bird->CircleAngle, bird->Beat().Phase()});
         }
