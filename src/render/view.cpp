@@ -200,7 +200,17 @@ void TView::Step() {
 }
 
 void TView::Draw() const {
+    if (sun_) {
+        // The sky the last tick set clears this frame, as it always has.
+        sun_->ApplyClearColour();
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (volcano_) {
+        // The ground and the height field keep the glow of the tick before, placed with that
+        // tick's camera: set here, a second draw of the tick finds it as the first did.
+        camera_->ApplyPrevious();
+        volcano_->ApplyLight(BoardLayout::LaunchX, BoardLayout::LaunchDepth);
+    }
     camera_->Apply();
     // The volcano and the birds after the board, which hides much of them: the depth test then
     // turns their hidden parts away before they are shaded. All that is drawn is opaque (alpha 1),

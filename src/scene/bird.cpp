@@ -1,6 +1,5 @@
 #include "scene/bird.h"
 
-#include "scene/texture.h"
 #include "scene/texture_mg.h"
 
 #include <GL/gl.h>
@@ -38,26 +37,30 @@ void DrawWing(const TWingTexture& texture, const TWingPoints& points, bool bodyT
 TBird::TBird(TTextureMg* textureBank, const RandomSource& random) {
     TextureBank = textureBank;
     const TBirdDraws draws = TBirdDraws::Draw(random);
-    TextureNumber = draws.Texture;
+    textureNumber_ = draws.Texture;
     SetAngles(0, 0, 0);
     // Every circle passes through (0, height, -10), its point nearest the viewer.
     SetCircle(draws.Reverse, 0.0f, draws.Height, -10.0f - draws.Radius, draws.Radius);
     CircleAngle = draws.StartAngle;
 }
 
-void TBird::Draw() {
+void TBird::Step() {
+    StepMove();
+    beat_.Step();
+}
+
+void TBird::Draw() const {
     glEnable(GL_MAP1_VERTEX_3);
     glEnable(GL_MAP1_TEXTURE_COORD_2);
     glDisable(GL_CULL_FACE);
-    TextureBank->Bind(TextureNumber, TTexture::Modulate);
+    TextureBank->Bind(textureNumber_, TextureEnv::Modulate);
     glDisable(GL_FOG);
     glPushMatrix();
-    StepMove();
-    Beat.Step();
-    glColor3f(Beat.Phase, 1.0f, 1.0f);
-    DrawWing(TWingBeat::FirstTexture, Beat.FirstWing(), true);
+    ApplyCircle();
+    glColor3f(beat_.Phase(), 1.0f, 1.0f);
+    DrawWing(TWingBeat::FirstTexture, beat_.FirstWing(), true);
     // The second wing's texture map stays in force after the birds, for the volcano's fins.
-    DrawWing(TWingBeat::SecondTexture, Beat.SecondWing(), false);
+    DrawWing(TWingBeat::SecondTexture, beat_.SecondWing(), false);
     glPopMatrix();
     glEnable(GL_FOG);
     glDisable(GL_TEXTURE_2D);

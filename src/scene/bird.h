@@ -13,11 +13,16 @@ class TBird : public TGLMesh {
 public:
     explicit TBird(TTextureMg* textureBank, const RandomSource& random = CRandom);
 
-    // One frame: steps the circle and the wing beat and draws the wings, unfogged and unculled.
-    void Draw();
+    // One tick: advances the circle and the wing beat.
+    void Step();
+    // Draws the wings where the circle stands, unfogged and unculled.
+    void Draw() const;
 
-    int TextureNumber = 30;
-    TWingBeat Beat;
+    const TWingBeat& Beat() const { return beat_; }
+
+private:
+    int textureNumber_ = 30;
+    TWingBeat beat_;
 };
 
 } // namespace scrivel

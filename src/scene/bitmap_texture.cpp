@@ -2,33 +2,29 @@
 
 #include "platform/bitmap.h"
 
-#include <GL/gl.h>
 #include <cstddef>
 
 namespace scrivel {
 
 TBitmapTexture::TBitmapTexture(int size, MagFilter magFilter)
-    : Pixels(static_cast<std::size_t>(size) * size * 4), TexWidth(size), TexHeight(size),
-      magFilter_(magFilter) {}
+    : size_(size), magFilter_(magFilter), pixels_(static_cast<std::size_t>(size) * size * 4) {}
 
 void TBitmapTexture::LoadFromFile(const std::string& path) {
-    const platform::Bitmap bitmap = LoadTextureBitmap(path, TexWidth, TexHeight);
-    CopyTransposed(bitmap, 0, 0, TexWidth, TexHeight, Pixels.data());
+    const platform::Bitmap bitmap = LoadTextureBitmap(path, size_, size_);
+    CopyTransposed(bitmap, 0, 0, size_, size_, pixels_.data());
 }
 
 void TBitmapTexture::Checker(int colour) {
-    FillChecker(Pixels.data(), TexWidth, TexHeight, colour);
+    FillChecker(pixels_.data(), size_, size_, colour);
 }
 
 unsigned TBitmapTexture::BuildTexture(int components) {
-    TextureName = GlTexture();
-    return UploadTexels(TextureName, Pixels.data(), TexWidth, TexHeight, components, magFilter_);
+    name_ = GlTexture();
+    return UploadTexels(name_, pixels_.data(), size_, size_, components, magFilter_);
 }
 
-void TBitmapTexture::Bind() {
-    glEnable(GL_TEXTURE_2D);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, EnvMode);
-    glBindTexture(GL_TEXTURE_2D, TextureName.Name());
+void TBitmapTexture::Bind() const {
+    BindTexture(name_.Name(), EnvMode());
 }
 
 } // namespace scrivel

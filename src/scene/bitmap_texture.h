@@ -22,16 +22,19 @@ public:
     void Checker(int colour) override;
     // Uploads the pixels to a new texture (the previous one, if any, is deleted).
     unsigned BuildTexture(int components) override;
-    void Bind() override;
+    void Bind() const override;
 
-    // RGBA, texel (x, y) of the bitmap at byte (x * TexWidth + y) * 4.
-    std::vector<std::uint8_t> Pixels;
-    int TexWidth = 0;
-    int TexHeight = 0;
-    GlTexture TextureName;
+    // RGBA, texel (x, y) of the bitmap at byte (x * Size() + y) * 4.
+    const std::vector<std::uint8_t>& Pixels() const { return pixels_; }
+    int Size() const { return size_; }
+    // 0 until built.
+    unsigned Name() const { return name_.Name(); }
 
 private:
+    int size_;
     MagFilter magFilter_;
+    std::vector<std::uint8_t> pixels_;
+    GlTexture name_;
 };
 
 } // namespace scrivel

@@ -7,8 +7,8 @@ namespace scrivel {
 
 namespace {
 
-void Ease(float& value, float target, float factor) {
-    value += (target - value) * factor;
+void Ease(float& value, float target) {
+    value += (target - value) * TCamera::Easing;
 }
 
 // Whole units still to go, as the arrival test counts them.
@@ -16,40 +16,49 @@ bool Near(float position, float target) {
     return std::fabs(std::trunc(target - position)) <= 0.5f;
 }
 
+void LoadView(const TVector3& position, const TVector3& angles) {
+    glLoadIdentity();
+    glRotatef(angles.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(angles.y, 0.0f, 1.0f, 0.0f);
+    glRotatef(angles.z, 0.0f, 0.0f, 1.0f);
+    glTranslatef(-position.x, -position.y, -position.z);
+}
+
 } // namespace
 
 void TCamera::Set(float px, float py, float pz, float ax, float ay, float az) {
-    Position = {px, py, pz};
-    Angles = {ax, ay, az};
+    position_ = {px, py, pz};
+    angles_ = {ax, ay, az};
 }
 
 void TCamera::SetTarget(float px, float py, float pz, float ax, float ay, float az) {
-    TargetPosition = {px, py, pz};
-    TargetAngles = {ax, ay, az};
-    Arrived = false;
+    targetPosition_ = {px, py, pz};
+    targetAngles_ = {ax, ay, az};
+    arrived_ = false;
 }
 
 void TCamera::Step() {
-    if (!Arrived) {
-        Ease(Angles.x, TargetAngles.x, Easing);
-        Ease(Angles.y, TargetAngles.y, Easing);
-        Ease(Angles.z, TargetAngles.z, Easing);
-        Ease(Position.x, TargetPosition.x, Easing);
-        Ease(Position.y, TargetPosition.y, Easing);
-        Ease(Position.z, TargetPosition.z, Easing);
+    previousPosition_ = position_;
+    previousAngles_ = angles_;
+    if (!arrived_) {
+        Ease(angles_.x, targetAngles_.x);
+        Ease(angles_.y, targetAngles_.y);
+        Ease(angles_.z, targetAngles_.z);
+        Ease(position_.x, targetPosition_.x);
+        Ease(position_.y, targetPosition_.y);
+        Ease(position_.z, targetPosition_.z);
     }
     // Only the position decides arrival: the camera then stops short, angles included.
-    Arrived = Near(Position.x, TargetPosition.x) && Near(Position.y, TargetPosition.y) &&
-              Near(Position.z, TargetPosition.z);
+    arrived_ = Near(position_.x, targetPosition_.x) && Near(position_.y, targetPosition_.y) &&
+               Near(position_.z, targetPosition_.z);
 }
 
-void TCamera::Apply() {
-    Step();
-    glLoadIdentity();
-    glRotatef(Angles.x, 1.0f, 0.0f, 0.0f);
-    glRotatef(Angles.y, 0.0f, 1.0f, 0.0f);
-    glRotatef(Angles.z, 0.0f, 0.0f, 1.0f);
-    glTranslatef(-Position.x, -Position.y, -Position.z);
+void TCamera::Apply() const {
+    LoadView(position_, angles_);
+}
+
+void TCamera::ApplyPrevious() const {
+    LoadView(previousPosition_, previousAngles_);
 }
 
 } // namespace scrivel

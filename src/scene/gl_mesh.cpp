@@ -91,17 +91,20 @@ bool TGLMesh::StepMove() {
         AdvanceFlight();
         return Finished;
     case Circle:
-        glTranslatef(CircleCentre.x, CircleCentre.y, CircleCentre.z);
         AdvanceCircle();
-        glRotatef(CircleAngle, 0.0f, 1.0f, 0.0f);
-        glTranslatef(CircleRadius, 0.0f, 0.0f);
-        if (!Reverse) {
-            // Turn round so the mesh faces along its way in both directions.
-            glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-        }
         return false;
     default:
         return Finished;
+    }
+}
+
+void TGLMesh::ApplyCircle() const {
+    glTranslatef(CircleCentre.x, CircleCentre.y, CircleCentre.z);
+    glRotatef(CircleAngle, 0.0f, 1.0f, 0.0f);
+    glTranslatef(CircleRadius, 0.0f, 0.0f);
+    if (!Reverse) {
+        // Turn round so the mesh faces along its way in both directions.
+        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     }
 }
 

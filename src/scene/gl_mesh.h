@@ -19,7 +19,7 @@ class TTexture;
 class TTextureMg;
 
 // Base of the textured, animated pieces of the scene: a material, an optional texture, and a
-// per-frame motion that either flies to a target or circles about a vertical axis.
+// per-tick motion that either flies to a target or circles about a vertical axis.
 class TGLMesh : public TGLObject {
 public:
     static constexpr MeshMoveMode NoMove = MeshMoveMode::None;
@@ -37,21 +37,23 @@ public:
     void SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az);
     // Per-axis step towards the target set last; call after SetMoveTarget.
     void SetMoveSpeed(float speed);
-    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per frame; a radius
+    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per tick; a radius
     // of 0 keeps the angle.
     void SetCircle(bool reverse, float cx, float cy, float cz, float radius);
 
-    // Advances the motion by one frame and returns Finished. A circle also sets up the modelview
-    // transform for the mesh, so call it inside the caller's push and pop, just before drawing.
+    // Advances the motion by one tick and returns Finished; no GL.
     bool StepMove();
     // The flight step of StepMove: moves Location, sets Finished.
     void AdvanceFlight();
-    // The angle step of a circle, without GL.
+    // The angle step of a circle.
     void AdvanceCircle();
+    // Multiplies the modelview matrix by the circle's placement at the current angle, facing the
+    // way of travel; call inside the caller's push and pop, just before drawing.
+    void ApplyCircle() const;
 
     TTextureMg* TextureBank = nullptr; // shared, not owned
     float CircleAngle = 0.0f;          // degrees
-    float CircleStep = 0.0f;           // degrees per frame
+    float CircleStep = 0.0f;           // degrees per tick
     TVector3 CircleCentre;
     float CircleRadius = 0.0f;
     bool Reverse = false;

@@ -15,32 +15,32 @@ constexpr float kAmbient[] = {0.5f, 0.5f, 0.5f, 1.0f};
 
 } // namespace
 
-TGLSun::TGLSun(const std::string& textureFile) : TGLLight(textureFile) {
+TGLSun::TGLSun(const std::string& textureFile) : TGLLight(textureFile, LightSlot::Zero) {
     SetAmbient(0.9f, 0.0f, 0.0f, 0.8f);
     SetDiffuse(1.0f, 1.0f, 1.0f, 1.0f);
     SetSpecular(0.0f, 1.0f, 1.0f, 0.0f);
-    SetPosition(Path.X, Path.Y(), kDepth, 1.0f);
+    SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
 }
 
-void TGLSun::StepAndDraw() {
-    Path.Step();
-    SetPosition(Path.X, Path.Y(), kDepth, 1.0f);
-    const TDaylight day = TDaylight::At(Path.Lowness());
-    Ambient = {day.Ambient[0], day.Ambient[1], day.Ambient[2], Ambient.a};
-    Diffuse = {day.Diffuse[0], day.Diffuse[1], day.Diffuse[2], day.Diffuse[3]};
+void TGLSun::Step() {
+    path_.Step();
+    SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
+    const TDaylight day = TDaylight::At(path_.Lowness());
+    clear_ = sky_;
+    SetAmbient(day.Ambient[0], day.Ambient[1], day.Ambient[2], day.Ambient[3]);
+    SetDiffuse(day.Diffuse[0], day.Diffuse[1], day.Diffuse[2], day.Diffuse[3]);
+    sky_ = day.Sky;
+    fog_ = day.Fog;
+}
 
-    Colour = day.Sky;
-    glClearColor(Colour[0], Colour[1], Colour[2], Colour[3]);
-    Colour = day.Fog;
-    glFogfv(GL_FOG_COLOR, Colour.data());
+void TGLSun::ApplyClearColour() const {
+    glClearColor(clear_[0], clear_[1], clear_[2], clear_[3]);
+}
 
-    const float position[] = {Position.x, Position.y, Position.z, Position.w};
-    glLightfv(GL_LIGHT0, GL_AMBIENT, Ambient.Array().data());
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, Diffuse.Array().data());
-    glLightfv(GL_LIGHT0, GL_SPECULAR, Specular.Array().data());
-    glLightfv(GL_LIGHT0, GL_POSITION, position);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
+void TGLSun::Draw() const {
+    glClearColor(sky_[0], sky_[1], sky_[2], sky_[3]);
+    glFogfv(GL_FOG_COLOR, fog_.data());
+    Apply();
 
     // NOTE: the sun's material asks for a shininess of 150, above GL's limit of 128: GL refuses it
     // with GL_INVALID_VALUE and keeps the shininess it had. Not sending it keeps that same picture

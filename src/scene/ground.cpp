@@ -21,7 +21,7 @@ unsigned TGround::BuildTexture() {
     return textureName_;
 }
 
-void TGround::Draw() {
+void TGround::Draw() const {
     const float x = Location.x;
     const float y = Location.y;
     const float z = Location.z;

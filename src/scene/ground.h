@@ -19,7 +19,7 @@ public:
 
     // Uploads the plate's own texture (mipmapped) and returns its name.
     unsigned BuildTexture() override;
-    void Draw();
+    void Draw() const;
 
 private:
     std::unique_ptr<T400Texture> texture_;

@@ -2,7 +2,6 @@
 
 #include "platform/bitmap.h"
 #include "scene/texel_image.h"
-#include "scene/texture.h"
 #include "scene/texture_mg.h"
 
 #include <GL/gl.h>
@@ -27,24 +26,19 @@ THeightMap ReadHeights(const std::string& path) {
 
 TNHeightField::TNHeightField(const std::string& fileName, TTextureMg* textureBank,
                              float heightScale, float xSpacing, float zSpacing)
-    : HeightScale(heightScale), XSpacing(xSpacing), ZSpacing(zSpacing), fileName_(fileName),
+    : heightScale_(heightScale), xSpacing_(xSpacing), zSpacing_(zSpacing),
       heights_(ReadHeights(fileName)), tiles_(LayTiles(heights_)) {
     TextureBank = textureBank;
     BuildList();
 }
 
-TNHeightField::~TNHeightField() {
-    if (displayList_ != 0) {
-        glDeleteLists(displayList_, 1);
-    }
-}
+TNHeightField::~TNHeightField() = default;
 
 void TNHeightField::BuildList() {
-    displayList_ = glGenLists(1);
-    glNewList(displayList_, GL_COMPILE);
+    displayList_.BeginCompile();
     const auto w = static_cast<float>(heights_.Width());
     const auto h = static_cast<float>(heights_.Height());
-    glTranslatef(-w * XSpacing * 0.5f, -0.5f * HeightScale, -h * ZSpacing * 0.5f);
+    glTranslatef(-w * xSpacing_ * 0.5f, -0.5f * heightScale_, -h * zSpacing_ * 0.5f);
     // Cells sharing a tile are drawn together: one bind per tile instead of one per cell. The
     // tiles are opaque and depth-tested, so the order leaves the picture unchanged.
     std::vector<TTileChoice> byTile = tiles_;
@@ -52,35 +46,35 @@ void TNHeightField::BuildList() {
                      [](const TTileChoice& a, const TTileChoice& b) { return a.tile < b.tile; });
     for (std::size_t i = 0; i < byTile.size();) {
         const int tile = byTile[i].tile;
-        TextureBank->Bind(tile, TTexture::Modulate);
+        TextureBank->Bind(tile, TextureEnv::Modulate);
         glBegin(GL_QUADS);
         for (; i < byTile.size() && byTile[i].tile == tile; ++i) {
             const int x = byTile[i].x;
             const int y = byTile[i].y;
-            const auto x0 = static_cast<float>(x) * XSpacing;
-            const auto x1 = static_cast<float>(x + 1) * XSpacing;
-            const auto z0 = static_cast<float>(y) * ZSpacing;
-            const auto z1 = static_cast<float>(y + 1) * ZSpacing;
+            const auto x0 = static_cast<float>(x) * xSpacing_;
+            const auto x1 = static_cast<float>(x + 1) * xSpacing_;
+            const auto z0 = static_cast<float>(y) * zSpacing_;
+            const auto z1 = static_cast<float>(y + 1) * zSpacing_;
             const auto [s0, t0, s1, t1] = OrientationRect(byTile[i].orientation);
             glTexCoord2f(s0, t0);
-            glVertex3f(x0, heights_.At(x, y) * HeightScale, z0);
+            glVertex3f(x0, heights_.At(x, y) * heightScale_, z0);
             glTexCoord2f(s1, t0);
-            glVertex3f(x1, heights_.At(x + 1, y) * HeightScale, z0);
+            glVertex3f(x1, heights_.At(x + 1, y) * heightScale_, z0);
             glTexCoord2f(s1, t1);
-            glVertex3f(x1, heights_.At(x + 1, y + 1) * HeightScale, z1);
+            glVertex3f(x1, heights_.At(x + 1, y + 1) * heightScale_, z1);
             glTexCoord2f(s0, t1);
-            glVertex3f(x0, heights_.At(x, y + 1) * HeightScale, z1);
+            glVertex3f(x0, heights_.At(x, y + 1) * heightScale_, z1);
         }
         glEnd();
         glDisable(GL_TEXTURE_2D);
     }
-    glEndList();
+    displayList_.EndCompile();
 }
 
-void TNHeightField::Draw() {
+void TNHeightField::Draw() const {
     glPushMatrix();
     Material->Apply();
-    glCallList(displayList_);
+    displayList_.Call();
     glPopMatrix();
 }
 

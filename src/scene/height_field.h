@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/gl_display_list.h"
 #include "scene/gl_mesh.h"
 #include "scene/model/height_map.h"
 
@@ -20,19 +21,17 @@ public:
                   float xSpacing, float zSpacing);
     ~TNHeightField() override;
 
-    void Draw();
-
-    float HeightScale;
-    float XSpacing;
-    float ZSpacing;
+    void Draw() const;
 
 private:
     void BuildList();
 
-    std::string fileName_;
+    float heightScale_;
+    float xSpacing_;
+    float zSpacing_;
     THeightMap heights_;
     std::vector<TTileChoice> tiles_;
-    unsigned displayList_ = 0;
+    GlDisplayList displayList_;
 };
 
 } // namespace scrivel

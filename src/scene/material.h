@@ -25,7 +25,8 @@ public:
     static constexpr TColour Specular{1.0f, 2.0f, 1.0f, 1.0f};
     static constexpr float Shininess = 75.0f;
 
-    TColour Ambient{0.5f, 0.5f, 0.5f, 1.0f};
+private:
+    TColour ambient_{0.5f, 0.5f, 0.5f, 1.0f};
 };
 
 } // namespace scrivel

@@ -90,6 +90,26 @@ void PaintTransposed(const std::uint8_t* texels, int width, int height, platform
     }
 }
 
+namespace {
+
+GLint GlEnvMode(TextureEnv mode) {
+    switch (mode) {
+    case TextureEnv::Modulate:
+        return GL_MODULATE;
+    case TextureEnv::Replace:
+        break;
+    }
+    return GL_REPLACE;
+}
+
+} // namespace
+
+void BindTexture(unsigned name, TextureEnv mode) {
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GlEnvMode(mode));
+    glBindTexture(GL_TEXTURE_2D, name);
+}
+
 unsigned UploadTexels(GlTexture& texture, const std::uint8_t* texels, int width, int height,
                       int components, MagFilter magFilter) {
     const int used = std::min(components, 3);

@@ -21,6 +21,12 @@ enum class MagFilter {
     Nearest,
 };
 
+// How a texture meets the colour under it: shown as it is, or shaded by the lighting.
+enum class TextureEnv {
+    Replace,
+    Modulate,
+};
+
 // Loads a BMP file; a missing or unreadable file ends the program with the loader's message.
 platform::Bitmap LoadBitmapOrDie(const std::string& path);
 
@@ -52,6 +58,9 @@ void PaintTransposed(const std::uint8_t* texels, int width, int height, platform
 // Uploads RGBA texels into texture (given a name first when empty) with repeat wrapping and
 // trilinear minification; more than one component builds mipmaps with that many components.
 // Returns the name, which stays bound.
+// Turns texturing on with the given environment mode and binds the texture name.
+void BindTexture(unsigned name, TextureEnv mode);
+
 unsigned UploadTexels(GlTexture& texture, const std::uint8_t* texels, int width, int height,
                       int components, MagFilter magFilter);
 

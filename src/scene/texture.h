@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scene/texel_image.h"
+
 #include <string>
 
 namespace scrivel {
@@ -7,10 +9,6 @@ namespace scrivel {
 // Interface shared by the scenery textures: fill a pixel array, upload it once, bind it per draw.
 class TTexture {
 public:
-    // Texture environment modes as GL's enumerant values, the way EnvMode holds them.
-    static constexpr float Replace = 7681.0f;
-    static constexpr float Modulate = 8448.0f;
-
     virtual ~TTexture() = default;
 
     virtual void LoadFromFile(const std::string& /*path*/) {}
@@ -18,9 +16,14 @@ public:
     virtual void Checker(int /*colour*/) {}
     // Uploads the pixels to a new GL texture and returns its name.
     virtual unsigned BuildTexture(int /*components*/) { return 0; }
-    virtual void Bind() {}
+    // Binds the texture for drawing with its environment mode.
+    virtual void Bind() const {}
 
-    float EnvMode = Replace;
+    void SetEnvMode(TextureEnv mode) { envMode_ = mode; }
+    TextureEnv EnvMode() const { return envMode_; }
+
+private:
+    TextureEnv envMode_ = TextureEnv::Replace;
 };
 
 } // namespace scrivel

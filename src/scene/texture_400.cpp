@@ -8,7 +8,7 @@ T400Texture::T400Texture(const std::string& path) : TBitmapTexture(Size, MagFilt
 
 unsigned T400Texture::BuildTexture(int components) {
     const unsigned name = TBitmapTexture::BuildTexture(components);
-    EnvMode = Modulate;
+    SetEnvMode(TextureEnv::Modulate);
     return name;
 }
 

@@ -14,7 +14,7 @@ public:
 
     explicit T400Texture(const std::string& path);
 
-    // Also switches EnvMode to Modulate.
+    // Also switches the environment mode to modulate.
     unsigned BuildTexture(int components) override;
 };
 

@@ -4,7 +4,6 @@ namespace scrivel {
 
 T64Texture::T64Texture(const std::string& path) : TBitmapTexture(Size, MagFilter::Linear) {
     if (path == "basic") {
-        IsBasic = true;
         Checker(0xFF0000);
     } else {
         LoadFromFile(path);

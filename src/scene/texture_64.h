@@ -14,8 +14,6 @@ public:
 
     // The path "basic" gives the checker without touching the file system.
     explicit T64Texture(const std::string& path);
-
-    bool IsBasic = false;
 };
 
 } // namespace scrivel

@@ -1,45 +1,34 @@
 #include "scene/texture_mg.h"
 
 #include "platform/bitmap.h"
-#include "scene/texel_image.h"
 
-#include <GL/gl.h>
 #include <utility>
 
 namespace scrivel {
 
 TTextureMg::TTextureMg(int bankNumber, std::string folder)
-    : BankNumber(bankNumber), folder_(std::move(folder)) {
-    for (Tile& tile : Tiles) {
-        tile.assign(TileSize * TileSize * 4, 0);
-    }
-}
+    : bankNumber_(bankNumber), folder_(std::move(folder)) {}
 
 std::string TTextureMg::BankPath() const {
-    return folder_ + "Graphics/texbank" + std::to_string(BankNumber) + "_64.bmp";
-}
-
-void TTextureMg::LoadTiles(const std::string& path) {
-    const platform::Bitmap sheet = LoadSheet(path, Sheet, "Bitmap incorrect pour une banque :");
-    for (int k = 0; k < TileCount; ++k) {
-        Tiles[k] = CutTile(sheet, Sheet, k);
-    }
+    return folder_ + "Graphics/texbank" + std::to_string(bankNumber_) + "_64.bmp";
 }
 
 void TTextureMg::LoadBanks() {
-    LoadTiles(BankPath());
+    const std::string path = BankPath();
+    const platform::Bitmap sheet = LoadSheet(path, Sheet, "Bitmap incorrect pour une banque :");
     for (int k = 0; k < TileCount; ++k) {
-        currentName_ =
-            UploadTexels(TileNames[k], Tiles[k].data(), TileSize, TileSize, 3, MagFilter::Linear);
+        const std::vector<std::uint8_t> texels = CutTile(sheet, Sheet, k);
+        UploadTexels(tileNames_[k], texels.data(), TileSize, TileSize, 3, MagFilter::Linear);
     }
 }
 
-void TTextureMg::Bind(int index, float mode) {
+unsigned TTextureMg::TileName(int index) const {
     const int tile = index >= 0 && index < TileCount ? index : FallbackTile;
-    currentName_ = TileNames[tile].Name();
-    glEnable(GL_TEXTURE_2D);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
-    glBindTexture(GL_TEXTURE_2D, currentName_);
+    return tileNames_[tile].Name();
+}
+
+void TTextureMg::Bind(int index, TextureEnv mode) const {
+    BindTexture(TileName(index), mode);
 }
 
 } // namespace scrivel

@@ -2,11 +2,10 @@
 
 #include "platform/sheet_layout.h"
 #include "scene/gl_texture.h"
+#include "scene/texel_image.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace scrivel {
 
@@ -26,27 +25,17 @@ public:
     // Loads the bank bitmap and uploads the 36 tiles. A bitmap that is not exactly 391 x 391, or
     // cannot be read, ends the program.
     void LoadBanks();
-    // Cuts the tiles out of a bank bitmap without uploading them.
-    void LoadTiles(const std::string& path);
     // Binds tile index (0 to 35) for texturing with the given environment mode.
-    void Bind(int index, float mode);
+    void Bind(int index, TextureEnv mode) const;
 
     std::string BankPath() const;
-    // The name bound last (also set by each upload).
-    unsigned CurrentName() const { return currentName_; }
-
-    using Tile = std::vector<std::uint8_t>;
-
-    float TileWidth = TileSize;
-    float TileHeight = TileSize;
-    // RGBA, the bank's tile k transposed like every texture of the game.
-    std::array<Tile, TileCount> Tiles;
-    std::array<GlTexture, TileCount> TileNames;
-    int BankNumber = 1;
+    // The GL name of tile index (0 to 35); 0 before LoadBanks.
+    unsigned TileName(int index) const;
 
 private:
-    unsigned currentName_ = 0;
+    int bankNumber_;
     std::string folder_;
+    std::array<GlTexture, TileCount> tileNames_;
 };
 
 } // namespace scrivel

@@ -1,6 +1,5 @@
 #include "scene/volcano.h"
 
-#include "scene/gl_light.h"
 #include "scene/texture_400.h"
 
 #include <GL/gl.h>
@@ -33,105 +32,8 @@ std::array<double, 4> HiddenFootPlane(float footX, float coneRadius, float coneH
     return {b, 1.0, 0.0, -a};
 }
 
-} // namespace
-
-TVolcano::TVolcano(const std::string& textureFile)
-    : light_(std::make_unique<TGLLight>()), texture_(std::make_unique<T400Texture>(textureFile)) {
-    const float diffuse[] = {0.7f, 0.7f, 0.7f, 1.0f};
-    const float specular[] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
-    glMaterialf(GL_FRONT, GL_SHININESS, 100.0f);
-    glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, Profile.Points.data());
-    glEnable(GL_MAP1_VERTEX_3);
-    light_->SetAmbient(0.9f, 0.0f, 0.0f, 0.8f);
-    light_->SetDiffuse(1.0f, 0.0f, 0.0f, 1.0f);
-    light_->SetSpecular(1.0f, 0.0f, 0.0f, 1.0f);
-    textureName_ = texture_->BuildTexture(3);
-}
-
-TVolcano::~TVolcano() = default;
-
-void TVolcano::ApplyLight(float x, float z) {
-    light_->SetPosition(x, Profile.Q0y(), z, 1.0f);
-    light_->Apply();
-}
-
-void TVolcano::Draw(float x, float y, float z) {
-    ApplyLight(x, z);
-    Profile.EruptionStep();
-
-    // No texture map of its own: the fins take the one the birds left in force.
-    glEnable(GL_MAP1_VERTEX_3);
-    glEnable(GL_MAP1_TEXTURE_COORD_2);
-    texture_->EnvMode = TTexture::Modulate;
-    texture_->Bind();
-    // The hills before the crater: the depth test then turns the fins' hidden parts away early. The
-    // hills keep the fins' colour, which they always had.
-    glColor3f(1.0f, 0.3f, 0.3f);
-    glCullFace(GL_BACK);
-    glEnable(GL_CULL_FACE);
-    const float hill = HillHeight;
-    ConesDrawn = 0;
-    glPushMatrix();
-    DrawCone(30, x, y, z, ConeRadius, ConeHeight);
-    DrawCone(20, x - 3.0f, y, z + 6.0f, ConeRadius, hill * 0.5f);
-    DrawCone(20, x + 1.0f, y, z + 7.0f, ConeRadius, hill * 0.4f);
-    glPopMatrix();
-    glPushMatrix();
-    DrawCone(20, x + 6.0f, y, z + 5.0f, ConeRadius * 0.6f, hill * 0.7f);
-    glPopMatrix();
-    DrawFins(x, y, z);
-
-    glDisable(GL_TEXTURE_2D);
-    glCullFace(GL_BACK);
-    glFrontFace(GL_CW);
-    glEnable(GL_CULL_FACE);
-    glDisable(GL_MAP1_VERTEX_3);
-}
-
-void TVolcano::DrawFins(float x, float y, float z) {
-    const auto& q = Profile.Points;
-    glPushMatrix();
-    glTranslatef(x, y, z);
-    glColor3f(1.0f, 0.3f, 0.3f);
-    glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, q.data());
-    const std::array<double, 4> hidden = HiddenFootPlane(q[9], ConeRadius, ConeHeight);
-    glEnable(GL_CLIP_PLANE0);
-    FinsDrawn = 0;
-    for (int a = 0; a <= 360; a += FinStep) {
-        float side = 1.0f;
-        if (a <= 90) {
-            glCullFace(GL_BACK);
-            side = -1.0f;
-        } else if (a <= 180) {
-            glCullFace(GL_FRONT);
-        } else if (a <= 270) {
-            glCullFace(GL_FRONT);
-            side = -1.0f;
-        } else {
-            glCullFace(GL_BACK);
-        }
-        glPushMatrix();
-        glRotatef(static_cast<float>(a), 0.0f, 1.0f, 0.0f);
-        glClipPlane(GL_CLIP_PLANE0, hidden.data());
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        glBegin(GL_POLYGON);
-        glVertex3f(q[0], q[1], q[2] + side * kFloorOffset);
-        for (int i = 0; i <= kProfileSteps; ++i) {
-            glEvalCoord1f(static_cast<float>(i) / kProfileSteps);
-        }
-        glVertex3f(q[9], q[10], q[11] + side * kFootOffset);
-        glEnd();
-        glPopMatrix();
-        ++FinsDrawn;
-    }
-    glDisable(GL_CLIP_PLANE0);
-    glPopMatrix();
-}
-
 // A tent over a rounded square ring: a fan from the apex round the four bulging sides.
-void TVolcano::DrawCone(int segments, float cx, float y, float cz, float radius, float height) {
+void DrawCone(int segments, float cx, float y, float cz, float radius, float height) {
     const float d = 0.75f / static_cast<float>(segments);
     const int last = 2 * segments;
     const auto u = [d](int i) { return -0.75f + static_cast<float>(i) * d; };
@@ -157,7 +59,107 @@ void TVolcano::DrawCone(int segments, float cx, float y, float cz, float radius,
     glTexCoord2f(1, 0);
     glVertex3f(cx, y + height, cz);
     glEnd();
-    ++ConesDrawn;
+}
+
+} // namespace
+
+TVolcano::TVolcano(const std::string& textureFile)
+    : texture_(std::make_unique<T400Texture>(textureFile)) {
+    const float diffuse[] = {0.7f, 0.7f, 0.7f, 1.0f};
+    const float specular[] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 100.0f);
+    glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, profile_.Points().data());
+    glEnable(GL_MAP1_VERTEX_3);
+    glow_.SetAmbient({0.9f, 0.0f, 0.0f, 0.8f});
+    glow_.SetDiffuse({1.0f, 0.0f, 0.0f, 1.0f});
+    glow_.SetSpecular({1.0f, 0.0f, 0.0f, 1.0f});
+    textureName_ = texture_->BuildTexture(3);
+}
+
+TVolcano::~TVolcano() = default;
+
+void TVolcano::ApplyLight(float x, float z) const {
+    glow_.Apply({x, profile_.Q0y(), z, 1.0f});
+}
+
+TVolcano::Parts TVolcano::Draw(float x, float y, float z) const {
+    ApplyLight(x, z);
+
+    // No texture map of its own: the fins take the one the birds left in force. The texture
+    // modulates: the rock takes the light.
+    glEnable(GL_MAP1_VERTEX_3);
+    glEnable(GL_MAP1_TEXTURE_COORD_2);
+    texture_->Bind();
+    // The hills before the crater: the depth test then turns the fins' hidden parts away early. The
+    // hills keep the fins' colour, which they always had.
+    glColor3f(1.0f, 0.3f, 0.3f);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    const float hill = HillHeight;
+    Parts parts;
+    const auto cone = [&](int segments, float cx, float cz, float radius, float height) {
+        DrawCone(segments, cx, y, cz, radius, height);
+        ++parts.cones;
+    };
+    glPushMatrix();
+    cone(30, x, z, ConeRadius, ConeHeight);
+    cone(20, x - 3.0f, z + 6.0f, ConeRadius, hill * 0.5f);
+    cone(20, x + 1.0f, z + 7.0f, ConeRadius, hill * 0.4f);
+    glPopMatrix();
+    glPushMatrix();
+    cone(20, x + 6.0f, z + 5.0f, ConeRadius * 0.6f, hill * 0.7f);
+    glPopMatrix();
+    parts.fins = DrawFins(x, y, z);
+
+    glDisable(GL_TEXTURE_2D);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glDisable(GL_MAP1_VERTEX_3);
+    return parts;
+}
+
+int TVolcano::DrawFins(float x, float y, float z) const {
+    const auto& q = profile_.Points();
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glColor3f(1.0f, 0.3f, 0.3f);
+    glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, q.data());
+    const std::array<double, 4> hidden = HiddenFootPlane(q[9], ConeRadius, ConeHeight);
+    glEnable(GL_CLIP_PLANE0);
+    int fins = 0;
+    for (int a = 0; a <= 360; a += FinStep) {
+        float side = 1.0f;
+        if (a <= 90) {
+            glCullFace(GL_BACK);
+            side = -1.0f;
+        } else if (a <= 180) {
+            glCullFace(GL_FRONT);
+        } else if (a <= 270) {
+            glCullFace(GL_FRONT);
+            side = -1.0f;
+        } else {
+            glCullFace(GL_BACK);
+        }
+        glPushMatrix();
+        glRotatef(static_cast<float>(a), 0.0f, 1.0f, 0.0f);
+        glClipPlane(GL_CLIP_PLANE0, hidden.data());
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        glBegin(GL_POLYGON);
+        glVertex3f(q[0], q[1], q[2] + side * kFloorOffset);
+        for (int i = 0; i <= kProfileSteps; ++i) {
+            glEvalCoord1f(static_cast<float>(i) / kProfileSteps);
+        }
+        glVertex3f(q[9], q[10], q[11] + side * kFootOffset);
+        glEnd();
+        glPopMatrix();
+        ++fins;
+    }
+    glDisable(GL_CLIP_PLANE0);
+    glPopMatrix();
+    return fins;
 }
 
 } // namespace scrivel

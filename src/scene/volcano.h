@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/gl_mesh.h"
+#include "scene/light.h"
 #include "scene/model/volcano_profile.h"
 
 #include <memory>
@@ -8,12 +9,11 @@
 
 namespace scrivel {
 
-class TGLLight;
 class T400Texture;
 
 // The volcano behind the board: a crater of 73 fins along a Bezier profile, four textured cones
 // (the mountain and three hills) and a red light glowing at crater height. An eruption swells the
-// crater's rim for ten frames.
+// crater's rim for ten ticks.
 class TVolcano : public TGLMesh {
 public:
     static constexpr float ConeHeight = 12.9f;
@@ -21,27 +21,32 @@ public:
     static constexpr float HillHeight = ConeHeight * 0.7f;
     static constexpr int FinStep = 360 / 64;
 
+    // What one draw sent: fins of the crater and cones (the mountain and the hills).
+    struct Parts {
+        int fins = 0;
+        int cones = 0;
+    };
+
     // Needs a current GL context: sets the material and evaluator, uploads the rock texture.
     explicit TVolcano(const std::string& textureFile);
     ~TVolcano() override;
 
     // Sets the eruption counter; the view passes 100 while the volcano is at rest.
-    void StartEruption(int value) { Profile.StartEruption(value); }
+    void StartEruption(int value) { profile_.StartEruption(value); }
+    // One tick of the eruption.
+    void Step() { profile_.EruptionStep(); }
     // Light 1's glow at crater height over (x, z), as Draw sets it, for what is drawn before.
-    void ApplyLight(float x, float z);
-    // One frame with the foot's centre at (x, y, z).
-    void Draw(float x, float y, float z);
+    void ApplyLight(float x, float z) const;
+    // The volcano with the foot's centre at (x, y, z).
+    Parts Draw(float x, float y, float z) const;
 
-    TVolcanoProfile Profile;
-    // What the last frame drew, for tests and statistics.
-    int FinsDrawn = 0;
-    int ConesDrawn = 0;
+    const TVolcanoProfile& Profile() const { return profile_; }
 
 private:
-    void DrawFins(float x, float y, float z);
-    void DrawCone(int segments, float cx, float y, float cz, float radius, float height);
+    int DrawFins(float x, float y, float z) const;
 
-    std::unique_ptr<TGLLight> light_;
+    TVolcanoProfile profile_;
+    TLight glow_{LightSlot::One};
     std::unique_ptr<T400Texture> texture_;
 };
 

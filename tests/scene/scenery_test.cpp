@@ -1,6 +1,9 @@
 // The scenery's GL side: what each object leaves in GL's state and what it sends, read back.
 #include "scene/bird.h"
+#include "scene/camera.h"
 #include "scene/gl_sun.h"
+#include "scene/ground.h"
+#include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
 #include "support/bitmap_files.h"
@@ -8,8 +11,12 @@
 
 #include <GL/gl.h>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace scrivel {
 namespace {
@@ -46,29 +53,52 @@ protected:
     void TearDown() override { EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); }
 };
 
-// The daylight model's values, each where GL keeps it.
-TEST_F(SceneryGl, SunSetsSkyLightAndFogAtMiddayAndDusk) {
+// Worked by hand from the daylight rule: overhead (s = 0) and at the end of the swing (s = 1).
+TEST_F(SceneryGl, SunSetsSkyLightAndFogOverheadAndAtTheEnds) {
+    struct Case {
+        float startX; // one step short of the place
+        Vec4 sky, fog, ambient, diffuse, position;
+    };
+    const Case cases[] = {
+        {-0.05f,
+         {0.5f, 0.5f, 1.0f, 1.0f},
+         {0.415f, 0.275f, 0.045f, 1.0f},
+         {1.0f, 1.0f, 1.0f, 0.8f},
+         {0.25f, 1.0f, 1.0f, 1.0f},
+         {0.0f, 13.0f, -20.0f, 1.0f}},
+        // 20 cos(1) - 7 = 3.806046
+        {39.95f,
+         {0.0f, 0.0f, 0.2f, 1.0f},
+         {0.83f, 0.55f, 0.09f, 1.0f},
+         {0.25f, 0.25f, 0.25f, 0.8f},
+         {1.0f, 0.25f, 0.25f, 1.0f},
+         {40.0f, 3.806046f, -20.0f, 1.0f}},
+    };
     const float shininess = 42.0f;
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
-    for (const float startX : {-0.05f, 39.95f}) {
+    for (const Case& c : cases) {
         TGLSun sun("basic");
         sun.BuildTexture();
-        sun.Path.X = startX;
-        sun.StepAndDraw();
-        const TDaylight day = TDaylight::At(sun.Path.Lowness());
-        ExpectNear(Getf(GL_COLOR_CLEAR_VALUE), day.Sky, "sky");
-        ExpectNear(Getf(GL_FOG_COLOR), day.Fog, "fog");
-        ExpectNear(Light(GL_AMBIENT), day.Ambient, "ambient");
-        ExpectNear(Light(GL_DIFFUSE), day.Diffuse, "diffuse");
-        ExpectNear(Light(GL_POSITION), {sun.Path.X, sun.Path.Y(), -20.0f, 1.0f}, "position");
+        sun.SetPath(TSunPath(c.startX, SunHeading::TowardsPlus));
+        glClearColor(0.1f, 0.2f, 0.3f, 0.4f);
+        sun.Step();
+        ExpectNear(Getf(GL_COLOR_CLEAR_VALUE), {0.1f, 0.2f, 0.3f, 0.4f}, "a step leaves GL alone");
+        sun.Draw();
+        ExpectNear(Getf(GL_COLOR_CLEAR_VALUE), c.sky, "sky");
+        ExpectNear(Getf(GL_FOG_COLOR), c.fog, "fog");
+        ExpectNear(Light(GL_AMBIENT), c.ambient, "ambient");
+        ExpectNear(Light(GL_DIFFUSE), c.diffuse, "diffuse");
+        ExpectNear(Light(GL_SPECULAR), {0.0f, 1.0f, 1.0f, 0.0f}, "specular");
+        ExpectNear(Light(GL_POSITION), c.position, "position");
         EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT0));
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
         // Its shininess of 150 is beyond GL's range: GL would refuse it and keep what it had.
         GLfloat kept = 0;
         glGetMaterialfv(GL_BACK, GL_SHININESS, &kept);
         EXPECT_EQ(kept, shininess);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT0);
 }
 
 class LandscapeGl : public SceneryGl {
@@ -87,6 +117,7 @@ TEST_F(LandscapeGl, BirdsRestoreFogAndCulling) {
     glEnable(GL_CULL_FACE);
     for (int i = 0; i < 12; ++i) {
         TBird bird(bank());
+        bird.Step();
         bird.Draw();
         EXPECT_TRUE(glIsEnabled(GL_FOG) && glIsEnabled(GL_CULL_FACE));
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3) ||
@@ -96,21 +127,122 @@ TEST_F(LandscapeGl, BirdsRestoreFogAndCulling) {
 
 TEST_F(LandscapeGl, VolcanoDrawsItsCraterAndHillsAndLeavesItsState) {
     TVolcano volcano(std::string(SCRIVEL_GAME_DIR) + "Graphics/volcano.bmp");
-    volcano.Draw(-2.0f, -7.4f, -25.0f);
-    EXPECT_EQ(volcano.FinsDrawn, 73);
-    EXPECT_EQ(volcano.ConesDrawn, 4);
+    const TVolcano::Parts parts = volcano.Draw(-2.0f, -7.4f, -25.0f);
+    EXPECT_EQ(std::pair(parts.fins, parts.cones), std::pair(73, 4));
     ExpectNear(Light(GL_POSITION, GL_LIGHT1), {-2.0f, 12.924f, -25.0f, 1.0f}, "light 1");
     EXPECT_EQ(std::pair(test::GlInt(GL_CULL_FACE_MODE), test::GlInt(GL_FRONT_FACE)),
               std::pair(GL_BACK, GL_CW));
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_LIGHT1));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_MAP1_VERTEX_3));
     volcano.StartEruption(100);
-    volcano.Draw(-2.0f, -7.4f, -25.0f);
-    EXPECT_EQ(volcano.Profile.Eruption, 90);
-    EXPECT_EQ(volcano.FinsDrawn, 73);
+    volcano.Step();
+    EXPECT_EQ(volcano.Profile().Eruption(), 90);
+    EXPECT_EQ(volcano.Draw(-2.0f, -7.4f, -25.0f).fins, 73);
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT1);
     glDisable(GL_MAP1_TEXTURE_COORD_2);
+}
+
+// The scenery as the view has it: stepped once a tick, then drawn.
+class Scenery {
+public:
+    explicit Scenery(TTextureMg* bank) {
+        sun_.BuildTexture();
+        ground_.BuildTexture();
+        for (auto& bird : birds_) {
+            bird = std::make_unique<TBird>(bank);
+        }
+        heightField_ = std::make_unique<TNHeightField>(
+            std::string(SCRIVEL_GAME_DIR) + "Graphics/heightfield2.bmp", bank, 15.0f, 1.5f, 1.5f);
+        camera_.Set(10, 16, 20, 30, -50, 0);
+        camera_.SetTarget(0, 5, 20, 12, 0, 0); // easing all along the test
+        volcano_.StartEruption(100);
+    }
+
+    void Step() {
+        camera_.Step();
+        sun_.Step();
+        volcano_.Step();
+        for (auto& bird : birds_) {
+            bird->Step();
+        }
+    }
+
+    void Draw() const {
+        sun_.ApplyClearColour();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        camera_.ApplyPrevious();
+        volcano_.ApplyLight(-2.0f, -25.0f);
+        camera_.Apply();
+        sun_.Draw();
+        ground_.Draw();
+        heightField_->Draw();
+        volcano_.Draw(-2.0f, -7.4f, -25.0f);
+        for (const auto& bird : birds_) {
+            bird->Draw();
+        }
+        glFinish();
+    }
+
+    // Everything that moves, as numbers.
+    std::vector<float> State() const {
+        const TVector3 &p = camera_.Position(), &a = camera_.Angles();
+        std::vector<float> state{p.x, p.y, p.z, a.x, a.y, a.z, camera_.Arrived() ? 1.0f : 0.0f};
+        const auto heading = static_cast<float>(sun_.Path().Heading());
+        const auto eruption = static_cast<float>(volcano_.Profile().Eruption());
+        state.insert(state.end(), {sun_.Path().X(), heading, eruption, volcano_.Profile().Q1x()});
+        for (const auto& bird : birds_) {
+            state.insert(state.end(), {bird->CircleAngle, bird->Beat().Phase()});
+        }
+        return state;
+    }
+
+private:
+    TCamera camera_;
+    TGLSun sun_{"basic"};
+    TGround ground_{SCRIVEL_GAME_DIR, "Graphics/ground4001.bmp", -4.0f, -3.0f, 0.0f, 8.0f, 4.0f};
+    TVolcano volcano_{std::string(SCRIVEL_GAME_DIR) + "Graphics/volcano.bmp"};
+    std::array<std::unique_ptr<TBird>, 12> birds_;
+    std::unique_ptr<TNHeightField> heightField_;
+};
+
+TEST_F(LandscapeGl, DrawingATickTwiceMovesNothingAndDrawsTheSamePixels) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-1.0, 1.0, -0.75, 0.95, 3.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_FOG);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogf(GL_FOG_START, 30.0f);
+    glFogf(GL_FOG_END, 100.0f);
+    std::srand(7);
+    Scenery scenery(bank());
+    scenery.Step();
+    scenery.Draw(); // the first frame finds GL as the constructors left it
+    scenery.Step();
+    scenery.Draw();
+    const std::vector<float> state = scenery.State();
+    const std::vector<std::uint8_t> pixels = Window().ReadPixels();
+    scenery.Draw();
+    EXPECT_EQ(scenery.State(), state);
+    EXPECT_TRUE(Window().ReadPixels() == pixels) << "a second draw of the tick changed the frame";
+    // The next tick does move: the comparison above is not blind.
+    scenery.Step();
+    EXPECT_NE(scenery.State(), state);
+    scenery.Draw();
+    EXPECT_FALSE(Window().ReadPixels() == pixels);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_FOG);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT0);
+    glDisable(GL_LIGHT1);
+    glDisable(GL_MAP1_TEXTURE_COORD_2);
+    glDisable(GL_CULL_FACE);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
 
 } // namespace

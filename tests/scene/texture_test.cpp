@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace scrivel {
 namespace {
@@ -32,8 +34,8 @@ std::string WriteBank(const test::TestFolder& dir, int width) {
 
 TEST(T64Texture, BasicIsTheRedAndBlackCheckerWithoutAFile) {
     T64Texture texture("basic"); // read as a file, its absence would end the program
-    EXPECT_EQ(TexelAt(texture.Pixels, 0, 0), 0u);
-    EXPECT_EQ(TexelAt(texture.Pixels, 0, 8), kRed);
+    EXPECT_EQ(TexelAt(texture.Pixels(), 0, 0), 0u);
+    EXPECT_EQ(TexelAt(texture.Pixels(), 0, 8), kRed);
 }
 
 TEST(Texture, WrongSizesAndTruncatedFilesStopTheStartWithThePath) {
@@ -53,9 +55,11 @@ class TextureGl : public test::GlTest {};
 
 TEST_F(TextureGl, BuildBindAndDeleteBothSizes) {
     test::TestFolder dir;
-    T64Texture small("basic");
-    T400Texture large(test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; }));
-    for (TBitmapTexture* texture : std::initializer_list<TBitmapTexture*>{&small, &large}) {
+    std::vector<std::unique_ptr<TBitmapTexture>> textures;
+    textures.push_back(std::make_unique<T64Texture>("basic"));
+    textures.push_back(std::make_unique<T400Texture>(
+        test::WriteBmp(dir, "red.bmp", 400, 400, [](int, int) { return kRed; })));
+    for (auto& texture : textures) {
         const GLuint first = texture->BuildTexture(4);
         const GLuint name = texture->BuildTexture(3);
         EXPECT_TRUE(name == first || !glIsTexture(first)) << "a rebuild deletes what it replaces";
@@ -63,11 +67,11 @@ TEST_F(TextureGl, BuildBindAndDeleteBothSizes) {
         texture->Bind();
         EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
         EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(name));
-        {
-            const GlTexture owner = std::move(texture->TextureName);
-            EXPECT_FALSE(texture->TextureName);
-        }
-        EXPECT_FALSE(glIsTexture(name)) << "deleted with its one owner";
+        GLint mode = 0;
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+        EXPECT_EQ(mode, texture->Size() == 400 ? GL_MODULATE : GL_REPLACE);
+        texture.reset();
+        EXPECT_FALSE(glIsTexture(name)) << "deleted with its texture";
     }
     glDisable(GL_TEXTURE_2D);
 }
@@ -93,17 +97,17 @@ TEST_F(TextureGl, BankBindsTilesByIndexAndFallsBackToTileSix) {
     TTextureMg bank(1, dir.path);
     bank.LoadBanks();
     for (int k = 0; k < TTextureMg::TileCount; ++k) {
-        bank.Bind(k, TTexture::Modulate);
-        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[k].Name()));
+        bank.Bind(k, TextureEnv::Modulate);
+        ASSERT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileName(k)));
         // Texture row 0, column 63: away from tile 0's corner.
         ASSERT_EQ(test::Rgb(&test::BoundTexels(64)[63 * 4]), TileColour(k)) << "tile " << k;
     }
     for (const int index : {36, -1, 100}) {
-        bank.Bind(index, TTexture::Replace);
-        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileNames[6].Name()));
+        bank.Bind(index, TextureEnv::Replace);
+        EXPECT_EQ(test::GlInt(GL_TEXTURE_BINDING_2D), static_cast<GLint>(bank.TileName(6)));
     }
     // Tile 0's top-right corner (bitmap columns 49-63) is in the last texture rows.
-    bank.Bind(0, TTexture::Replace);
+    bank.Bind(0, TextureEnv::Replace);
     EXPECT_EQ(test::Rgb(&test::BoundTexels(64)[(60 * 64 + 2) * 4]), 0xFFFFFFu);
     glDisable(GL_TEXTURE_2D);
 }

@@ -22,14 +22,14 @@ TBirdDraws TBirdDraws::Draw(const RandomSource& random) {
 }
 
 void TWingBeat::Step() {
-    Phase += Falling ? -PhaseStep : PhaseStep;
-    if (Phase > 1.0f) {
-        Falling = true;
-        Phase = 1.0f;
+    phase_ += falling_ ? -PhaseStep : PhaseStep;
+    if (phase_ > 1.0f) {
+        falling_ = true;
+        phase_ = 1.0f;
     }
-    if (Phase < 0.0f) {
-        Falling = false;
-        Phase = 0.0f;
+    if (phase_ < 0.0f) {
+        falling_ = false;
+        phase_ = 0.0f;
     }
 }
 

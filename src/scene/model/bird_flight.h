@@ -24,7 +24,7 @@ using TWingPoints = std::array<float, 12>;
 // Four texture-coordinate control points s, t.
 using TWingTexture = std::array<float, 8>;
 
-// The wing beat: the phase rises by 0.1 a frame to 1, then falls to 0, clamped at both ends; the
+// The wing beat: the phase rises by 0.1 a tick to 1, then falls to 0, clamped at both ends; the
 // wing tips rise with it from 0 to 0.6.
 class TWingBeat {
 public:
@@ -34,13 +34,16 @@ public:
     // The wing going out to x = +0.9 and the one going out to x = -0.9.
     TWingPoints FirstWing() const;
     TWingPoints SecondWing() const;
-    float TipHeight() const { return 0.2f * Phase * 3.0f; }
+    float TipHeight() const { return 0.2f * phase_ * 3.0f; }
+    float Phase() const { return phase_; }
+    bool Falling() const { return falling_; }
 
     static constexpr TWingTexture FirstTexture{1, 0, 1, 0, 0, 0, 0, 0};
     static constexpr TWingTexture SecondTexture{0, 0, 0, 0, 1, 0, 1, 0};
 
-    float Phase = 0.0f;
-    bool Falling = false;
+private:
+    float phase_ = 0.0f;
+    bool falling_ = false;
 };
 
 } // namespace scrivel

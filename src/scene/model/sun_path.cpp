@@ -5,28 +5,29 @@
 namespace scrivel {
 
 void TSunPath::Step() {
-    if (TowardsMinus) {
-        if (X < -Bound) {
-            TowardsMinus = false;
+    if (heading_ == SunHeading::TowardsMinus) {
+        if (x_ < -Bound) {
+            heading_ = SunHeading::TowardsPlus;
         } else {
-            X -= Speed;
+            x_ -= Speed;
         }
     }
-    if (!TowardsMinus) {
-        if (X > Bound) {
-            TowardsMinus = true;
+    // Not an else: a turn at -40 moves on towards +x in the same tick.
+    if (heading_ == SunHeading::TowardsPlus) {
+        if (x_ > Bound) {
+            heading_ = SunHeading::TowardsMinus;
         } else {
-            X += Speed;
+            x_ += Speed;
         }
     }
 }
 
 float TSunPath::Y() const {
-    return std::cos(X / Bound) * 20.0f - 7.0f;
+    return std::cos(x_ / Bound) * 20.0f - 7.0f;
 }
 
 float TSunPath::Lowness() const {
-    return std::fabs(X) / Bound;
+    return std::fabs(x_) / Bound;
 }
 
 TDaylight TDaylight::At(float s) {

@@ -29,19 +29,19 @@ TEST(TWingBeat, PhaseRisesAndFallsClampedToZeroAndOne) {
     TWingBeat beat;
     float highest = 0.0f;
     int framesUp = 0;
-    while (!beat.Falling) {
+    while (!beat.Falling()) {
         beat.Step();
         ++framesUp;
-        highest = std::max(highest, beat.Phase);
+        highest = std::max(highest, beat.Phase());
         ASSERT_LT(framesUp, 20);
     }
-    EXPECT_EQ(std::pair(beat.Phase, highest), std::pair(1.0f, 1.0f));
+    EXPECT_EQ(std::pair(beat.Phase(), highest), std::pair(1.0f, 1.0f));
     for (int i = 0; i < 12; ++i) {
         beat.Step();
-        EXPECT_TRUE(beat.Phase >= 0.0f && beat.Phase <= 1.0f) << beat.Phase;
+        EXPECT_TRUE(beat.Phase() >= 0.0f && beat.Phase() <= 1.0f) << beat.Phase();
     }
-    EXPECT_FALSE(beat.Falling);
-    EXPECT_LE(beat.Phase, 0.2f);
+    EXPECT_FALSE(beat.Falling());
+    EXPECT_LE(beat.Phase(), 0.2f);
 }
 
 } // namespace

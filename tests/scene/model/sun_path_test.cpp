@@ -5,22 +5,20 @@
 namespace scrivel {
 namespace {
 
-TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatFrame) {
+TEST(TSunPath, TurnsAtEitherEndWithoutMovingThatTick) {
     struct Case {
         float x;
-        bool towardsMinus;
+        SunHeading heading;
         float afterOne, afterTwo;
     };
-    for (const Case& c :
-         {Case{40.02f, false, 40.02f, 39.97f}, Case{-40.02f, true, -39.97f, -39.92f},
-          Case{39.99f, false, 40.04f, 40.04f}}) {
-        TSunPath sun;
-        sun.X = c.x;
-        sun.TowardsMinus = c.towardsMinus;
+    for (const Case& c : {Case{40.02f, SunHeading::TowardsPlus, 40.02f, 39.97f},
+                          Case{-40.02f, SunHeading::TowardsMinus, -39.97f, -39.92f},
+                          Case{39.99f, SunHeading::TowardsPlus, 40.04f, 40.04f}}) {
+        TSunPath sun(c.x, c.heading);
         sun.Step();
-        EXPECT_NEAR(sun.X, c.afterOne, 1e-4) << c.x;
+        EXPECT_NEAR(sun.X(), c.afterOne, 1e-4) << c.x;
         sun.Step();
-        EXPECT_NEAR(sun.X, c.afterTwo, 1e-4) << c.x;
+        EXPECT_NEAR(sun.X(), c.afterTwo, 1e-4) << c.x;
     }
 }
 
