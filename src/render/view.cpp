@@ -184,7 +184,8 @@ void TView::Draw() {
     switch (Mode) {
     case ViewMode::Menu:
         grid_->Draw();
-        foundWords_->Animate();
+        foundWords_->Step();
+        foundWords_->Draw();
         DrawScoreTable();
         break;
     case ViewMode::Game:
@@ -196,13 +197,15 @@ void TView::Draw() {
             activeLetter_->Draw();
         }
         grid_->Draw();
-        foundWords_->Animate();
+        foundWords_->Step();
+        foundWords_->Draw();
         break;
     case ViewMode::GameOver:
     case ViewMode::NameEntry:
         DrawScoreTable();
         break;
     case ViewMode::Options:
+        optionModule_->Step();
         optionModule_->Draw();
         grid_->DrawPreview();
         break;
