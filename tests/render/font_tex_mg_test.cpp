@@ -75,26 +75,7 @@ TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
     EXPECT_EQ(consonants.size(), 21u);
 }
 
-// A front view of x 0..8, y 0..8 (32 pixels a unit) on black.
-class TFontTexMgGl : public test::GlTest {
-protected:
-    void SetUp() override {
-        test::GlTest::SetUp();
-        glViewport(0, 0, kWidth, kHeight);
-        Ortho(0, 8, 0, 8, -10, 10);
-        glClearColor(0, 0, 0, 1);
-    }
-    template <class Draw> static int LitPixels(Draw draw) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        draw();
-        const std::vector<std::uint8_t> frame = Window().ReadPixels();
-        int lit = 0;
-        for (std::size_t i = 0; i < frame.size(); i += 4) {
-            lit += test::Rgb(&frame[i]) != 0 ? 1 : 0;
-        }
-        return lit;
-    }
-};
+class TFontTexMgGl : public test::GlTest {};
 
 TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenTheFontChanged) {
     test::TestFolder dir;
@@ -137,19 +118,16 @@ TEST_F(TFontTexMgGl, OnlyTheAcrossAndDownLayoutsDrawSpaces) {
     test::WritePatterns(dir, "Graphics/patterns1.bmp");
     TFontTexMg bank(kFont, 1, 0, 0, dir.path);
     bank.LoadPatterns();
+    Ortho(0, 8, 0, 8, -10, 10);
     glColor3f(1.0f, 1.0f, 1.0f);
-    // A 1 x 1 cube at (4, 4) covers about 1000 pixels.
-    EXPECT_GT(LitPixels([&] { bank.DrawTextAcross(" ", 4.0f, 4.0f, 0.0f, 1.0f, 1.0f, 0.0f); }),
-              500);
-    EXPECT_GT(LitPixels([&] { bank.DrawTextDown(" ", 4.0f, 4.0f, 0.0f, 1.0f, 1.0f, 0.0f); }), 500);
-    EXPECT_EQ(LitPixels([&] { bank.DrawTextDepth(" ", 4.0f, 4.0f, 0.0f, 1.0f, 1.0f, 0.0f); }), 0);
-    TTextRecord line;
-    line.X = 4.0f;
-    line.Y = 4.0f;
-    line.SizeA = 1.0f;
-    line.SizeB = 1.0f;
-    line.Text = " ";
-    EXPECT_EQ(LitPixels([&] { bank.DrawTextRec(line); }), 0);
+    // A 1 x 1 cube at (4, 4) covers about 1000 of the 32 x 32 pixels a unit.
+    const auto lit = [&bank](auto layout) {
+        return LitPixels(
+            DrawnFrame([&] { (bank.*layout)(" ", 4.0f, 4.0f, 0.0f, 1.0f, 1.0f, 0.0f); }));
+    };
+    EXPECT_GT(lit(&TFontTexMg::DrawTextAcross), 500);
+    EXPECT_GT(lit(&TFontTexMg::DrawTextDown), 500);
+    EXPECT_EQ(lit(&TFontTexMg::DrawTextDepth), 0);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "support/bitmap_files.h"
 #include "support/gl_fixture.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -66,30 +65,7 @@ TEST(TFoundWordsMg, OnlyTheTwentyNewestMove) {
     EXPECT_EQ(words.Count(), 0);
 }
 
-// Found words seen from the front, x -4..6 and y 0..10, on a black background.
-class TFoundWordsMgGl : public test::GlTest {
-protected:
-    void SetUp() override {
-        test::GlTest::SetUp();
-        glViewport(0, 0, kWidth, kHeight);
-        Ortho(-4, 6, 0, 10, -10, 10);
-        glClearColor(0, 0, 0, 1);
-        glEnable(GL_DEPTH_TEST);
-    }
-    void TearDown() override { glDisable(GL_DEPTH_TEST); }
-    static std::vector<std::uint8_t> Frame(const TFoundWordsMg& words) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        words.Draw();
-        return Window().ReadPixels();
-    }
-    static int LitPixels(const std::vector<std::uint8_t>& frame) {
-        int lit = 0;
-        for (std::size_t i = 0; i < frame.size(); i += 4) {
-            lit += test::Rgb(&frame[i]) != 0 ? 1 : 0;
-        }
-        return lit;
-    }
-};
+class TFoundWordsMgGl : public test::GlTest {};
 
 TEST_F(TFoundWordsMgGl, OnlyStepsMoveTheWordsDrawingTwiceShowsTheSameFrame) {
     test::TestFolder dir;
@@ -98,17 +74,19 @@ TEST_F(TFoundWordsMgGl, OnlyStepsMoveTheWordsDrawingTwiceShowsTheSameFrame) {
     bank.LoadPatterns();
     TFoundWordsMg words(&bank);
     AddWords(words, 3);
+    Ortho(-4, 6, 0, 10, -10, 10); // the grid's top row and the head
+    const auto frame = [&words] { return DrawnFrame([&words] { words.Draw(); }); };
     for (int tick = 0; tick < 5; ++tick) {
         words.Step();
     }
-    const std::vector<std::uint8_t> first = Frame(words);
+    const std::vector<std::uint8_t> first = frame();
     EXPECT_GT(LitPixels(first), 1000) << "the words are in sight";
-    EXPECT_TRUE(Frame(words) == first) << "a second draw in the same tick";
+    EXPECT_TRUE(frame() == first) << "a second draw in the same tick";
     // The newest word has flown 5 ticks of 0.2 towards the head, drawing or not.
     EXPECT_NEAR(words.Item(0).Location().x, StartX(2) + 1.0f, 1e-5);
     words.Step();
     EXPECT_NEAR(words.Item(0).Location().x, StartX(2) + 1.2f, 1e-5);
-    EXPECT_FALSE(Frame(words) == first) << "the next tick moved them";
+    EXPECT_FALSE(frame() == first) << "the next tick moved them";
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "support/gl_fixture.h"
 #include "support/temp_dir.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -33,23 +32,7 @@ TEST(TOptionModule, SelectedValueSwellsAndShrinksOneStepATick) {
     EXPECT_EQ(module.Choices().Selected(), 1) << "keys reach the choices";
 }
 
-// The options screen's top rows seen from the front, x -2..2 and y 9.5..13.5.
-class TOptionModuleGl : public test::GlTest {
-protected:
-    void SetUp() override {
-        test::GlTest::SetUp();
-        glViewport(0, 0, kWidth, kHeight);
-        Ortho(-2, 2, 9.5, 13.5, -10, 10);
-        glClearColor(0, 0, 0, 1);
-        glEnable(GL_DEPTH_TEST);
-    }
-    void TearDown() override { glDisable(GL_DEPTH_TEST); }
-    static std::vector<std::uint8_t> Frame(const TOptionModule& module) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        module.Draw();
-        return Window().ReadPixels();
-    }
-};
+class TOptionModuleGl : public test::GlTest {};
 
 TEST_F(TOptionModuleGl, OnlyStepsSwellTheSelectedValueDrawingTwiceShowsTheSameFrame) {
     test::TestFolder dir;
@@ -58,21 +41,19 @@ TEST_F(TOptionModuleGl, OnlyStepsSwellTheSelectedValueDrawingTwiceShowsTheSameFr
     bank.LoadPatterns();
     TOptionsData options(dir.File("options.ini"));
     TOptionModule module(&bank, options, {"Alpha"});
+    Ortho(-2, 2, 9.5, 13.5, -10, 10); // the heading and the first row
+    const auto frame = [&module] { return DrawnFrame([&module] { module.Draw(); }); };
     for (int tick = 0; tick < 3; ++tick) {
         module.Step();
     }
-    const std::vector<std::uint8_t> first = Frame(module);
-    int lit = 0;
-    for (std::size_t i = 0; i < first.size(); i += 4) {
-        lit += test::Rgb(&first[i]) != 0 ? 1 : 0;
-    }
-    EXPECT_GT(lit, 1000) << "the heading and the first row are in sight";
-    EXPECT_TRUE(Frame(module) == first) << "a second draw in the same tick";
+    const std::vector<std::uint8_t> first = frame();
+    EXPECT_GT(LitPixels(first), 1000) << "in sight";
+    EXPECT_TRUE(frame() == first) << "a second draw in the same tick";
     EXPECT_NEAR(module.SelectedSize(), 0.24f, 1e-5) << "drawing left the pulse alone";
     for (int tick = 0; tick < 5; ++tick) {
         module.Step();
     }
-    EXPECT_FALSE(Frame(module) == first) << "the selected value swelled";
+    EXPECT_FALSE(frame() == first) << "the selected value swelled";
 }
 
 } // namespace
