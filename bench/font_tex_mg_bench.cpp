@@ -14,13 +14,16 @@ namespace {
 
 using scrivel::TFontTexMg;
 
+constexpr const char* kFont = "Arial";
+constexpr int kPattern = 2;
+
 // Flips the font colour so that every Rebuild has work to do.
 void Recolour(TFontTexMg& bank, int round) {
-    bank.SelectFont(bank.Font.name, bank.PatternIndex, round % 2 == 0 ? 1 : 9);
+    bank.SelectFont(kFont, kPattern, round % 2 == 0 ? 1 : 9);
 }
 
 void BM_Rebuild(benchmark::State& state) {
-    TFontTexMg bank("Arial", 1, 2, 0, SCRIVEL_GAME_DIR);
+    TFontTexMg bank(kFont, 1, kPattern, 0, SCRIVEL_GAME_DIR);
     bank.LoadPatterns();
     int round = 0;
     for (auto _ : state) {
@@ -33,13 +36,13 @@ void BM_Rebuild(benchmark::State& state) {
 BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond);
 
 void BM_RenderGlyphs(benchmark::State& state) {
-    TFontTexMg bank("Arial", 1, 2, 0, SCRIVEL_GAME_DIR);
+    TFontTexMg bank(kFont, 1, kPattern, 0, SCRIVEL_GAME_DIR);
     bank.ReadPatterns(bank.PatternPath());
     int round = 0;
     for (auto _ : state) {
         Recolour(bank, round++);
         bank.RenderGlyphs();
-        benchmark::DoNotOptimize(bank.Glyphs[0].data());
+        benchmark::DoNotOptimize(bank.Glyph(0).data());
     }
 }
 BENCHMARK(BM_RenderGlyphs)->Unit(benchmark::kMillisecond);

@@ -29,27 +29,27 @@ int Cycle(int value, int first, int last, bool next) {
 } // namespace
 
 OptionChoices::OptionChoices(TOptionsData& options, std::vector<std::string> fonts)
-    : Options(&options), Fonts(std::move(fonts)) {
+    : options_(options), fonts_(std::move(fonts)) {
     UpdateValues();
 }
 
 void OptionChoices::UpdateValues() {
-    const TOptionsData& o = *Options;
+    const TOptionsData& o = options_;
     const std::string size = std::to_string(o.GridSize);
-    Values[GridRow] = size + "x" + size;
-    Values[SpeedRow] = NameOf(SpeedNames, o.SpeedMode);
-    Values[MinWordRow] = std::to_string(o.MinWordSize) + " lettres";
-    Values[RandomRow] = NameOf(RandomNames, o.RandomLetter ? 1 : 0);
-    Values[BackgroundRow] = NameOf(YesNo, o.Background ? 1 : 0);
-    Values[TextureRow] = std::to_string(o.NumTexture);
-    Values[FontRow] = o.FontName;
-    Values[ColourRow] = NameOf(ColourNames, o.FontColorNum);
+    values_[GridRow] = size + "x" + size;
+    values_[SpeedRow] = NameOf(SpeedNames, o.SpeedMode);
+    values_[MinWordRow] = std::to_string(o.MinWordSize) + " lettres";
+    values_[RandomRow] = NameOf(RandomNames, o.RandomLetter ? 1 : 0);
+    values_[BackgroundRow] = NameOf(YesNo, o.Background ? 1 : 0);
+    values_[TextureRow] = std::to_string(o.NumTexture);
+    values_[FontRow] = o.FontName;
+    values_[ColourRow] = NameOf(ColourNames, o.FontColorNum);
 }
 
 bool OptionChoices::ChangeSelected(Change change) {
-    TOptionsData& o = *Options;
+    TOptionsData& o = options_;
     const bool next = change == Change::Next;
-    switch (Selected) {
+    switch (selected_) {
     case GridRow:
         // The minimum word length is left alone, even when it now exceeds the grid.
         o.GridSize = static_cast<std::int16_t>(
@@ -74,12 +74,12 @@ bool OptionChoices::ChangeSelected(Change change) {
         return true;
     case FontRow: {
         // Without any installed font there is nothing to choose from.
-        if (Fonts.empty()) {
+        if (fonts_.empty()) {
             return false;
         }
-        const int last = static_cast<int>(Fonts.size()) - 1;
-        FontIndex = Cycle(FontIndex, 0, last, next);
-        o.FontName = Fonts[static_cast<std::size_t>(FontIndex)];
+        const int last = static_cast<int>(fonts_.size()) - 1;
+        fontIndex_ = Cycle(fontIndex_, 0, last, next);
+        o.FontName = fonts_[static_cast<std::size_t>(fontIndex_)];
         return true;
     }
     case ColourRow:
@@ -109,20 +109,20 @@ bool OptionChoices::OnKeyDown(int virtualKey) {
         rebuild = ChangeSelected(Change::Next);
         break;
     case platform::key::kUp:
-        if (Selected > 0) {
-            --Selected;
+        if (selected_ > 0) {
+            --selected_;
         }
         break;
     case platform::key::kDown:
-        if (Selected < RowCount - 1) {
-            ++Selected;
+        if (selected_ < RowCount - 1) {
+            ++selected_;
         }
         break;
     default:
         break;
     }
     UpdateValues();
-    Options->ApplySpeed();
+    options_.ApplySpeed();
     return rebuild;
 }
 

@@ -38,24 +38,30 @@ public:
     // The fonts offered are fonts, in that order.
     OptionChoices(TOptionsData& options, std::vector<std::string> fonts);
 
-    // Rebuilds Values from the options.
-    void UpdateValues();
     // Space changes the selected option to its next value; other characters change nothing.
     bool OnKeyPress(char key);
     // Left and Right change the selected option, Up and Down move the selection.
     bool OnKeyDown(int virtualKey);
 
-    TOptionsData* Options = nullptr; // not owned
-    int Selected = 0;
-    std::array<std::string, RowCount> Values;
-    std::vector<std::string> Fonts;
+    int Selected() const { return selected_; }
+    // The text shown for a row's current value.
+    const std::string& Value(int row) const { return values_.at(static_cast<std::size_t>(row)); }
+    const std::vector<std::string>& Fonts() const { return fonts_; }
     // Position in Fonts of the font chosen last here; it does not follow the stored option.
-    int FontIndex = 0;
+    int FontIndex() const { return fontIndex_; }
 
 private:
     enum class Change { Previous, Next };
+    // Rebuilds the shown values from the options.
+    void UpdateValues();
     // Steps the selected option; true when the scene must be rebuilt.
     bool ChangeSelected(Change change);
+
+    TOptionsData& options_; // not owned
+    int selected_ = 0;
+    std::array<std::string, RowCount> values_;
+    std::vector<std::string> fonts_;
+    int fontIndex_ = 0;
 };
 
 } // namespace scrivel

@@ -25,43 +25,43 @@ char GlyphCharacter(int k) {
 
 TFontTexMg::TFontTexMg(const std::string& fontName, int patternFile, int patternIndex,
                        int colourIndex, std::string folder)
-    : PatternFile(patternFile), folder_(std::move(folder)) {
-    for (Texels& glyph : Glyphs) {
+    : patternFile_(patternFile), folder_(std::move(folder)) {
+    for (Texels& glyph : glyphs_) {
         glyph.assign(kTexelBytes, 0);
     }
-    for (Texels& pattern : Patterns) {
+    for (Texels& pattern : patterns_) {
         pattern.assign(kTexelBytes, 0);
     }
-    Font.size = FontPoints;
+    font_.size = FontPoints;
     SelectFont(fontName, patternIndex, colourIndex);
-    Dirty = true;
+    dirty_ = true;
 }
 
 TFontTexMg::~TFontTexMg() = default;
 
 std::string TFontTexMg::PatternPath() const {
-    return folder_ + "Graphics/patterns" + std::to_string(PatternFile) + ".bmp";
+    return folder_ + "Graphics/patterns" + std::to_string(patternFile_) + ".bmp";
 }
 
 void TFontTexMg::ReadPatterns(const std::string& path) {
     const platform::Bitmap sheet =
         LoadSheet(path, PatternSheet, "Bitmap incorrect pour une fonte :");
     for (int k = 0; k < PatternCount; ++k) {
-        Patterns[k] = CutTile(sheet, PatternSheet, k);
+        patterns_[k] = CutTile(sheet, PatternSheet, k);
     }
 }
 
 void TFontTexMg::LoadPatterns() {
     ReadPatterns(PatternPath());
-    DrawLetter = std::make_unique<TLettre>(this, LetterWidth, LetterHeight);
-    DrawLetter->SetEye(eye_);
+    drawLetter_ = std::make_unique<TLettre>(this, LetterSize, LetterSize);
+    drawLetter_->SetEye(eye_);
     Rebuild();
 }
 
 void TFontTexMg::SetEye(const EyeView* eye) {
     eye_ = eye;
-    if (DrawLetter) {
-        DrawLetter->SetEye(eye);
+    if (drawLetter_) {
+        drawLetter_->SetEye(eye);
     }
 }
 
@@ -74,19 +74,18 @@ void TFontTexMg::SelectFont(const std::string& fontName, int patternIndex, int c
         colourIndex = 0;
     }
     // A change stays pending until Rebuild, even if a later call repeats the new values.
-    Dirty = Dirty || fontName != Font.name || patternIndex != PatternIndex ||
-            colourIndex != ColourIndex;
-    Font.name = fontName;
-    PatternIndex = patternIndex;
-    ColourIndex = colourIndex;
-    Multicolour = colourIndex == MulticolourIndex;
+    dirty_ = dirty_ || fontName != font_.name || patternIndex != patternIndex_ ||
+             colourIndex != colourIndex_;
+    font_.name = fontName;
+    patternIndex_ = patternIndex;
+    colourIndex_ = colourIndex;
 }
 
 void TFontTexMg::Rebuild() {
-    if (!Dirty) {
+    if (!dirty_) {
         return;
     }
-    Dirty = false;
+    dirty_ = false;
     RenderGlyphs();
     UploadGlyphs();
 }
@@ -97,28 +96,29 @@ void TFontTexMg::RenderGlyphs() {
     // and patterned afterwards, its antialiased edge would stay as a dark rim.
     platform::Bitmap cell(GlyphSize, GlyphSize);
     platform::Canvas canvas(cell);
-    platform::Font font = Font;
-    const Texels& pattern = Patterns[PatternIndex];
+    platform::Font font = font_;
+    const Texels& pattern = patterns_[patternIndex_];
     for (int k = 0; k < GlyphCount; ++k) {
         const char character = GlyphCharacter(k);
         if (k >= FirstDigit) {
             font.colour = DigitColour;
         } else {
-            font.colour = Multicolour ? LetterColours[k] : FontColours[ColourIndex];
+            font.colour =
+                colourIndex_ == MulticolourIndex ? LetterColours[k] : FontColours[colourIndex_];
         }
         PaintTransposed(pattern.data(), GlyphSize, GlyphSize, cell);
         canvas.SetFont(font);
         const std::string_view text(&character, 1);
         const platform::TextSize size = canvas.TextExtent(text);
         canvas.TextOut((GlyphSize - size.width) / 2, (GlyphSize - size.height) / 2, text);
-        CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, Glyphs[k].data());
+        CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, glyphs_[k].data());
     }
 }
 
 void TFontTexMg::UploadGlyphs() {
     // The names are kept across rebuilds, so letters that ask for them at each draw stay valid.
     for (int k = 0; k < GlyphCount; ++k) {
-        currentName_ = UploadTexels(GlyphNames[k], Glyphs[k].data(), GlyphSize, GlyphSize, 3,
+        currentName_ = UploadTexels(glyphNames_[k], glyphs_[k].data(), GlyphSize, GlyphSize, 3,
                                     MagFilter::Linear);
     }
 }
@@ -137,20 +137,20 @@ int TFontTexMg::GlyphIndex(std::uint8_t character) {
 }
 
 unsigned TFontTexMg::GlyphName(std::uint8_t character) const {
-    return GlyphNames[GlyphIndex(character)].Name();
+    return glyphNames_[GlyphIndex(character)].Name();
 }
 
 void TFontTexMg::DrawCharacter(char character, float x, float y, float z) {
-    DrawLetter->DrawAt(static_cast<std::uint8_t>(character), x, y, z);
+    drawLetter_->DrawAt(static_cast<std::uint8_t>(character), x, y, z);
 }
 
 void TFontTexMg::DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step,
                                float w, float h, Spaces spaces) {
-    if (!DrawLetter) {
+    if (!drawLetter_) {
         return;
     }
-    DrawLetter->SetWidth(w);
-    DrawLetter->SetHeight(h);
+    drawLetter_->SetWidth(w);
+    drawLetter_->SetHeight(h);
     for (std::size_t n = 0; n < text.size(); ++n) {
         if (spaces == Spaces::Skipped && text[n] == ' ') {
             continue;
@@ -176,14 +176,14 @@ void TFontTexMg::DrawTextDepth(std::string_view text, float x, float y, float z,
 }
 
 void TFontTexMg::DrawTextRec(const TTextRecord& record) {
-    if (!DrawLetter) {
+    if (!drawLetter_) {
         return;
     }
     for (std::size_t n = 0; n < record.Text.size(); ++n) {
         const bool even = n % 2 == 0;
         const float width = even ? record.SizeA : record.SizeB;
-        DrawLetter->SetWidth(width);
-        DrawLetter->SetHeight(even ? record.SizeB : record.SizeA);
+        drawLetter_->SetWidth(width);
+        drawLetter_->SetHeight(even ? record.SizeB : record.SizeA);
         if (record.Text[n] == ' ') {
             continue;
         }

@@ -99,7 +99,7 @@ public:
     void LoadPatterns();
     // The frame's eye, for the letter cubes to leave out faces that cannot show.
     void SetEye(const EyeView* eye);
-    // The file part of LoadPatterns: fills Patterns, no GL.
+    // The file part of LoadPatterns: reads the nine patterns, no GL.
     void ReadPatterns(const std::string& path);
     std::string PatternPath() const;
 
@@ -107,8 +107,12 @@ public:
     void SelectFont(const std::string& fontName, int patternIndex, int colourIndex);
     // When dirty: renders the glyphs and uploads them under their previous names.
     void Rebuild();
-    // The drawing half of Rebuild: writes Glyphs, no GL.
+    // The drawing half of Rebuild: renders the glyphs' texels, no GL.
     void RenderGlyphs();
+
+    using Texels = std::vector<std::uint8_t>;
+    // RGBA 64 x 64, transposed like every texture of the game: 0-25 A to Z, 26-35 0 to 9.
+    const Texels& Glyph(int index) const { return glyphs_.at(static_cast<std::size_t>(index)); }
 
     // The name uploaded last.
     unsigned CurrentName() const { return currentName_; }
@@ -116,7 +120,7 @@ public:
     // GL texture of a character: letters of either case share one, other characters than digits
     // get the digit 0's.
     unsigned GlyphName(std::uint8_t character) const;
-    // Index into Glyphs and GlyphNames, by the same rule.
+    // Index into the glyphs and their names, by the same rule.
     static int GlyphIndex(std::uint8_t character);
 
     // String layouts: character i is drawn as a w x h cube at the start point moved i steps,
@@ -127,27 +131,11 @@ public:
     void DrawTextDepth(std::string_view text, float x, float y, float z, float w, float h, float s);
     void DrawTextRec(const TTextRecord& record);
 
-    using Texels = std::vector<std::uint8_t>;
-
-    float LetterWidth = 0.25f;
-    float LetterHeight = 0.25f;
-    // RGBA 64 x 64, transposed like every texture of the game: 0-25 A to Z, 26-35 0 to 9.
-    std::array<Texels, GlyphCount> Glyphs;
-    std::array<Texels, PatternCount> Patterns;
-    std::array<GlTexture, GlyphCount> GlyphNames;
-    bool Multicolour = false;
-    int ColourIndex = 0;
-    bool Dirty = true;
-    int PatternFile = 1;
-    int GlyphWidth = GlyphSize;
-    int GlyphHeight = GlyphSize;
-    std::unique_ptr<TLettre> DrawLetter;
-    platform::Font Font;
-    int PatternIndex = 0;
-
 private:
     const EyeView* eye_ = nullptr; // not owned
     enum class Spaces { Drawn, Skipped };
+    // The string letter's size until the first layout sets its own.
+    static constexpr float LetterSize = 0.25f;
 
     // The one layout loop: character i at start + i * step.
     void DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step, float w,
@@ -155,6 +143,15 @@ private:
     void UploadGlyphs();
     void DrawCharacter(char character, float x, float y, float z);
 
+    std::array<Texels, GlyphCount> glyphs_;
+    std::array<Texels, PatternCount> patterns_;
+    std::array<GlTexture, GlyphCount> glyphNames_;
+    platform::Font font_;
+    int patternFile_ = 1;
+    int patternIndex_ = 0;
+    int colourIndex_ = 0;
+    bool dirty_ = true;
+    std::unique_ptr<TLettre> drawLetter_;
     unsigned currentName_ = 0;
     std::string folder_;
 };

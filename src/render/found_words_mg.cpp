@@ -3,60 +3,68 @@
 #include "render/word.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace scrivel {
 
 void TFoundWordsMg::SetLayout(float startWidth, float startHeight, float finalWidth,
                               float finalHeight) {
-    StartWidth = startWidth;
-    StartHeight = startHeight;
-    FinalWidth = finalWidth;
-    FinalHeight = finalHeight;
+    startWidth_ = startWidth;
+    startHeight_ = startHeight;
+    finalWidth_ = finalWidth;
+    finalHeight_ = finalHeight;
 }
 
 void TFoundWordsMg::SetHead(float x, float y, float z) {
-    HeadX = x;
-    HeadY = y;
-    HeadZ = z;
+    headX_ = x;
+    headY_ = y;
+    headZ_ = z;
 }
 
 void TFoundWordsMg::Add(const std::string& word, WordDirection direction, float x, float y,
                         float z) {
     auto added =
-        std::make_unique<TWord>(FontBank, word, x, y, z, direction == WordDirection::Vertical);
-    added->SetMoveTarget(HeadX, HeadY, HeadZ, 0.0f, 0.0f, 0.0f);
-    added->SetMoveSpeed(HeadSpeed);
-    added->StartMorph(StartWidth, StartHeight, FinalWidth, FinalHeight);
-    Words->Insert(0, std::move(added));
+        std::make_unique<TWord>(fontBank_, word, x, y, z, direction == WordDirection::Vertical);
+    added->FlyTo(headX_, headY_, headZ_, HeadSpeed);
+    added->StartMorph(startWidth_, startHeight_, finalWidth_, finalHeight_);
+    words_.Insert(0, std::move(added));
 
     for (int i = 1; i < Count(); ++i) {
-        TWord* older = Words->Items(i);
+        TWord* older = words_.Items(i);
         if (older == nullptr) {
             continue;
         }
         const float row = static_cast<float>(i + ColumnGap);
-        older->SetMoveTarget(HeadX, HeadY - row * FinalHeight * RowPitch, HeadZ, 0.0f, 0.0f, 0.0f);
-        older->SetMoveSpeed(SlideSpeed);
+        older->FlyTo(headX_, headY_ - row * finalHeight_ * RowPitch, headZ_, SlideSpeed);
     }
 }
 
 void TFoundWordsMg::Clear() {
-    Words = std::make_unique<TFoundWordList>();
+    words_ = TFoundWordList();
 }
 
 int TFoundWordsMg::Count() const {
-    return std::min(Words->Count(), MaxShown);
+    return std::min(words_.Count(), MaxShown);
 }
 
-void TFoundWordsMg::Animate() {
+const TWord& TFoundWordsMg::Item(int index) const {
+    // Add never leaves an empty slot.
+    return *words_.Items(index);
+}
+
+void TFoundWordsMg::Step() {
     for (int i = 0; i < Count(); ++i) {
-        TWord* word = Words->Items(i);
-        if (word == nullptr) {
-            continue;
+        if (TWord* word = words_.Items(i)) {
+            word->Step();
         }
-        word->StepMove();
-        word->MorphStep();
-        word->Draw();
+    }
+}
+
+void TFoundWordsMg::Draw() const {
+    for (int i = 0; i < Count(); ++i) {
+        if (const TWord* word = words_.Items(i)) {
+            word->Draw();
+        }
     }
 }
 

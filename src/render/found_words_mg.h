@@ -3,7 +3,6 @@
 #include "model/game_view.h"
 #include "render/found_word_list.h"
 
-#include <memory>
 #include <string>
 
 namespace scrivel {
@@ -20,8 +19,9 @@ public:
     // The older words' column starts this many rows under the head.
     static constexpr int ColumnGap = 10;
     static constexpr float RowPitch = 1.15f;
+    static constexpr int MaxShown = 20;
 
-    explicit TFoundWordsMg(TFontTexMg* fontBank) : FontBank(fontBank) {}
+    explicit TFoundWordsMg(TFontTexMg* fontBank) : fontBank_(fontBank) {}
 
     // Letter size of a new word, and of a word in the column.
     void SetLayout(float startWidth, float startHeight, float finalWidth, float finalHeight);
@@ -34,19 +34,24 @@ public:
     void Clear();
     // Words shown: at most MaxShown.
     int Count() const;
-    // Once per drawn frame: each shown word flies one step, changes size one step and is drawn.
-    void Animate();
+    // A word kept, newest first, shown or not; throws std::out_of_range past the last.
+    const TWord& Item(int index) const;
 
-    std::unique_ptr<TFoundWordList> Words = std::make_unique<TFoundWordList>();
-    float HeadX = 0.0f;
-    float HeadY = 0.0f;
-    float HeadZ = 0.0f;
-    float StartWidth = 0.0f;
-    float StartHeight = 0.0f;
-    float FinalWidth = 0.0f;
-    float FinalHeight = 0.0f;
-    TFontTexMg* FontBank = nullptr; // not owned
-    int MaxShown = 20;
+    // One tick: each shown word flies one step and changes size one step.
+    void Step();
+    // Draws the shown words.
+    void Draw() const;
+
+private:
+    TFoundWordList words_;
+    TFontTexMg* fontBank_ = nullptr; // not owned
+    float headX_ = 0.0f;
+    float headY_ = 0.0f;
+    float headZ_ = 0.0f;
+    float startWidth_ = 0.0f;
+    float startHeight_ = 0.0f;
+    float finalWidth_ = 0.0f;
+    float finalHeight_ = 0.0f;
 };
 
 } // namespace scrivel

@@ -10,8 +10,6 @@ namespace scrivel {
 
 namespace {
 
-constexpr float kLetterSize = 0.3f;
-constexpr float kPulseStep = 0.05f;
 constexpr float kPulseScale = 0.15f;
 constexpr float kTop = 12.0f;
 constexpr float kHeadingX = -2.0f;
@@ -26,62 +24,57 @@ TOptionModule::TOptionModule(TFontTexMg* bank, TOptionsData& options)
 
 TOptionModule::TOptionModule(TFontTexMg* bank, TOptionsData& options,
                              std::vector<std::string> fonts)
-    : OptionChoices(options, std::move(fonts)), Bank(bank) {
-    Width = kLetterSize;
-    Height = kLetterSize;
-}
+    : choices_(options, std::move(fonts)), bank_(bank) {}
 
-void TOptionModule::StepPulse() {
-    if (Rising) {
-        Pulse += kPulseStep;
-        if (Pulse >= 1.0f) {
-            Pulse = 0.9f;
-            Rising = false;
+void TOptionModule::Step() {
+    if (rising_) {
+        pulse_ += PulseStep;
+        if (pulse_ >= 1.0f) {
+            pulse_ = 0.9f;
+            rising_ = false;
         }
     } else {
-        Pulse -= kPulseStep;
-        if (Pulse < 0.0f) {
-            Pulse = 0.1f;
-            Rising = true;
+        pulse_ -= PulseStep;
+        if (pulse_ < 0.0f) {
+            pulse_ = 0.1f;
+            rising_ = true;
         }
     }
 }
 
-void TOptionModule::DrawLine(std::string_view text, float x, float y, float width, float height) {
+float TOptionModule::SelectedSize() const {
+    return LetterSize + (pulse_ - 0.5f) * kPulseScale;
+}
+
+void TOptionModule::DrawLine(std::string_view text, float x, float y, float size) const {
     glColor3f(1.0f, 0.6f, 0.6f);
     TTextRecord line;
     line.X = x;
     line.Y = y;
     line.Z = kDepth;
-    line.SizeA = width;
-    line.SizeB = height;
+    line.SizeA = size;
+    line.SizeB = size;
     line.Spacing = 0.0f;
     // The turn about x leaves a line along x as it is: the letters run along +x.
     line.AngleY = 0.0f;
     line.AngleX = 180.0f;
     line.AngleZ = 0.0f;
     line.Text = text;
-    Bank->DrawTextRec(line);
+    bank_->DrawTextRec(line);
 }
 
-void TOptionModule::Draw() {
-    if (Bank == nullptr) {
+void TOptionModule::Draw() const {
+    if (bank_ == nullptr) {
         return;
     }
-    const float pitch = Height * 1.5f;
-    DrawLine(Heading, kHeadingX, kTop, Width, Height);
+    const float pitch = LetterSize * 1.5f;
+    DrawLine(OptionChoices::Heading, kHeadingX, kTop, LetterSize);
     float y = kTop - pitch;
-    for (int r = 0; r < RowCount; ++r) {
-        DrawLine(Titles[static_cast<std::size_t>(r)], kTitleX, y, Width, Height);
+    for (int r = 0; r < OptionChoices::RowCount; ++r) {
+        DrawLine(OptionChoices::Titles[static_cast<std::size_t>(r)], kTitleX, y, LetterSize);
         y -= pitch;
-        const std::string& value = Values[static_cast<std::size_t>(r)];
-        if (r == Selected) {
-            const float size = kLetterSize + (Pulse - 0.5f) * kPulseScale;
-            DrawLine(value, kValueX, y, size, size);
-            StepPulse();
-        } else {
-            DrawLine(value, kValueX, y, Width, Height);
-        }
+        const float size = r == choices_.Selected() ? SelectedSize() : LetterSize;
+        DrawLine(choices_.Value(r), kValueX, y, size);
         y -= pitch;
     }
 }

@@ -9,62 +9,73 @@
 namespace scrivel {
 
 TWord::TWord(TFontTexMg* bank, std::string text, float x, float y, float z, bool vertical)
-    : Text(std::move(text)), Bank(bank), Vertical(vertical) {
-    Location = {x, y, z};
+    : text_(std::move(text)), bank_(bank), vertical_(vertical) {
+    flight_.Location = {x, y, z};
+}
+
+void TWord::FlyTo(float x, float y, float z, float speed) {
+    flight_.SetMoveTarget(x, y, z, 0.0f, 0.0f, 0.0f);
+    flight_.SetMoveSpeed(speed);
 }
 
 void TWord::StartMorph(float initialWidth, float initialHeight, float finalWidth,
                        float finalHeight) {
-    Morphing = true;
-    InitialWidth = initialWidth;
-    InitialHeight = initialHeight;
-    FinalWidth = finalWidth;
-    FinalHeight = finalHeight;
-    Width = initialWidth;
-    Height = initialHeight;
+    morphing_ = true;
+    initialWidth_ = initialWidth;
+    initialHeight_ = initialHeight;
+    finalWidth_ = finalWidth;
+    finalHeight_ = finalHeight;
+    width_ = initialWidth;
+    height_ = initialHeight;
+    const TVector3& step = flight_.Step;
     // A flight without a step along x has no ticks to spread the change over.
     const double ticks =
-        Step.x != 0.0f ? std::trunc((Target.x - Location.x) / static_cast<double>(Step.x)) : 0.0;
-    MorphSteps = static_cast<int>(std::clamp(ticks, 0.0, 1.0e6));
-    if (MorphSteps != 0) {
-        WidthStep = (FinalWidth - InitialWidth) / static_cast<float>(MorphSteps);
-        HeightStep = (FinalHeight - InitialHeight) / static_cast<float>(MorphSteps);
+        step.x != 0.0f
+            ? std::trunc((flight_.Target.x - flight_.Location.x) / static_cast<double>(step.x))
+            : 0.0;
+    morphSteps_ = static_cast<int>(std::clamp(ticks, 0.0, 1.0e6));
+    if (morphSteps_ != 0) {
+        widthStep_ = (finalWidth_ - initialWidth_) / static_cast<float>(morphSteps_);
+        heightStep_ = (finalHeight_ - initialHeight_) / static_cast<float>(morphSteps_);
     } else {
-        WidthStep = 0.0f;
-        HeightStep = 0.0f;
+        widthStep_ = 0.0f;
+        heightStep_ = 0.0f;
     }
 }
 
 void TWord::MorphStep() {
-    if (!Morphing || MorphSteps < 1) {
+    if (!morphing_ || morphSteps_ < 1) {
         return;
     }
-    --MorphSteps;
-    Width += WidthStep;
-    Height += HeightStep;
-    if (MorphSteps == 0) {
-        Width = FinalWidth;
-        Height = FinalHeight;
-        Morphing = false;
+    --morphSteps_;
+    width_ += widthStep_;
+    height_ += heightStep_;
+    if (morphSteps_ == 0) {
+        width_ = finalWidth_;
+        height_ = finalHeight_;
+        morphing_ = false;
     }
 }
 
-void TWord::Draw() {
-    float slantDown = FinalWidth;
-    float slantAcross = FinalHeight;
-    if (Morphing) {
-        slantDown = InitialWidth - (FinalWidth - Width);
-        slantAcross = InitialHeight - (FinalHeight - Height);
-    } else {
-        Vertical = false;
+void TWord::Step() {
+    flight_.AdvanceFlight();
+    MorphStep();
+    if (!morphing_) {
+        vertical_ = false;
     }
-    if (Bank == nullptr) {
+}
+
+void TWord::Draw() const {
+    if (bank_ == nullptr) {
         return;
     }
-    if (Vertical) {
-        Bank->DrawTextDown(Text, Location.x, Location.y, Location.z, Width, Height, slantDown);
+    const TVector3& at = flight_.Location;
+    if (DrawnDown()) {
+        const float slant = initialWidth_ - (finalWidth_ - width_);
+        bank_->DrawTextDown(text_, at.x, at.y, at.z, width_, height_, slant);
     } else {
-        Bank->DrawTextAcross(Text, Location.x, Location.y, Location.z, Width, Height, slantAcross);
+        const float slant = morphing_ ? initialHeight_ - (finalHeight_ - height_) : finalHeight_;
+        bank_->DrawTextAcross(text_, at.x, at.y, at.z, width_, height_, slant);
     }
 }
 

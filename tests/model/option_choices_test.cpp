@@ -18,9 +18,12 @@ struct Screen {
     TOptionsData options{dir.File("options.ini")};
     OptionChoices module;
     explicit Screen(Fonts fonts = {"Alpha", "Beta", "Gamma"}) : module(options, std::move(fonts)) {}
-    // Presses keys on a row: L left, R right, space; returns what the last key returned.
+    // Moves down from the first row to row, then presses keys on it: L left, R right, space;
+    // returns what the last key returned.
     bool Press(int row, const std::string& keys) {
-        module.Selected = row;
+        for (int down = 0; down < row; ++down) {
+            module.OnKeyDown(platform::key::kDown);
+        }
         bool rebuild = false;
         for (const char key : keys) {
             rebuild = key == ' ' ? module.OnKeyPress(' ')
@@ -47,7 +50,8 @@ TEST(OptionChoices, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
         SCOPED_TRACE(std::to_string(c.row) + " '" + c.keys + "'");
         Screen s;
         EXPECT_EQ(s.Press(c.row, c.keys), c.row == 0 || c.row >= 5);
-        EXPECT_EQ(s.module.Values[static_cast<std::size_t>(c.row)], c.value);
+        EXPECT_EQ(s.module.Value(c.row), c.value);
+        EXPECT_EQ(s.module.Selected(), c.row);
     }
 }
 
@@ -56,6 +60,7 @@ TEST(OptionChoices, FontRowTakesTheListsOrderAndAnEmptyListChangesNothing) {
     s.options.FontName = "Gamma";
     EXPECT_TRUE(s.Press(OptionChoices::FontRow, "R"));
     EXPECT_EQ(s.options.FontName, "Beta");
+    EXPECT_EQ(s.module.FontIndex(), 1);
     Screen bare(Fonts{});
     EXPECT_FALSE(bare.Press(OptionChoices::FontRow, "R"));
     EXPECT_EQ(bare.options.FontName, "Arial");

@@ -56,7 +56,7 @@ TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
     bank.RenderGlyphs();
     std::set<std::uint32_t> consonants;
     for (int k = 0; k < 36; ++k) {
-        const std::vector<std::uint8_t>& glyph = bank.Glyphs[k];
+        const std::vector<std::uint8_t>& glyph = bank.Glyph(k);
         const std::uint32_t ink = InkColour(glyph, test::PatternColour(1));
         if (k >= 26) {
             EXPECT_EQ(ink, 0xFFFFFFu) << "digit " << k - 26;
@@ -77,46 +77,57 @@ TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
 
 class TFontTexMgGl : public test::GlTest {};
 
-TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenDirty) {
+TEST_F(TFontTexMgGl, RebuildUploadsUnderTheSameNamesOnlyWhenTheFontChanged) {
     test::TestFolder dir;
     test::WritePatterns(dir, "Graphics/patterns1.bmp");
     TFontTexMg bank(kFont, 1, 0, 0, dir.path);
     bank.LoadPatterns();
-    EXPECT_FALSE(bank.Dirty);
-    std::set<unsigned> before;
-    for (const GlTexture& name : bank.GlyphNames) {
-        before.insert(name.Name());
-    }
-    EXPECT_EQ(before.size(), 36u);
+    // The names of A to Z, then 0 to 9.
+    const auto names = [&bank] {
+        std::vector<unsigned> all;
+        for (const char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) {
+            all.push_back(bank.GlyphName(static_cast<std::uint8_t>(c)));
+        }
+        return all;
+    };
+    const std::vector<unsigned> before = names();
+    EXPECT_EQ(std::set<unsigned>(before.begin(), before.end()).size(), 36u);
     EXPECT_EQ(bank.GlyphName('q'), bank.GlyphName('Q'));
     EXPECT_EQ(bank.GlyphName(' '), bank.GlyphName('0'));
-    bank.Glyphs[0][0] = 1;
+    // A mark on the uploaded A, which a new upload would wipe out.
+    glBindTexture(GL_TEXTURE_2D, bank.GlyphName('A'));
+    const std::uint8_t mark[4] = {1, 2, 3, 255};
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, mark);
     bank.SelectFont(kFont, 0, 0);
     bank.Rebuild();
-    EXPECT_EQ(bank.Glyphs[0][0], 1) << "nothing changed: nothing drawn again";
-    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entry
-    EXPECT_EQ(bank.PatternIndex + bank.ColourIndex, 0);
+    bank.SelectFont(kFont, 9, -4); // beyond the tables: the first entries, so no change either
+    bank.Rebuild();
+    glBindTexture(GL_TEXTURE_2D, bank.GlyphName('A'));
+    EXPECT_EQ(test::Rgb(&test::BoundTexels(64)[0]), 0x030201u) << "nothing changed: no upload";
     bank.SelectFont(kFont, 2, 1);
     bank.Rebuild();
-    for (const GlTexture& name : bank.GlyphNames) {
-        EXPECT_EQ(before.count(name.Name()), 1u);
-    }
+    EXPECT_EQ(names(), before);
     glBindTexture(GL_TEXTURE_2D, bank.GlyphName('A'));
     const std::vector<std::uint8_t> texels = test::BoundTexels(64);
     EXPECT_EQ(test::Rgb(&texels[0]), test::PatternColour(2));
     EXPECT_EQ(InkColour(texels, test::PatternColour(2)), 0x0000FFu) << "red letters";
 }
 
-// Where each layout steps is the code's own arithmetic; the depth layout alone passes spaces over.
-TEST_F(TFontTexMgGl, OnlyTheDepthLayoutSkipsSpaces) {
+TEST_F(TFontTexMgGl, OnlyTheAcrossAndDownLayoutsDrawSpaces) {
     test::TestFolder dir;
     test::WritePatterns(dir, "Graphics/patterns1.bmp");
     TFontTexMg bank(kFont, 1, 0, 0, dir.path);
     bank.LoadPatterns();
-    bank.DrawTextAcross("AB ", 1.0f, 2.0f, 3.0f, 0.5f, 0.25f, 1.0f);
-    EXPECT_EQ(bank.DrawLetter->Letter, ' ');
-    bank.DrawTextDepth("AB ", 1.0f, 2.0f, 3.0f, 0.5f, 0.25f, 1.0f);
-    EXPECT_EQ(bank.DrawLetter->Letter, 'B');
+    Ortho(0, 8, 0, 8, -10, 10);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    // A 1 x 1 cube at (4, 4) covers about 1000 of the 32 x 32 pixels a unit.
+    const auto lit = [&bank](auto layout) {
+        return LitPixels(
+            DrawnFrame([&] { (bank.*layout)(" ", 4.0f, 4.0f, 0.0f, 1.0f, 1.0f, 0.0f); }));
+    };
+    EXPECT_GT(lit(&TFontTexMg::DrawTextAcross), 500);
+    EXPECT_GT(lit(&TFontTexMg::DrawTextDown), 500);
+    EXPECT_EQ(lit(&TFontTexMg::DrawTextDepth), 0);
 }
 
 } // namespace

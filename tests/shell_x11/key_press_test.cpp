@@ -45,18 +45,18 @@ protected:
 TEST_F(KeyPressTest, EveryQuickPressTakesEffectOnTheOptionsScreenAndInPlay) {
     PressKey(XK_F2);
     ASSERT_EQ(View().Mode(), ViewMode::Options);
-    const TOptionModule& options = *View().OptionModule();
-    for (int row = 0; row < TOptionModule::FontRow; ++row) {
+    const OptionChoices& options = View().OptionModule()->Choices();
+    for (int row = 0; row < OptionChoices::FontRow; ++row) {
         PressKey(XK_Down);
     }
-    ASSERT_EQ(options.Selected, TOptionModule::FontRow);
-    const int fonts = static_cast<int>(options.Fonts.size());
+    ASSERT_EQ(options.Selected(), OptionChoices::FontRow);
+    const int fonts = static_cast<int>(options.Fonts().size());
     ASSERT_GT(fonts, 1);
     for (int press = 1; press <= 20; ++press) {
         Tap(XK_Right);
         // A frame may hold the loop longer than 30 ms on a busy machine: late is fine, lost is not.
-        PumpUntil([&] { return options.FontIndex == press % fonts; }, 1s);
-        EXPECT_EQ(options.FontIndex, press % fonts) << "press " << press;
+        PumpUntil([&] { return options.FontIndex() == press % fonts; }, 1s);
+        EXPECT_EQ(options.FontIndex(), press % fonts) << "press " << press;
     }
 
     PressKey(XK_Escape);

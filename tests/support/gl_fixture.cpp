@@ -108,6 +108,14 @@ void GlTest::Ortho(double left, double right, double bottom, double top, double 
     glLoadIdentity();
 }
 
+int GlTest::LitPixels(const std::vector<std::uint8_t>& frame) {
+    int lit = 0;
+    for (std::size_t i = 0; i + 2 < frame.size(); i += 4) {
+        lit += frame[i] != 0 || frame[i + 1] != 0 || frame[i + 2] != 0 ? 1 : 0;
+    }
+    return lit;
+}
+
 void GlTest::SetUp() {
     ASSERT_TRUE(window_) << error_;
     window_->MakeCurrent();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <GL/gl.h>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,6 +44,15 @@ protected:
     // glOrtho's projection, and no model-view transform.
     static void Ortho(double left, double right, double bottom, double top, double zNear,
                       double zFar);
+    // Clears to black, runs draw and returns the frame it leaves, as ReadPixels gives it.
+    template <class Draw> static std::vector<std::uint8_t> DrawnFrame(Draw draw) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        draw();
+        return window_->ReadPixels();
+    }
+    // How many pixels of a frame are not black.
+    static int LitPixels(const std::vector<std::uint8_t>& frame);
     static constexpr int kWidth = 256;
     static constexpr int kHeight = 256;
 
