@@ -59,7 +59,6 @@ void TBird::Draw() const {
     ApplyCircle();
     glColor3f(beat_.Phase(), 1.0f, 1.0f);
     DrawWing(TWingBeat::FirstTexture, beat_.FirstWing(), true);
-    // The second wing's texture map stays in force after the birds, for the volcano's fins.
     DrawWing(TWingBeat::SecondTexture, beat_.SecondWing(), false);
     glPopMatrix();
     glEnable(GL_FOG);

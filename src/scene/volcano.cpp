@@ -87,8 +87,11 @@ void TVolcano::ApplyLight(float x, float z) const {
 TVolcano::Parts TVolcano::Draw(float x, float y, float z) const {
     ApplyLight(x, z);
 
-    // No texture map of its own: the fins take the one the birds left in force. The texture
-    // modulates: the rock takes the light.
+    // The fins' texture map is the one the birds' second wing leaves in force from frame to
+    // frame, which the fins have always shown; set here, the first frame shows it too and a
+    // frame never depends on the one before. The texture modulates: the rock takes the light.
+    static constexpr std::array<float, 8> kFinTexture{0, 0, 0, 0, 1, 0, 1, 0};
+    glMap1f(GL_MAP1_TEXTURE_COORD_2, 0.0f, 1.0f, 2, 4, kFinTexture.data());
     glEnable(GL_MAP1_VERTEX_3);
     glEnable(GL_MAP1_TEXTURE_COORD_2);
     texture_->Bind();

@@ -89,7 +89,7 @@ TEST_F(ViewTest, GeometrySpansTheSameSixByFourUnitsForAnySize) {
     EXPECT_EQ(game->Grid().Rows(), 5);
     EXPECT_NEAR(view->Grid()->Left(), -2.4f, 1e-5) << "the grid stays centred";
     EXPECT_FLOAT_EQ(view->Grid()->Top(), 4.0f);
-    EXPECT_FLOAT_EQ(view->Ground()->Location.y, -1.0f) << "one unit under the bottom row";
+    EXPECT_NEAR(view->Ground()->Location.y, 4.0f - 4.5f * 0.8f - 1.0f, 1e-5);
     EXPECT_FLOAT_EQ(view->Ground()->Location.z, 1.0f) << "one unit nearer than at build time";
     view->Resize(0, 0);
     EXPECT_EQ(view->WindowWidth(), kWidth) << "0 x 0 is ignored";
