@@ -158,7 +158,9 @@ void TGameData::PlaceLetter(std::uint8_t letter, int column, int row) {
     while (i >= 0) {
         // The longest list is searched in every pass, even when the minimum is above its length.
         const bool searched = i == ListCount - 1 || i >= shortest;
-        if (searched && FindWord(i)) {
+        const auto found = searched ? FindWord(i) : std::nullopt;
+        if (found) {
+            RemoveWord(*found);
             i = ListCount - 1;
         } else {
             --i;
@@ -175,64 +177,54 @@ bool TGameData::Contains(int index, const std::string& word) const {
     return it != items.end() && compare_.Compare(*it, word) == 0;
 }
 
-bool TGameData::FindWord(int index) {
+std::optional<TGameData::FoundWord> TGameData::FindWord(int index) const {
     const int length = index + 3;
     const int size = options_->GridSize;
     std::string candidate(static_cast<size_t>(length), '\0');
 
-    // Reads the run of `length` cells from (x, y) along (dx, dy); false when a cell is empty.
-    const auto readRun = [&](int x, int y, int dx, int dy) {
+    // Reads the run of `length` cells from (x, y), across or down; false when a cell is empty.
+    const auto readRun = [&](int x, int y, int down) {
         for (int k = 0; k < length; ++k) {
-            const std::uint8_t c = grid_->Cell(x + k * dx, y + k * dy);
+            const std::uint8_t c = grid_->Cell(x + k * (1 - down), y + k * down);
             if (c == 0) {
                 return false;
             }
             candidate[static_cast<size_t>(k)] = static_cast<char>(c);
         }
-        return Contains(index, candidate);
+        return true;
     };
 
-    int foundX = -1;
-    int foundY = -1;
-    WordDirection direction = WordDirection::Horizontal;
-    for (int y = 0; y < size && foundX < 0; ++y) {
-        for (int x = 0; x + length <= size; ++x) {
-            if (readRun(x, y, 1, 0)) {
-                foundX = x;
-                foundY = y;
-                break;
-            }
-        }
-    }
-    if (foundX < 0) {
-        direction = WordDirection::Vertical;
-        for (int x = 0; x < size && foundX < 0; ++x) {
-            for (int y = 0; y + length <= size; ++y) {
-                if (readRun(x, y, 0, 1)) {
-                    foundX = x;
-                    foundY = y;
-                    break;
+    // Across is searched whole before down: a letter that completes both removes the word across.
+    for (const WordDirection direction : {WordDirection::Horizontal, WordDirection::Vertical}) {
+        const int down = direction == WordDirection::Vertical ? 1 : 0;
+        // Rows in turn across, columns in turn down; each run starts along its line.
+        for (int line = 0; line < size; ++line) {
+            for (int start = 0; start + length <= size; ++start) {
+                const int x = down != 0 ? line : start;
+                const int y = down != 0 ? start : line;
+                if (readRun(x, y, down) && Contains(index, candidate)) {
+                    return FoundWord{candidate, x, y, direction};
                 }
             }
         }
     }
-    if (foundX < 0) {
-        return false;
-    }
+    return std::nullopt;
+}
 
+void TGameData::RemoveWord(const FoundWord& found) {
+    const int length = static_cast<int>(found.word.size());
     score_ += 10 * length * length;
-    view_.AddFoundWord(candidate, foundX, direction, foundY);
+    view_.AddFoundWord(found.word, found.column, found.direction, found.row);
     view_.SetScore(score_);
-    const int down = direction == WordDirection::Vertical ? 1 : 0;
+    const int down = found.direction == WordDirection::Vertical ? 1 : 0;
     if (down != 0) {
-        RemoveFromPool(candidate);
+        RemoveFromPool(found.word);
     }
     for (int k = 0; k < length; ++k) {
-        grid_->SetCell(foundX + k * (1 - down), foundY + k * down, 0);
+        grid_->SetCell(found.column + k * (1 - down), found.row + k * down, 0);
     }
     grid_->Settle();
     AdvanceLetter();
-    return true;
 }
 
 void TGameData::RemoveFromPool(const std::string& word) {

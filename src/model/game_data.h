@@ -72,8 +72,19 @@ private:
     // Picks the word whose letters are handed out next, among the first `below` words.
     void ChooseWord(int below);
     void AdvanceLetter();
-    // Searches the list of words of length index + 3; removes and scores the first word found.
-    bool FindWord(int index);
+    // A word of the grid found in a word list, placed by its first letter.
+    struct FoundWord {
+        std::string word;
+        int column = 0;
+        int row = 0;
+        WordDirection direction = WordDirection::Horizontal;
+    };
+
+    // The first word of the list of words of length index + 3 that the grid holds: across, row
+    // by row, before down, column by column. Changes nothing.
+    std::optional<FoundWord> FindWord(int index) const;
+    // Shows and scores a found word, empties its cells and hands out a letter.
+    void RemoveWord(const FoundWord& found);
     bool Contains(int index, const std::string& word) const;
     void RemoveFromPool(const std::string& word);
     platform::StringCompare WordOrder() const;

@@ -120,6 +120,16 @@ std::optional<Region> Region::FromPath(const Path& path) {
     if (path.Empty()) {
         return std::nullopt;
     }
+    Region region = Bounds(path);
+    if (region.width_ == 0 || region.height_ == 0) {
+        return region;
+    }
+    region.FillFigures(path);
+    region.TraceOutlines(path);
+    return region;
+}
+
+Region Region::Bounds(const Path& path) {
     int width = 0;
     int height = 0;
     for (const Path::Figure& figure : path.Figures()) {
@@ -133,16 +143,15 @@ std::optional<Region> Region::FromPath(const Path& path) {
             height = std::max(height, figure.bottom);
         }
     }
-    Region region(Extent(width), Extent(height));
-    if (region.width_ == 0 || region.height_ == 0) {
-        return region;
-    }
+    return Region(Extent(width), Extent(height));
+}
 
-    MaskSurface mask(region.width_, region.height_);
+void Region::FillFigures(const Path& path) {
+    MaskSurface mask(width_, height_);
     cairo_t* cr = mask.Context();
     for (const Path::Figure& figure : path.Figures()) {
         if (figure.kind == Path::Kind::Polygon) {
-            // Through pixel centres: the inside is filled here, the outline pixels set below.
+            // Through pixel centres: the inside is filled here, the outline pixels traced apart.
             cairo_new_sub_path(cr);
             for (const PixelPoint& p : figure.points) {
                 cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
@@ -154,46 +163,49 @@ std::optional<Region> Region::FromPath(const Path& path) {
     }
     cairo_fill(cr);
     mask.Flush();
-    for (int y = 0; y < region.height_; ++y) {
-        for (int x = 0; x < region.width_; ++x) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
             if (mask.Bit(x, y)) {
-                region.Set(x, y);
+                Set(x, y);
             }
         }
     }
+}
 
-    // Every pixel a polygon's lines pass through (Bresenham), the closing line included.
+void Region::TraceOutlines(const Path& path) {
     for (const Path::Figure& figure : path.Figures()) {
         if (figure.kind != Path::Kind::Polygon) {
             continue;
         }
         const std::size_t count = figure.points.size();
         for (std::size_t i = 0; i < count; ++i) {
-            PixelPoint from = figure.points[i];
-            const PixelPoint to = figure.points[(i + 1) % count];
-            const int dx = std::abs(to.x - from.x);
-            const int dy = -std::abs(to.y - from.y);
-            const int sx = from.x < to.x ? 1 : -1;
-            const int sy = from.y < to.y ? 1 : -1;
-            int error = dx + dy;
-            for (;;) {
-                region.Set(from.x, from.y);
-                if (from == to) {
-                    break;
-                }
-                const int twice = 2 * error;
-                if (twice >= dy) {
-                    error += dy;
-                    from.x += sx;
-                }
-                if (twice <= dx) {
-                    error += dx;
-                    from.y += sy;
-                }
-            }
+            TraceLine(figure.points[i], figure.points[(i + 1) % count]);
         }
     }
-    return region;
+}
+
+void Region::TraceLine(PixelPoint from, PixelPoint to) {
+    // Bresenham, both ends included.
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        Set(from.x, from.y);
+        if (from == to) {
+            return;
+        }
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            from.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            from.y += sy;
+        }
+    }
 }
 
 bool Region::Contains(int x, int y) const {

@@ -8,6 +8,7 @@ namespace scrivel::platform {
 
 class Bitmap;
 class Path;
+struct PixelPoint;
 
 // A set of pixels, as a Windows region: a 1-bit mask whose pixel (0, 0) is the top-left corner of
 // the window it shapes. Pixels at negative coordinates cannot belong to it.
@@ -45,6 +46,15 @@ public:
 private:
     Region(int width, int height);
     void Set(int x, int y);
+
+    // An empty region just large enough for every point and rectangle of the path.
+    static Region Bounds(const Path& path);
+    // Sets the pixels that Cairo fills inside the path's figures.
+    void FillFigures(const Path& path);
+    // Sets every pixel a polygon's lines pass through, the closing line included: Cairo's fill
+    // through pixel centres leaves out part of the outline, which belongs to a Windows region.
+    void TraceOutlines(const Path& path);
+    void TraceLine(PixelPoint from, PixelPoint to);
 
     int width_ = 0;
     int height_ = 0;

@@ -6,19 +6,12 @@
 set -euo pipefail
 build=$1
 
-[ -n "${DISPLAY:-}" ] || { echo "install_test: no X display (run under xvfb-run)"; exit 1; }
-work=$(mktemp -d /tmp/scrivel-install-XXXXXX)
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
+
+e2e_begin install_test
 prefix=$work/prefix
 home=$work/home
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "install_test: $*" >&2; [ -f "$work/log" ] && sed 's/^/  game: /' "$work/log" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/games/scrivel" ] && [ -x "$prefix/bin/scrivel-words" ] &&
@@ -29,30 +22,17 @@ snapshot() { (cd "$prefix" && find . -printf '%p %m %s\n' | sort && find . -type
 before=$(snapshot)
 mkdir -p "$home" "$work/elsewhere"
 
-window=
-start_game() {
-  (cd "$work/elsewhere" &&
-   exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" "$prefix/games/scrivel") >"$work/log" 2>&1 &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --pid "$pid" --class scrivel | head -n 1) ||
-    fail "no window appeared"
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  sleep 1.5
-}
-
-wait_exit() {
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; return; }
-    sleep 0.1
-  done
-  fail "the game did not end"
+# From another folder, with HOME in the test's own folder and no XDG folders set.
+start_installed() {
+  start_game "$work/elsewhere" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" \
+    "$prefix/games/scrivel"
 }
 
 scores=$home/.local/share/scrivel/score.ini
 options=$home/.config/scrivel/options.ini
 
 # First run on the installed data: the player's folders and files are made.
-start_game
+start_installed
 xdotool key Escape
 wait_exit
 [ -f "$scores" ] || fail "no $scores"
@@ -74,17 +54,11 @@ installed=$prefix/share/games/scrivel
 chmod u+w "$installed"
 mv "$installed/words.let" "$work/words.let.installed"
 
-start_game
+start_installed
 xdotool key F1
 sleep 1
-end=$((SECONDS + 25))
-while [ $SECONDS -lt $end ]; do
-  xdotool key Left Left Left Left Down
-  sleep 0.25
-done
-for _ in 1 2 3 4 5 6 7; do xdotool key BackSpace; done
-xdotool type --delay 50 Bob
-sleep 0.5
+drop_left 25 4
+enter_name Bob
 xdotool key Return
 sleep 0.5
 xdotool key Escape

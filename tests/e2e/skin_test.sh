@@ -9,51 +9,24 @@ game_dir=$1
 out_dir=$2
 variant=${3:-bare}
 
-[ -n "${DISPLAY:-}" ] || { echo "skin_test: no X display (run under xvfb-run)"; exit 1; }
-mkdir -p "$out_dir"
-work=$(mktemp -d /tmp/scrivel-skin-XXXXXX)
-pid=
-wm=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "skin_test ($variant): $*" >&2; [ -f "$work/log" ] && sed 's/^/  game: /' "$work/log" >&2; exit 1; }
-# A sanitized build's report fails the test even when the game ends as expected.
-check_log() {
-  ! grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/log" || fail "sanitizer report"
-}
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 
-mkdir -p "$work/game"
-cp -r "$game_dir/scrivel" "$game_dir/Graphics" "$game_dir/Skins" "$work/game/"
-# One long word: no word is ever found, so letters pile up and a game ends soon.
-printf 'anticonstitutionnellement/' > "$work/game/words.let"
+e2e_begin "skin_test ($variant)"
+mkdir -p "$out_dir"
+copy_game "$game_dir" Graphics Skins
 options='[GridSize]\r\nSize=4\r\n[Display]\r\nBackground=1\r\n'
 printf "$options" > "$work/game/options.ini"
 
-if [ "$variant" = openbox ]; then
-  openbox --sm-disable >"$work/wm.log" 2>&1 &
-  wm=$!
-  for _ in $(seq 1 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-  wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
-fi
+[ "$variant" = openbox ] && start_openbox
 
 # The value of key in [Skin<n>] of skin.ini.
 ini() { awk -v s="[Skin$1]" -v k="$2" -F= '
   { sub(/\r$/, "") } /^\[/ { on = ($0 == s) } on && $1 == k { print $2; exit }' \
   "$work/game/Skins/skin.ini"; }
 
-window=
 skin=4
-start_game() {
-  (cd "$work/game" && exec ./scrivel) >"$work/log" 2>&1 &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --class scrivel | head -n 1) ||
-    fail "no window appeared"
-  sleep 1.5
-}
+start_skinned() { start_game --visible --no-focus "$work/game" ./scrivel; }
 origin() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
 size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w "x" h}'; }
 # Clicks the point (dx, dy) of a button whose key prefix in skin.ini is $1.
@@ -67,15 +40,7 @@ click_button() {
   xdotool click 1
   sleep 0.3
 }
-screenshot() { xwd -id "$window" -silent | convert xwd:- "$out_dir/$1.png"; }
 shape_extents() { xwininfo -shape -id "$window" | grep -A1 -i 'window shape extents' | head -1; }
-wait_exit() {
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || fail "the game ended with status $?"; pid=; check_log; return; }
-    sleep 0.1
-  done
-  fail "the game did not end"
-}
 check_files() {
   [ -s "$work/game/options.ini" ] && grep -qa '^Size=4' "$work/game/options.ini" ||
     fail "options.ini was not written"
@@ -91,7 +56,7 @@ moving_x() {
     -threshold 50% -format '%@' info: | awk -F'[x+]' '{print $3 + $1 / 2}'
 }
 
-start_game
+start_skinned
 # No frame: the window itself stands at its centred place, and it is shaped.
 read -r x y < <(origin)
 read -r sw sh < <(xdotool getdisplaygeometry)
@@ -165,7 +130,7 @@ if [ "$variant" = openbox ]; then
   # Closed by the window manager: the same files.
   rm -f "$work/game/score.ini" "$work/game/options.ini"
   printf "$options" > "$work/game/options.ini"
-  start_game
+  start_skinned
   wmctrl -i -c "$window"
   wait_exit
   check_files

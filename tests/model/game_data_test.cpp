@@ -101,6 +101,9 @@ TEST_F(GameDataTest, APlacedLetterRemovesTheWordsTheRulesFind) {
          {{"ami", 0, 0, 1}}, 90, {"....", "xqq.", "eqq."}},
         {"never backwards", 4, {"axe"}, {"e...", "x...", "ex.."}, 'a', 2, {}, 0,
          {"e...", "x...", "exa."}},
+        // "def" stands higher, but down is searched column by column.
+        {"down, leftmost column first", 4, {"abc", "def"}, {".d..", "ae..", "bf..", "cq.."}, 'q',
+         3, {{"abc", 0, 1, 1}, {"def", 1, 1, 0}}, 180, {"....", "....", "....", ".q.q"}},
         // clang-format on
     };
     for (const auto& c : cases) {

@@ -4,8 +4,10 @@
 #include "platform/canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace scrivel::skins {
@@ -115,7 +117,7 @@ struct Frame {
     double radius = 0;
     double width = 10;   // of the raised rim around the box
     Material rim;        // the rim's own material
-    Colour recess;       // inside the box
+    Colour recess{};     // inside the box
     bool sunken = false; // a plate pressed into the surface instead of a rim around a hole
 };
 
@@ -459,123 +461,6 @@ void FillOutside(Bitmap& picture, const Bitmap& mask, Colour colour) {
 
 // --- The four skins ----------------------------------------------------------------------------
 
-// 4: polished walnut with brass, a tall tablet with an arched crest; the start skin.
-SkinArt Walnut4() {
-    SkinArt skin;
-    skin.number = 4;
-    skin.title = "walnut and brass tablet";
-    const int w = 600;
-    const int h = 700;
-    skin.mask = NewMask(w, h);
-    {
-        Canvas canvas(skin.mask);
-        canvas.SetAntialias(platform::Antialias::Off);
-        FillRoundRect(canvas, 0.5, 34.5, w - 0.5, h - 0.5, 58, kMaskInside);
-        canvas.FillEllipse({300, 92}, 176, 91.5, kMaskInside);
-    }
-    skin.panel = {40, 132, 520, 440};
-    skin.titleBox = {196, 40, 208, 46};
-    skin.fontName = "Garamond";
-    skin.fontSize = 24;
-    skin.fontBold = true;
-    skin.fontItalic = true;
-    skin.fontColour = graphics::ToPixel(Rgb255(246, 220, 150));
-    skin.closeLeft = 530;
-    skin.closeTop = 60;
-    skin.reduceLeft = 498;
-    skin.reduceTop = 60;
-
-    const Colour edge = Rgb255(30, 17, 10);
-    skin.background = PaintBody(skin.mask, Walnut(w, h), 14, graphics::ToPixel(edge));
-    PaintFrame(skin.background, {skin.panel, 116, 12, Brass(), Rgb255(14, 10, 8)});
-    PaintFrame(skin.background, {{skin.titleBox.left - 10, skin.titleBox.top - 4,
-                                  skin.titleBox.width + 20, skin.titleBox.height + 8},
-                                 12,
-                                 6,
-                                 Walnut(w, h),
-                                 {},
-                                 true});
-    {
-        Canvas canvas(skin.background);
-        for (const auto& [x, y] : {std::pair{30, 64}, {570, 64}, {30, 670}, {570, 670}}) {
-            if (y > 100) {
-                Stud(canvas, x, y, 6, Rgb255(226, 188, 100));
-            }
-        }
-        Stud(canvas, 300, 112, 5, Rgb255(226, 188, 100));
-        // A brass inlay line under the crest.
-        canvas.DrawLine({150, 118}, {270, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
-        canvas.DrawLine({330, 118}, {450, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
-    }
-    FillOutside(skin.background, skin.mask, edge);
-
-    ButtonStyle style{"walnut", Brass(), Rgb255(90, 62, 24), Rgb255(46, 28, 14)};
-    style.keyWidth = 70;
-    style.keyHeight = 34;
-    AddButtons(skin, style, {64, 604, 82, 0}, {404, 582, 46, 0});
-    return skin;
-}
-
-// 1: sea glass, an oval with a tab above for the window's buttons and one below for the keys.
-SkinArt SeaGlass1() {
-    SkinArt skin;
-    skin.number = 1;
-    skin.title = "sea-glass oval";
-    const int w = 640;
-    const int h = 620;
-    skin.mask = NewMask(w, h);
-    {
-        Canvas canvas(skin.mask);
-        canvas.SetAntialias(platform::Antialias::Off);
-        canvas.FillEllipse({320, 296}, 306, 282, kMaskInside);
-        FillRoundRect(canvas, 420.5, 6.5, 590.5, 120.5, 26, kMaskInside);
-        FillRoundRect(canvas, 92.5, 470.5, 547.5, 614.5, 40, kMaskInside);
-    }
-    skin.panel = {122, 126, 396, 336};
-    skin.titleBox = {200, 56, 210, 44};
-    skin.fontName = "Verdana";
-    skin.fontSize = 20;
-    skin.fontBold = true;
-    skin.fontItalic = true;
-    skin.fontColour = graphics::ToPixel(Rgb255(240, 255, 252));
-    skin.closeLeft = 546;
-    skin.closeTop = 26;
-    skin.reduceLeft = 514;
-    skin.reduceTop = 26;
-
-    const Colour edge = Rgb255(30, 70, 110);
-    skin.background = PaintBody(skin.mask, SeaGlass(w, h), 16, graphics::ToPixel(edge));
-    PaintFrame(skin.background, {skin.panel, 25, 10, Silver(), Rgb255(10, 26, 44)});
-    PaintFrame(skin.background, {{skin.titleBox.left - 8, skin.titleBox.top - 2,
-                                  skin.titleBox.width + 16, skin.titleBox.height + 4},
-                                 22,
-                                 6,
-                                 Flat(Rgb255(52, 118, 170)),
-                                 {},
-                                 true});
-    {
-        Canvas canvas(skin.background);
-        // Bubbles caught in the glass.
-        graphics::Random random(71);
-        for (int i = 0; i < 26; ++i) {
-            const double x = random.Range(60, 580);
-            const double y = random.Range(60, 560);
-            const double r = random.Range(1.5, 5);
-            if (x > 110 && x < 530 && y > 114 && y < 474) {
-                continue;
-            }
-            canvas.DrawEllipse({x, y}, r, r, 0xFFFFFF, 1, 0.45);
-            canvas.FillEllipse({x - r * 0.3, y - r * 0.3}, r * 0.3, r * 0.3, 0xFFFFFF, 0.6);
-        }
-    }
-    FillOutside(skin.background, skin.mask, edge);
-
-    ButtonStyle style{"glass", Silver(), Rgb255(110, 150, 170), Rgb255(30, 80, 130)};
-    style.keyCap = Cap::Pill;
-    AddButtons(skin, style, {126, 500, 76, 0}, {382, 478, 44, 0});
-    return skin;
-}
-
 // Half-width of the shield at height y.
 double ShieldHalfWidth(double y) {
     constexpr double kShoulder = 410;
@@ -587,95 +472,50 @@ double ShieldHalfWidth(double y) {
     return 264 * std::pow(std::cos(t * kPi / 2), 0.75);
 }
 
-// 2: volcanic stone with glowing cracks, a shield with a raised crest.
-SkinArt Basalt2() {
-    SkinArt skin;
-    skin.number = 2;
-    skin.title = "basalt shield with embers";
-    const int w = 560;
-    const int h = 680;
-    skin.mask = NewMask(w, h);
-    {
-        Canvas canvas(skin.mask);
-        canvas.SetAntialias(platform::Antialias::Off);
-        std::vector<Point> outline;
-        for (int i = 0; i <= 60; ++i) { // the top: a shallow arch rising to the crest
-            const double x = 16 + (w - 32) * i / 60.0;
-            const double arch = std::cos((x - w / 2.0) / (w / 2.0) * kPi / 2);
-            outline.push_back({x, 44 - 36 * std::pow(arch, 3)});
-        }
-        for (int y = 44; y <= 676; y += 4) {
-            outline.push_back({w / 2.0 + ShieldHalfWidth(y), double(y)});
-        }
-        for (int y = 676; y >= 44; y -= 4) {
-            outline.push_back({w / 2.0 - ShieldHalfWidth(y), double(y)});
-        }
-        canvas.FillPolygon(outline, kMaskInside);
-    }
-    skin.panel = {80, 118, 400, 340};
-    skin.titleBox = {170, 50, 220, 46};
-    skin.fontName = "Times New Roman";
-    skin.fontSize = 24;
-    skin.fontBold = true;
-    skin.fontColour = graphics::ToPixel(Rgb255(255, 168, 72));
-    skin.closeLeft = 488;
-    skin.closeTop = 60;
-    skin.reduceLeft = 456;
-    skin.reduceTop = 60;
+// The outlines, filled into the mask with antialiasing off.
 
-    const Colour edge = Rgb255(22, 18, 17);
-    skin.background = PaintBody(skin.mask, Basalt(w, h), 14, graphics::ToPixel(edge));
-    PaintFrame(skin.background, {skin.panel, 25, 12, Basalt(w / 3, h / 3), Rgb255(16, 8, 6)});
-    PaintFrame(skin.background, {{skin.titleBox.left - 8, skin.titleBox.top - 2,
-                                  skin.titleBox.width + 16, skin.titleBox.height + 4},
-                                 8,
-                                 6,
-                                 Flat(Rgb255(34, 26, 24)),
-                                 {},
-                                 true});
-    FillOutside(skin.background, skin.mask, edge);
-
-    ButtonStyle style{"basalt", Ember(), Rgb255(120, 40, 10), Rgb255(40, 16, 8)};
-    style.keyCap = Cap::Rounded;
-    style.arrowCap = Cap::Rounded;
-    style.arrowSize = 40;
-    AddButtons(skin, style, {168, 476, 76, 0}, {212, 520, 46, 0});
-    return skin;
+// A tall tablet with an arched crest.
+void TabletOutline(Canvas& canvas, int w, int h) {
+    FillRoundRect(canvas, 0.5, 34.5, w - 0.5, h - 0.5, 58, kMaskInside);
+    canvas.FillEllipse({300, 92}, 176, 91.5, kMaskInside);
 }
 
-// 3: parchment and ink, an unrolled scroll between its two rolls.
-SkinArt Parchment3() {
-    SkinArt skin;
-    skin.number = 3;
-    skin.title = "parchment scroll";
-    const int w = 680;
-    const int h = 600;
-    skin.mask = NewMask(w, h);
-    {
-        Canvas canvas(skin.mask);
-        canvas.SetAntialias(platform::Antialias::Off);
-        canvas.FillRect(60, 24, w - 120, h - 48, kMaskInside);
-        // Even widths: a rounded end never comes to a point one pixel wide, which a trace would
-        // cut.
-        FillRoundRect(canvas, 14, 4, 84, h - 4, 34, kMaskInside);
-        FillRoundRect(canvas, w - 84, 4, w - 14, h - 4, 34, kMaskInside);
-    }
-    skin.panel = {120, 98, 440, 372};
-    skin.titleBox = {230, 38, 220, 48};
-    skin.fontName = "Garamond";
-    skin.fontSize = 26;
-    skin.fontBold = true;
-    skin.fontItalic = true;
-    skin.fontColour = graphics::ToPixel(Rgb255(58, 36, 20));
-    skin.closeLeft = 558;
-    skin.closeTop = 44;
-    skin.reduceLeft = 528;
-    skin.reduceTop = 44;
+// An oval with a tab above for the window's buttons and one below for the keys.
+void OvalOutline(Canvas& canvas, int, int) {
+    canvas.FillEllipse({320, 296}, 306, 282, kMaskInside);
+    FillRoundRect(canvas, 420.5, 6.5, 590.5, 120.5, 26, kMaskInside);
+    FillRoundRect(canvas, 92.5, 470.5, 547.5, 614.5, 40, kMaskInside);
+}
 
-    const Colour edge = Rgb255(120, 84, 44);
+// A shield with a raised crest.
+void ShieldOutline(Canvas& canvas, int w, int) {
+    std::vector<Point> outline;
+    for (int i = 0; i <= 60; ++i) { // the top: a shallow arch rising to the crest
+        const double x = 16 + (w - 32) * i / 60.0;
+        const double arch = std::cos((x - w / 2.0) / (w / 2.0) * kPi / 2);
+        outline.push_back({x, 44 - 36 * std::pow(arch, 3)});
+    }
+    for (int y = 44; y <= 676; y += 4) {
+        outline.push_back({w / 2.0 + ShieldHalfWidth(y), double(y)});
+    }
+    for (int y = 676; y >= 44; y -= 4) {
+        outline.push_back({w / 2.0 - ShieldHalfWidth(y), double(y)});
+    }
+    canvas.FillPolygon(outline, kMaskInside);
+}
+
+// An unrolled scroll between its two rolls.
+void ScrollOutline(Canvas& canvas, int w, int h) {
+    canvas.FillRect(60, 24, w - 120, h - 48, kMaskInside);
+    // Even widths: a rounded end never comes to a point one pixel wide, which a trace would cut.
+    FillRoundRect(canvas, 14, 4, 84, h - 4, 34, kMaskInside);
+    FillRoundRect(canvas, w - 84, 4, w - 14, h - 4, 34, kMaskInside);
+}
+
+// Parchment whose rolls are cylinders, shaded across their width.
+Material ScrollMaterial(int w, int h) {
     const Material parchment = Parchment(w, h);
-    // The rolls are cylinders: shaded across their width.
-    const Material material = [parchment](double x, double y) {
+    return [parchment](double x, double y) {
         const double roll = x < 86 ? (x - 14) / 70 : x > 594 ? (x - 594) / 70 : -1;
         if (roll < 0) {
             return parchment(x, y);
@@ -684,63 +524,210 @@ SkinArt Parchment3() {
                              0.15 * std::clamp(roll, 0.0, 1.0);
         return Scale(Mix(parchment(x, y), Rgb255(196, 160, 104), 0.5), light);
     };
-    skin.background = PaintBody(skin.mask, material, 8, graphics::ToPixel(edge));
-    // Scorched edges of the sheet.
-    {
-        const std::vector<double> d = InsideDistance(skin.mask);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 86; x < 594; ++x) {
-                const double depth = d[static_cast<std::size_t>(y * w + x)];
-                if (depth <= 0 || depth > 22) {
-                    continue;
-                }
-                const double burn =
-                    (1 - depth / 22) * (0.6 + 0.4 * Fbm(x / 60.0, y / 60.0, 8, 8, 3, 53));
-                const Colour c = graphics::FromPixel(skin.background.Pixel(x, y));
-                skin.background.SetPixel(
-                    x, y, graphics::ToPixel(Mix(c, Rgb255(120, 78, 36), 0.7 * burn * burn)));
-            }
-        }
-    }
-    PaintFrame(skin.background, {skin.panel, 25, 9, Ink(), Rgb255(30, 22, 16)});
-    {
-        Canvas canvas(skin.background);
-        const std::uint32_t ink = graphics::ToPixel(Rgb255(70, 46, 28));
-        // Flourishes on either side of the title, and a ruled line under the keys.
-        for (int side : {-1, 1}) {
-            const double x0 = 340 + side * 122;
-            std::vector<Point> curl;
-            for (int i = 0; i <= 40; ++i) {
-                const double t = i / 40.0;
-                curl.push_back({x0 + side * 52 * t, 62 + 10 * std::sin(t * 2 * kPi) * (1 - t)});
-            }
-            canvas.DrawPolyline(curl, ink, 2);
-            canvas.DrawEllipse({x0 + side * 56, 62}, 4, 4, ink, 2);
-        }
-        canvas.DrawLine({110, 560}, {570, 560}, ink, 1.5, 0.7);
-    }
-    FillOutside(skin.background, skin.mask, edge);
+}
 
-    ButtonStyle style{"scroll", KeyParchment(), Rgb255(90, 60, 34), Rgb255(58, 36, 20)};
-    style.keyWidth = 66;
-    style.keyHeight = 32;
-    AddButtons(skin, style, {132, 494, 80, 0}, {426, 476, 42, 0});
+// Scorched edges of the scroll's sheet.
+void Scorch(Bitmap& picture, const Bitmap& mask) {
+    const int w = mask.Width();
+    const std::vector<double> d = InsideDistance(mask);
+    for (int y = 0; y < mask.Height(); ++y) {
+        for (int x = 86; x < 594; ++x) {
+            const double depth = d[static_cast<std::size_t>(y * w + x)];
+            if (depth <= 0 || depth > 22) {
+                continue;
+            }
+            const double burn =
+                (1 - depth / 22) * (0.6 + 0.4 * Fbm(x / 60.0, y / 60.0, 8, 8, 3, 53));
+            const Colour c = graphics::FromPixel(picture.Pixel(x, y));
+            picture.SetPixel(x, y,
+                             graphics::ToPixel(Mix(c, Rgb255(120, 78, 36), 0.7 * burn * burn)));
+        }
+    }
+}
+
+// Brass studs and a brass inlay line under the crest.
+void TabletInlays(Canvas& canvas) {
+    const Colour brass = Rgb255(226, 188, 100);
+    Stud(canvas, 30, 670, 6, brass);
+    Stud(canvas, 570, 670, 6, brass);
+    Stud(canvas, 300, 112, 5, brass);
+    canvas.DrawLine({150, 118}, {270, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
+    canvas.DrawLine({330, 118}, {450, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
+}
+
+// Bubbles caught in the glass, none over the panel.
+void GlassBubbles(Canvas& canvas) {
+    graphics::Random random(71);
+    for (int i = 0; i < 26; ++i) {
+        const double x = random.Range(60, 580);
+        const double y = random.Range(60, 560);
+        const double r = random.Range(1.5, 5);
+        if (x > 110 && x < 530 && y > 114 && y < 474) {
+            continue;
+        }
+        canvas.DrawEllipse({x, y}, r, r, 0xFFFFFF, 1, 0.45);
+        canvas.FillEllipse({x - r * 0.3, y - r * 0.3}, r * 0.3, r * 0.3, 0xFFFFFF, 0.6);
+    }
+}
+
+// Flourishes on either side of the title, and a ruled line under the keys.
+void ScrollFlourishes(Canvas& canvas) {
+    const std::uint32_t ink = graphics::ToPixel(Rgb255(70, 46, 28));
+    for (int side : {-1, 1}) {
+        const double x0 = 340 + side * 122;
+        std::vector<Point> curl;
+        for (int i = 0; i <= 40; ++i) {
+            const double t = i / 40.0;
+            curl.push_back({x0 + side * 52 * t, 62 + 10 * std::sin(t * 2 * kPi) * (1 - t)});
+        }
+        canvas.DrawPolyline(curl, ink, 2);
+        canvas.DrawEllipse({x0 + side * 56, 62}, 4, 4, ink, 2);
+    }
+    canvas.DrawLine({110, 560}, {570, 560}, ink, 1.5, 0.7);
+}
+
+// A material for a picture of the skin's size.
+using MaterialMaker = Material (*)(int width, int height);
+
+// A plate pressed in under the title, larger than the title's box by padX and padY on each side.
+struct TitlePlate {
+    int padX = 0;
+    int padY = 0;
+    double radius = 0;
+    MaterialMaker material = nullptr;
+};
+
+// Everything that tells one skin from another.
+struct SkinRow {
+    SkinArt layout; // the skin.ini values but the buttons; no pictures yet
+    int width = 0;
+    int height = 0;
+    void (*outline)(Canvas& canvas, int width, int height) = nullptr;
+    MaterialMaker body = nullptr;
+    double bevel = 0; // of the rounded edge along the outline
+    Colour edge;      // the outline's colour, and the picture's outside it
+    // Worked into the body before its frames, or nothing.
+    void (*weather)(Bitmap& picture, const Bitmap& mask) = nullptr;
+    double panelRadius = 25;
+    double rimWidth = 10;
+    MaterialMaker rim = nullptr;
+    Colour recess{};
+    std::optional<TitlePlate> plate{};
+    // Drawn over the frames, or nothing.
+    void (*decorate)(Canvas& canvas) = nullptr;
+    ButtonStyle buttons;
+    Box keys;   // F1 to F3 from its corner, spaced by its width
+    Box arrows; // the arrow pad from its corner, its width the step between neighbours
+};
+
+std::array<SkinRow, 4> SkinTable() {
+    // clang-format off
+    return {{
+        // 1: sea glass, an oval with a tab above for the window's buttons and one below for keys.
+        {.layout = {.number = 1, .title = "sea-glass oval",
+                    .panel = {122, 126, 396, 336}, .titleBox = {200, 56, 210, 44},
+                    .fontName = "Verdana", .fontSize = 20, .fontBold = true, .fontItalic = true,
+                    .fontColour = graphics::ToPixel(Rgb255(240, 255, 252)),
+                    .closeLeft = 546, .closeTop = 26, .reduceLeft = 514, .reduceTop = 26},
+         .width = 640, .height = 620, .outline = OvalOutline,
+         .body = SeaGlass, .bevel = 16, .edge = Rgb255(30, 70, 110),
+         .panelRadius = 25, .rimWidth = 10, .rim = [](int, int) { return Silver(); },
+         .recess = Rgb255(10, 26, 44),
+         .plate = TitlePlate{8, 2, 22, [](int, int) { return Flat(Rgb255(52, 118, 170)); }},
+         .decorate = GlassBubbles,
+         .buttons = {.prefix = "glass", .body = Silver(), .edge = Rgb255(110, 150, 170),
+                     .glyph = Rgb255(30, 80, 130), .keyCap = Cap::Pill},
+         .keys = {126, 500, 76, 0}, .arrows = {382, 478, 44, 0}},
+        // 2: volcanic stone with glowing cracks, a shield with a raised crest.
+        {.layout = {.number = 2, .title = "basalt shield with embers",
+                    .panel = {80, 118, 400, 340}, .titleBox = {170, 50, 220, 46},
+                    .fontName = "Times New Roman", .fontSize = 24, .fontBold = true,
+                    .fontColour = graphics::ToPixel(Rgb255(255, 168, 72)),
+                    .closeLeft = 488, .closeTop = 60, .reduceLeft = 456, .reduceTop = 60},
+         .width = 560, .height = 680, .outline = ShieldOutline,
+         .body = Basalt, .bevel = 14, .edge = Rgb255(22, 18, 17),
+         .panelRadius = 25, .rimWidth = 12,
+         .rim = [](int w, int h) { return Basalt(w / 3, h / 3); },
+         .recess = Rgb255(16, 8, 6),
+         .plate = TitlePlate{8, 2, 8, [](int, int) { return Flat(Rgb255(34, 26, 24)); }},
+         .buttons = {.prefix = "basalt", .body = Ember(), .edge = Rgb255(120, 40, 10),
+                     .glyph = Rgb255(40, 16, 8), .arrowCap = Cap::Rounded},
+         .keys = {168, 476, 76, 0}, .arrows = {212, 520, 46, 0}},
+        // 3: parchment and ink, an unrolled scroll between its two rolls.
+        {.layout = {.number = 3, .title = "parchment scroll",
+                    .panel = {120, 98, 440, 372}, .titleBox = {230, 38, 220, 48},
+                    .fontName = "Garamond", .fontSize = 26, .fontBold = true, .fontItalic = true,
+                    .fontColour = graphics::ToPixel(Rgb255(58, 36, 20)),
+                    .closeLeft = 558, .closeTop = 44, .reduceLeft = 528, .reduceTop = 44},
+         .width = 680, .height = 600, .outline = ScrollOutline,
+         .body = ScrollMaterial, .bevel = 8, .edge = Rgb255(120, 84, 44), .weather = Scorch,
+         .panelRadius = 25, .rimWidth = 9, .rim = [](int, int) { return Ink(); },
+         .recess = Rgb255(30, 22, 16),
+         .decorate = ScrollFlourishes,
+         .buttons = {.prefix = "scroll", .body = KeyParchment(), .edge = Rgb255(90, 60, 34),
+                     .glyph = Rgb255(58, 36, 20), .keyWidth = 66, .keyHeight = 32},
+         .keys = {132, 494, 80, 0}, .arrows = {426, 476, 42, 0}},
+        // 4: polished walnut with brass, a tall tablet with an arched crest; the start skin.
+        {.layout = {.number = 4, .title = "walnut and brass tablet",
+                    .panel = {40, 132, 520, 440}, .titleBox = {196, 40, 208, 46},
+                    .fontName = "Garamond", .fontSize = 24, .fontBold = true, .fontItalic = true,
+                    .fontColour = graphics::ToPixel(Rgb255(246, 220, 150)),
+                    .closeLeft = 530, .closeTop = 60, .reduceLeft = 498, .reduceTop = 60},
+         .width = 600, .height = 700, .outline = TabletOutline,
+         .body = Walnut, .bevel = 14, .edge = Rgb255(30, 17, 10),
+         .panelRadius = 116, .rimWidth = 12, .rim = [](int, int) { return Brass(); },
+         .recess = Rgb255(14, 10, 8),
+         .plate = TitlePlate{10, 4, 12, Walnut},
+         .decorate = TabletInlays,
+         .buttons = {.prefix = "walnut", .body = Brass(), .edge = Rgb255(90, 62, 24),
+                     .glyph = Rgb255(46, 28, 14), .keyWidth = 70, .keyHeight = 34},
+         .keys = {64, 604, 82, 0}, .arrows = {404, 582, 46, 0}},
+    }};
+    // clang-format on
+}
+
+SkinArt BuildSkin(SkinRow row) {
+    SkinArt skin = std::move(row.layout);
+    const int w = row.width;
+    const int h = row.height;
+    skin.mask = NewMask(w, h);
+    {
+        Canvas canvas(skin.mask);
+        canvas.SetAntialias(platform::Antialias::Off);
+        row.outline(canvas, w, h);
+    }
+    skin.background = PaintBody(skin.mask, row.body(w, h), row.bevel, graphics::ToPixel(row.edge));
+    if (row.weather != nullptr) {
+        row.weather(skin.background, skin.mask);
+    }
+    PaintFrame(skin.background,
+               {skin.panel, row.panelRadius, row.rimWidth, row.rim(w, h), row.recess});
+    if (row.plate) {
+        const TitlePlate& plate = *row.plate;
+        const Box& title = skin.titleBox;
+        PaintFrame(skin.background,
+                   {.box = {title.left - plate.padX, title.top - plate.padY,
+                            title.width + 2 * plate.padX, title.height + 2 * plate.padY},
+                    .radius = plate.radius,
+                    .width = 6,
+                    .rim = plate.material(w, h),
+                    .sunken = true});
+    }
+    if (row.decorate != nullptr) {
+        Canvas canvas(skin.background);
+        row.decorate(canvas);
+    }
+    FillOutside(skin.background, skin.mask, row.edge);
+    AddButtons(skin, row.buttons, row.keys, row.arrows);
     return skin;
 }
 
 } // namespace
 
 SkinArt MakeSkin(int number) {
-    switch (number) {
-    case 1:
-        return SeaGlass1();
-    case 2:
-        return Basalt2();
-    case 3:
-        return Parchment3();
-    default:
-        return Walnut4();
-    }
+    // Any other number gives the start skin.
+    const int index = number >= 1 && number <= 3 ? number - 1 : 3;
+    return BuildSkin(std::move(SkinTable()[static_cast<std::size_t>(index)]));
 }
 
 std::string IniSection(const SkinArt& skin) {

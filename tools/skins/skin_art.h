@@ -29,8 +29,8 @@ struct ButtonArt {
 struct SkinArt {
     int number = 0;
     std::string title; // for people: what the skin is made of
-    platform::Bitmap background;
-    platform::Bitmap mask; // white outside, black inside
+    platform::Bitmap background{};
+    platform::Bitmap mask{}; // white outside, black inside
     Box panel;
     Box titleBox;
     std::string fontName;
@@ -42,7 +42,7 @@ struct SkinArt {
     int closeTop = 0;
     int reduceLeft = 0;
     int reduceTop = 0;
-    std::vector<ButtonArt> buttons;
+    std::vector<ButtonArt> buttons{};
 };
 
 // Skin number 1 to 4.
