@@ -2,6 +2,7 @@
 
 #include "platform/font_catalogue.h"
 #include "render/font_tex_mg.h"
+#include "texts/texts.h"
 
 #include <GL/gl.h>
 #include <utility>
@@ -69,10 +70,10 @@ void TOptionModule::Draw() {
         return;
     }
     const float pitch = Height * 1.5f;
-    DrawLine(Heading, kHeadingX, kTop, Width, Height);
+    DrawLine(texts::Text(Heading), kHeadingX, kTop, Width, Height);
     float y = kTop - pitch;
     for (int r = 0; r < RowCount; ++r) {
-        DrawLine(Titles[static_cast<std::size_t>(r)], kTitleX, y, Width, Height);
+        DrawLine(texts::Text(Titles[static_cast<std::size_t>(r)]), kTitleX, y, Width, Height);
         y -= pitch;
         const std::string& value = Values[static_cast<std::size_t>(r)];
         if (r == Selected) {

@@ -16,6 +16,7 @@
 #include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
+#include "texts/texts.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -277,8 +278,8 @@ void TView::DrawBanner() {
         }
         glRasterPos2d(50, 50);
     }
-    const char* text = Mode == ViewMode::Menu ? "F1 = Jouer  F2 = Options"
-                                              : "F1, Esc = Retour  Espace = Changer Option";
+    const char* text = texts::Text(Mode == ViewMode::Menu ? texts::TextId::MenuBanner
+                                                          : texts::TextId::OptionsBanner);
     glColor3f(1.0f, 0.0f, 0.0f);
     for (const char* c = text; *c != '\0'; ++c) {
         glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "model/game_view.h"
-#include "scene/gl_object.h"
 #include "model/state_view.h"
+#include "scene/gl_object.h"
+#include "texts/texts.h"
 
 #include <array>
 #include <cstdint>
@@ -136,7 +137,7 @@ private:
     TFallingLettre& SteeredLetter();
 
     std::string folder_;
-    std::string NameTextValue = "Anonyme";
+    std::string NameTextValue = texts::Text(texts::TextId::AnonymousPlayer);
     bool LandedFlag = false;
     TOptionsData* Options = nullptr;
     TLetterArray* LetterArray = nullptr;

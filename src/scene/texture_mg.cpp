@@ -2,6 +2,7 @@
 
 #include "platform/bitmap.h"
 #include "scene/texel_image.h"
+#include "texts/texts.h"
 
 #include <GL/gl.h>
 #include <utility>
@@ -20,7 +21,8 @@ std::string TTextureMg::BankPath() const {
 }
 
 void TTextureMg::LoadTiles(const std::string& path) {
-    const platform::Bitmap sheet = LoadSheet(path, Sheet, "Bitmap incorrect pour une banque :");
+    const platform::Bitmap sheet =
+        LoadSheet(path, Sheet, texts::Text(texts::TextId::BankBitmapWrong));
     for (int k = 0; k < TileCount; ++k) {
         Tiles[k] = CutTile(sheet, Sheet, k);
     }
