@@ -5,6 +5,8 @@
 #include "lexicon.h"
 #include "platform/file_system.h"
 #include "platform/game_folders.h"
+#include "texts/platform_words.h"
+#include "texts/texts.h"
 
 #include <fstream>
 #include <iostream>
@@ -15,20 +17,11 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage : scrivel-words LISTE [SORTIE]\n"
-    "\n"
-    "Fait de LISTE, une liste de mots en UTF-8 à raison d'un mot par ligne (par exemple\n"
-    "/usr/share/dict/french, ou la liste d'un dictionnaire hunspell), la base de mots du jeu :\n"
-    "les mots d'au moins trois lettres écrits avec les lettres a à z et les voyelles accentuées,\n"
-    "chacun une fois. Les autres (majuscules, chiffres, tirets, autres lettres) sont écartés.\n"
-    "LISTE vaut - pour l'entrée standard.\n"
-    "\n"
-    "SORTIE vaut par défaut $XDG_DATA_HOME/scrivel/words.let (~/.local/share/scrivel/words.let),\n"
-    "où le jeu installé la préfère à sa propre base.\n";
+using scrivel::texts::Compose;
+using scrivel::texts::TextId;
 
 int Fail(const std::string& text) {
-    std::cerr << "scrivel-words : " << text << "\n";
+    std::cerr << Compose(TextId::WordsError, {text}) << "\n";
     return 1;
 }
 
@@ -38,11 +31,11 @@ std::optional<std::string> DefaultOutput() {
     const auto folder =
         GameFolders::PlayerDataFolder(scrivel::platform::FolderEnvironment::OfProcess());
     if (!folder) {
-        Fail("aucun dossier personnel (HOME n'est pas défini) : indiquez le fichier à écrire.");
+        Fail(scrivel::texts::Text(TextId::WordsNoHome));
         return std::nullopt;
     }
-    if (const auto reason = scrivel::platform::MakeFolders(*folder)) {
-        Fail("impossible de créer le dossier " + *folder + " : " + *reason + ".");
+    if (const auto error = scrivel::platform::MakeFolders(*folder)) {
+        Fail(Compose(TextId::WordsCannotCreateFolder, {*folder, scrivel::texts::Reason(*error)}));
         return std::nullopt;
     }
     return *folder + "words.let";
@@ -53,11 +46,11 @@ std::optional<std::string> DefaultOutput() {
 int main(int argc, char** argv) {
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {
-        std::cout << kUsage;
+        std::cout << scrivel::texts::Text(TextId::WordsUsage);
         return 0;
     }
     if (argc < 2 || argc > 3) {
-        std::cerr << kUsage;
+        std::cerr << scrivel::texts::Text(TextId::WordsUsage);
         return 2;
     }
     const std::string sourcePath = argv[1];
@@ -65,8 +58,7 @@ int main(int argc, char** argv) {
     if (sourcePath != "-") {
         file.open(sourcePath, std::ios::binary);
         if (!file) {
-            return Fail("impossible de lire la liste " + sourcePath +
-                        " (sous Debian, /usr/share/dict/french vient du paquet wfrench).");
+            return Fail(Compose(TextId::WordsCannotReadList, {sourcePath}));
         }
     }
     std::istream& source = sourcePath == "-" ? std::cin : file;
@@ -77,7 +69,7 @@ int main(int argc, char** argv) {
         lexicon.AddLine(line);
     }
     if (source.bad()) {
-        return Fail("erreur de lecture de " + sourcePath + ".");
+        return Fail(Compose(TextId::WordsReadError, {sourcePath}));
     }
 
     std::optional<std::string> output =
@@ -88,22 +80,23 @@ int main(int argc, char** argv) {
     // Replaced whole or not at all: a failed run never leaves half a base.
     const auto written = scrivel::platform::WriteFileAtomically(*output, lexicon.Base());
     if (!written) {
-        return Fail("impossible d'écrire " + *output + " (" + written.error + ").");
+        return Fail(
+            Compose(TextId::WordsCannotWrite, {*output, scrivel::texts::Reason(written.error)}));
     }
 
     std::ostringstream report;
-    report << "scrivel-words : " << lexicon.Kept() << " mots écrits dans " << *output << "\n";
+    report << Compose(TextId::WordsWritten, {std::to_string(lexicon.Kept()), *output}) << "\n";
     int gameLists = 0;
     for (const auto& [length, count] : lexicon.KeptPerLength()) {
-        report << "  " << length << " lettres : " << count << "\n";
+        report << Compose(TextId::WordsOfLength, {std::to_string(length), std::to_string(count)})
+               << "\n";
         if (length <= 8) {
             gameLists += count;
         }
     }
-    report << "  de 3 à 8 lettres (les listes du jeu) : " << gameLists << "\n";
-    report << "  écartés : " << lexicon.Dropped()
-           << " (moins de trois lettres, majuscule ou signe hors de l'alphabet du jeu)\n";
-    report << "  doublons : " << lexicon.Duplicates() << "\n";
+    report << Compose(TextId::WordsInGameLists, {std::to_string(gameLists)}) << "\n";
+    report << Compose(TextId::WordsDropped, {std::to_string(lexicon.Dropped())}) << "\n";
+    report << Compose(TextId::WordsDuplicates, {std::to_string(lexicon.Duplicates())}) << "\n";
     std::cout << report.str();
     return 0;
 }

@@ -53,8 +53,7 @@ TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
     grid_ = std::make_unique<TLetterArray>(options_->GridSize);
     view_.SetOptions(*options_);
 
-    scoreFile_.emplace(folders.ScoreFile(), read,
-                       "Le jeu continue avec une table des scores vide.");
+    scoreFile_.emplace(folders.ScoreFile(), read, texts::TextId::EmptyScoresFallback);
     LoadScores(scoreFile_->Text(), scores_);
     scores_.Sort(CompareScores);
     view_.SetScoreList(scores_);

@@ -8,6 +8,7 @@
 #include "platform/game_folders.h"
 #include "platform/string_list.h"
 #include "platform/word_compare.h"
+#include "texts/texts.h"
 
 #include <array>
 #include <cstdint>
@@ -103,7 +104,7 @@ private:
     std::array<platform::StringList, ListCount> wordLists_;
     std::unique_ptr<TBase> base_;
     std::unique_ptr<TOptionsData> options_;
-    std::string playerName_ = "Anonyme";
+    std::string playerName_ = texts::Text(texts::TextId::AnonymousPlayer);
     platform::StringList scores_;
     platform::StringList pool_;
 };

@@ -13,9 +13,10 @@ constexpr int kMaxSpeedMode = 2;
 
 // An entry of a name table, or nothing for a value the table does not cover.
 template <std::size_t N>
-std::string_view NameOf(const std::array<std::string_view, N>& names, int index) {
-    return index >= 0 && index < static_cast<int>(N) ? names[static_cast<std::size_t>(index)]
-                                                     : std::string_view();
+std::string_view NameOf(const std::array<texts::TextId, N>& names, int index) {
+    return index >= 0 && index < static_cast<int>(N)
+               ? texts::Text(names[static_cast<std::size_t>(index)])
+               : std::string_view();
 }
 
 // One step round a range: up past last wraps to first, down past first wraps to last.
@@ -38,7 +39,7 @@ void OptionChoices::UpdateValues() {
     const std::string size = std::to_string(o.GridSize);
     values_[GridRow] = size + "x" + size;
     values_[SpeedRow] = NameOf(SpeedNames, o.SpeedMode);
-    values_[MinWordRow] = std::to_string(o.MinWordSize) + " lettres";
+    values_[MinWordRow] = texts::Compose(TextId::LetterCount, {std::to_string(o.MinWordSize)});
     values_[RandomRow] = NameOf(RandomNames, o.RandomLetter ? 1 : 0);
     values_[BackgroundRow] = NameOf(YesNo, o.Background ? 1 : 0);
     values_[TextureRow] = std::to_string(o.NumTexture);

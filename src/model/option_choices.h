@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/texts.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -24,16 +26,21 @@ public:
     static constexpr int FontRow = 6;
     static constexpr int ColourRow = 7;
 
-    static constexpr std::string_view Heading = "Options";
-    static constexpr std::array<std::string_view, RowCount> Titles = {
-        "Grille",   "Vitesse", "Taille minimale du mot", "Hasard des ", "Affichage du decors",
-        "Textures", "Fonte",   "Couleur de fonte"};
-    static constexpr std::array<std::string_view, 3> SpeedNames = {"Lent", "Normal", "Rapide"};
-    static constexpr std::array<std::string_view, 2> RandomNames = {"mots", "lettres"};
-    static constexpr std::array<std::string_view, 2> YesNo = {"Non", "Oui"};
-    static constexpr std::array<std::string_view, 10> ColourNames = {
-        "Blanc",  "Rouge", "Bleu", "Maron",   "Jaune",
-        "Orange", "Vert",  "Gris", "Pourpre", "Multicolore"};
+    using TextId = texts::TextId;
+    static constexpr TextId Heading = TextId::OptionsHeading;
+    static constexpr std::array<TextId, RowCount> Titles = {
+        TextId::OptionGrid,   TextId::OptionSpeed,      TextId::OptionMinWordSize,
+        TextId::OptionRandom, TextId::OptionBackground, TextId::OptionTextures,
+        TextId::OptionFont,   TextId::OptionFontColour};
+    static constexpr std::array<TextId, 3> SpeedNames = {TextId::SpeedSlow, TextId::SpeedNormal,
+                                                         TextId::SpeedFast};
+    static constexpr std::array<TextId, 2> RandomNames = {TextId::RandomWords,
+                                                          TextId::RandomLetters};
+    static constexpr std::array<TextId, 2> YesNo = {TextId::No, TextId::Yes};
+    static constexpr std::array<TextId, 10> ColourNames = {
+        TextId::ColourWhite,  TextId::ColourRed,          TextId::ColourBlue,  TextId::ColourBrown,
+        TextId::ColourYellow, TextId::ColourOrange,       TextId::ColourGreen, TextId::ColourGrey,
+        TextId::ColourPurple, TextId::ColourMulticoloured};
 
     // The fonts offered are fonts, in that order.
     OptionChoices(TOptionsData& options, std::vector<std::string> fonts);

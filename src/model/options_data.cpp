@@ -18,8 +18,7 @@ constexpr const char* kDisplaySection = "Display";
 } // namespace
 
 TOptionsData::TOptionsData(std::string fileName, const platform::FileReader& read)
-    : FileName(std::move(fileName)),
-      file_(FileName, read, "Le jeu continue avec les réglages par défaut.") {
+    : FileName(std::move(fileName)), file_(FileName, read, texts::TextId::DefaultOptionsFallback) {
     SetDefaults();
     switch (file_.HowItStarted()) {
     case PlayerFile::Start::Read:

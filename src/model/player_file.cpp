@@ -1,13 +1,13 @@
 #include "model/player_file.h"
 
 #include "platform/message_box.h"
+#include "texts/platform_words.h"
 
 #include <utility>
 
 namespace scrivel {
 
-PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
-                       const std::string& fallback)
+PlayerFile::PlayerFile(std::string path, const platform::FileReader& read, texts::TextId fallback)
     : path_(std::move(path)) {
     using Outcome = platform::FileRead::Outcome;
     if (path_.empty()) {
@@ -26,13 +26,14 @@ PlayerFile::PlayerFile(std::string path, const platform::FileReader& read,
             start_ = Start::Created;
         } else {
             start_ = Start::Uncreatable;
-            platform::MessageBox("Impossible de créer le fichier : \n" + path_);
+            platform::MessageBox(texts::Compose(texts::TextId::CannotCreateFile, {path_}));
         }
         break;
     case Outcome::Failed:
         start_ = Start::Unreadable;
-        platform::MessageBox("Impossible de lire le fichier : \n" + path_ + "\n(" + file.error +
-                             ")\n" + fallback + "\nCe fichier ne sera pas remplacé.");
+        platform::MessageBox(
+            texts::Compose(texts::TextId::CannotReadFile,
+                           {path_, texts::Reason(file.error), texts::Text(fallback)}));
         break;
     }
 }
@@ -42,8 +43,7 @@ bool PlayerFile::Save(std::string_view bytes) {
         return false;
     }
     if (start_ == Start::Unreadable) {
-        platform::Notice("Fichier non remplacé, car il n'a pas pu être lu au démarrage : \n" +
-                         path_);
+        platform::Notice(texts::Compose(texts::TextId::FileNotReplaced, {path_}));
         return false;
     }
     const platform::FileWrite written = platform::WriteFileAtomically(path_, bytes);
@@ -51,7 +51,7 @@ bool PlayerFile::Save(std::string_view bytes) {
         return true;
     }
     const std::string text =
-        "Impossible d'enregistrer le fichier : \n" + path_ + "\n(" + written.error + ")";
+        texts::Compose(texts::TextId::CannotSaveFile, {path_, texts::Reason(written.error)});
     if (failureShown_) {
         platform::Notice(text);
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "texts/texts.h"
 
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@ public:
     // path keeps nothing: nothing is read, created or written. A missing file is created empty; a
     // file that cannot be created, or that is there but cannot be read, is reported once in a
     // message box (naming the path and why); fallback tells the player what the game does instead.
-    PlayerFile(std::string path, const platform::FileReader& read, const std::string& fallback);
+    PlayerFile(std::string path, const platform::FileReader& read, texts::TextId fallback);
 
     const std::string& Path() const { return path_; }
     Start HowItStarted() const { return start_; }

@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "texts/texts.h"
 
 #include <algorithm>
 #include <limits>
@@ -36,7 +37,7 @@ TBase::TBase(std::string fileName, const platform::WordCompare& compare)
     if (platform::FileExists(fileName_)) {
         Load();
     } else if (!platform::CreateEmptyFile(fileName_)) {
-        platform::MessageBox("Impossible de créer le fichier : \n" + fileName_);
+        platform::MessageBox(texts::Compose(texts::TextId::CannotCreateFile, {fileName_}));
     }
 }
 
@@ -50,14 +51,12 @@ void TBase::Load() {
     std::optional<std::string> bytes = platform::ReadWholeFile(fileName_);
     if (!bytes) {
         // The game can still be shown; it simply has no words.
-        platform::MessageBox("Impossible de lire le fichier : \n" + fileName_ +
-                             "\nLe jeu continue sans mots.");
+        platform::MessageBox(texts::Compose(texts::TextId::CannotReadWordFile, {fileName_}));
         return;
     }
     // Words are found by 32-bit offsets, which leaves room for every dictionary there is.
     if (bytes->size() > std::numeric_limits<uint32_t>::max() / 2) {
-        platform::MessageBox("Fichier de mots trop grand : \n" + fileName_ +
-                             "\nLe jeu continue sans mots.");
+        platform::MessageBox(texts::Compose(texts::TextId::WordFileTooLarge, {fileName_}));
         return;
     }
     text_ = std::move(*bytes);

@@ -22,9 +22,6 @@ std::uint8_t Unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
 
 } // namespace
 
-ImageError::ImageError(const std::string& reason, const std::string& path)
-    : std::runtime_error(reason + " :\n" + path), reason_(reason), path_(path) {}
-
 Bitmap::Bitmap() : Bitmap(0, 0) {}
 
 Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {
@@ -124,11 +121,11 @@ void Bitmap::Fill(std::uint32_t colour) {
 void Bitmap::SavePng(const std::string& path) const {
     cairo_surface_t* surface = AsSurface(surface_);
     if (surface == nullptr || width_ == 0 || height_ == 0) {
-        throw ImageError("Impossible d'enregistrer une image vide", path);
+        throw ImageError(ImageFault::SaveEmpty, path);
     }
     cairo_surface_flush(surface);
     if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS) {
-        throw ImageError("Impossible d'écrire l'image PNG", path);
+        throw ImageError(ImageFault::CannotWritePng, path);
     }
 }
 

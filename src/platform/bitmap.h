@@ -1,24 +1,12 @@
 #pragma once
 
+#include "platform/image_error.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 
 namespace scrivel::platform {
-
-// Any failure to read or write a picture: missing, truncated, corrupt or unsupported file. what()
-// is a French sentence for the player, followed by a line feed and the path.
-class ImageError : public std::runtime_error {
-public:
-    ImageError(const std::string& reason, const std::string& path);
-
-    const std::string& Reason() const { return reason_; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string reason_;
-    std::string path_;
-};
 
 enum class PixelFormat {
     Rgb24,  // opaque

@@ -58,24 +58,24 @@ struct BmpLayout {
 // a short or lying file is refused here instead of being decoded as zeros.
 BmpLayout CheckBmp(const std::string& bytes, const std::string& path) {
     if (bytes.empty()) {
-        throw ImageError("Fichier image vide", path);
+        throw ImageError(ImageFault::Empty, path);
     }
     if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
-        throw ImageError("Ce fichier n'est pas une image BMP", path);
+        throw ImageError(ImageFault::NotBmp, path);
     }
     if (bytes.size() < kFileHeaderSize + 4) {
-        throw ImageError("Fichier image tronqué", path);
+        throw ImageError(ImageFault::Truncated, path);
     }
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-        throw ImageError("Fichier image trop grand", path);
+        throw ImageError(ImageFault::TooLarge, path);
     }
     const std::uint32_t headerSize = U32(bytes, kFileHeaderSize);
     if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize && headerSize != 56 &&
         headerSize != 108 && headerSize != 124) {
-        throw ImageError("Format BMP non pris en charge (en-tête inconnu)", path);
+        throw ImageError(ImageFault::UnknownHeader, path);
     }
     if (bytes.size() < kFileHeaderSize + headerSize) {
-        throw ImageError("Fichier image tronqué", path);
+        throw ImageError(ImageFault::Truncated, path);
     }
 
     BmpLayout layout;
@@ -102,48 +102,44 @@ BmpLayout CheckBmp(const std::string& bytes, const std::string& path) {
     }
     if (width <= 0 || height <= 0 || width > Bitmap::kMaxLoadSide ||
         height > Bitmap::kMaxLoadSide) {
-        throw ImageError("Dimensions d'image invalides (" + std::to_string(width) + " x " +
-                             std::to_string(height) + ")",
-                         path);
+        throw ImageError(ImageFault::BadSize, path,
+                         std::to_string(width) + " x " + std::to_string(height));
     }
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
     if (planes != 1) {
-        throw ImageError("Fichier image corrompu (nombre de plans)", path);
+        throw ImageError(ImageFault::BadPlanes, path);
     }
     const int bpp = layout.bitsPerPixel;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
-        throw ImageError(
-            "Format BMP non pris en charge (" + std::to_string(bpp) + " bits par pixel)", path);
+        throw ImageError(ImageFault::UnsupportedDepth, path, std::to_string(bpp));
     }
     if (compression == 1 || compression == 2) {
-        throw ImageError("Format BMP non pris en charge (compression RLE)", path);
+        throw ImageError(ImageFault::RleCompression, path);
     }
     if (compression != 0 && !(compression == 3 && (bpp == 16 || bpp == 32))) {
-        throw ImageError("Format BMP non pris en charge (compression " +
-                             std::to_string(compression) + ")",
-                         path);
+        throw ImageError(ImageFault::UnsupportedCompression, path, std::to_string(compression));
     }
 
     layout.dataOffset = U32(bytes, 10);
     const std::size_t headersEnd = kFileHeaderSize + headerSize;
     if (layout.dataOffset < headersEnd) {
-        throw ImageError("Fichier image corrompu (position des pixels)", path);
+        throw ImageError(ImageFault::BadPixelOffset, path);
     }
     if (bpp <= 8) {
         // NOTE: stb_image miscounts the palette of OS/2 1.x files, so those are refused.
         if (headerSize == kCoreHeaderSize) {
-            throw ImageError("Format BMP non pris en charge (palette OS/2)", path);
+            throw ImageError(ImageFault::Os2Palette, path);
         }
         layout.paletteEntries = (layout.dataOffset - headersEnd) / 4;
         if (layout.paletteEntries == 0 || layout.paletteEntries > 256) {
-            throw ImageError("Fichier image corrompu (palette)", path);
+            throw ImageError(ImageFault::BadPalette, path);
         }
     }
     layout.rowBytes = (static_cast<std::size_t>(layout.width) * bpp + 31) / 32 * 4;
     const std::size_t dataSize = layout.rowBytes * static_cast<std::size_t>(layout.height);
     if (layout.dataOffset > bytes.size() || bytes.size() - layout.dataOffset < dataSize) {
-        throw ImageError("Fichier image tronqué", path);
+        throw ImageError(ImageFault::Truncated, path);
     }
     return layout;
 }
@@ -163,7 +159,7 @@ void CheckPaletteIndices(const std::string& bytes, const BmpLayout& layout,
             const auto byte = static_cast<unsigned char>(bytes[row + bit / 8]);
             const unsigned index = (byte >> (8 - bpp - bit % 8)) & mask;
             if (index >= layout.paletteEntries) {
-                throw ImageError("Fichier image corrompu (couleur hors de la palette)", path);
+                throw ImageError(ImageFault::ColourOutsidePalette, path);
             }
         }
     }
@@ -178,7 +174,7 @@ struct StbFree {
 Bitmap Bitmap::LoadBmp(const std::string& path) {
     const std::optional<std::string> file = ReadWholeFile(path);
     if (!file) {
-        throw ImageError("Fichier image introuvable ou illisible", path);
+        throw ImageError(ImageFault::Unreadable, path);
     }
     const std::string& bytes = *file;
     const BmpLayout layout = CheckBmp(bytes, path);
@@ -193,7 +189,7 @@ Bitmap Bitmap::LoadBmp(const std::string& path) {
         stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
                               static_cast<int>(bytes.size()), &width, &height, &channels, 3));
     if (!pixels || width != layout.width || height != layout.height) {
-        throw ImageError("Fichier image corrompu", path);
+        throw ImageError(ImageFault::Corrupt, path);
     }
 
     Bitmap bitmap(width, height);
@@ -209,7 +205,7 @@ Bitmap Bitmap::LoadBmp(const std::string& path) {
 
 void Bitmap::SaveBmp(const std::string& path) const {
     if (width_ == 0 || height_ == 0) {
-        throw ImageError("Impossible d'enregistrer une image vide", path);
+        throw ImageError(ImageFault::SaveEmpty, path);
     }
     const std::size_t rowBytes = (static_cast<std::size_t>(width_) * 3 + 3) / 4 * 4;
     const std::size_t dataSize = rowBytes * static_cast<std::size_t>(height_);
@@ -244,7 +240,7 @@ void Bitmap::SaveBmp(const std::string& path) const {
         bytes.append(rowBytes - (bytes.size() - rowStart), '\0');
     }
     if (!WriteFileAtomically(path, bytes)) {
-        throw ImageError("Impossible d'écrire l'image BMP", path);
+        throw ImageError(ImageFault::CannotWriteBmp, path);
     }
 }
 

@@ -163,45 +163,40 @@ bool Encode(Encoder& encoder, const std::uint32_t* pixels, int width, int height
 Bitmap Bitmap::LoadJpeg(const std::string& path) {
     const std::optional<std::string> file = ReadWholeFile(path);
     if (!file) {
-        throw ImageError("Fichier image introuvable ou illisible", path);
+        throw ImageError(ImageFault::Unreadable, path);
     }
     if (file->empty()) {
-        throw ImageError("Fichier image vide", path);
+        throw ImageError(ImageFault::Empty, path);
     }
     Decoder decoder;
     if (!ReadHeader(decoder, reinterpret_cast<const unsigned char*>(file->data()),
                     static_cast<unsigned long>(file->size()))) {
-        throw ImageError(std::string("Image JPEG illisible (") + decoder.errors.message + ")",
-                         path);
+        throw ImageError(ImageFault::JpegUnreadable, path, decoder.errors.message);
     }
     const JDIMENSION width = decoder.info.image_width;
     const JDIMENSION height = decoder.info.image_height;
     if (width == 0 || height == 0 || width > static_cast<JDIMENSION>(kMaxLoadSide) ||
         height > static_cast<JDIMENSION>(kMaxLoadSide)) {
-        throw ImageError("Dimensions d'image invalides (" + std::to_string(width) + " x " +
-                             std::to_string(height) + ")",
-                         path);
+        throw ImageError(ImageFault::BadSize, path,
+                         std::to_string(width) + " x " + std::to_string(height));
     }
     if (!StartDecoding(decoder)) {
-        throw ImageError(std::string("Image JPEG illisible (") + decoder.errors.message + ")",
-                         path);
+        throw ImageError(ImageFault::JpegUnreadable, path, decoder.errors.message);
     }
     Bitmap bitmap(static_cast<int>(decoder.info.output_width),
                   static_cast<int>(decoder.info.output_height));
     if (!DecodeRows(decoder, reinterpret_cast<unsigned char*>(bitmap.Row(0)), bitmap.stride_)) {
-        throw ImageError(std::string("Image JPEG illisible (") + decoder.errors.message + ")",
-                         path);
+        throw ImageError(ImageFault::JpegUnreadable, path, decoder.errors.message);
     }
     if (decoder.errors.warned) {
-        throw ImageError(
-            std::string("Image JPEG tronquée ou abîmée (") + decoder.errors.message + ")", path);
+        throw ImageError(ImageFault::JpegDamaged, path, decoder.errors.message);
     }
     return bitmap;
 }
 
 void Bitmap::SaveJpeg(const std::string& path, int quality) const {
     if (width_ == 0 || height_ == 0) {
-        throw ImageError("Impossible d'enregistrer une image vide", path);
+        throw ImageError(ImageFault::SaveEmpty, path);
     }
     // Packed opaque rows in Cairo's byte order, whatever the stride and format.
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width_) * height_);
@@ -213,12 +208,11 @@ void Bitmap::SaveJpeg(const std::string& path, int quality) const {
     Encoder encoder;
     const int clamped = quality < 1 ? 1 : (quality > 100 ? 100 : quality);
     if (!Encode(encoder, pixels.data(), width_, height_, clamped)) {
-        throw ImageError(
-            std::string("Impossible de coder l'image JPEG (") + encoder.errors.message + ")", path);
+        throw ImageError(ImageFault::JpegCannotEncode, path, encoder.errors.message);
     }
     const std::string_view bytes(reinterpret_cast<const char*>(encoder.output), encoder.outputSize);
     if (!WriteFileAtomically(path, bytes)) {
-        throw ImageError("Impossible d'écrire l'image JPEG", path);
+        throw ImageError(ImageFault::CannotWriteJpeg, path);
     }
 }
 

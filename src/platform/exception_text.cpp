@@ -13,7 +13,7 @@ std::string CurrentExceptionText() {
     } catch (...) {
         // Nothing to say about it but that it happened.
     }
-    return text.empty() ? "erreur inconnue" : text;
+    return text;
 }
 
 } // namespace scrivel::platform

@@ -4,8 +4,8 @@
 
 namespace scrivel::platform {
 
-// The message of the exception being handled, for the player; call it inside a catch block. An
-// exception that carries no message (not a std::exception, or an empty what()) gets a plain one.
+// The message of the exception being handled; call it inside a catch block. Empty for an exception
+// that carries none (not a std::exception, or an empty what()): the caller words that case.
 std::string CurrentExceptionText();
 
 } // namespace scrivel::platform

@@ -1,7 +1,6 @@
 #include "platform/file_system.h"
 
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
@@ -143,37 +142,12 @@ FileDescriptor CreateTemporaryBeside(const std::string& path, std::string& tempo
     return FileDescriptor(-1);
 }
 
-} // namespace
-
-std::string ErrorReason(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "accès refusé";
-    case EISDIR:
-        return "c'est un dossier";
-    case ENOENT:
-        return "dossier ou fichier introuvable";
-    case ENOTDIR:
-        return "un élément du chemin n'est pas un dossier";
-    case EIO:
-        return "erreur d'entrée-sortie";
-    case ENOSPC:
-    case EDQUOT:
-        return "disque plein";
-    case EFBIG:
-        return "fichier trop grand";
-    case EROFS:
-        return "système de fichiers en lecture seule";
-    default:
-        return std::strerror(error);
-    }
+FileError SystemError(int error) {
+    return {FileError::Kind::System, error};
 }
 
-namespace {
-
 FileWrite Failed(int error) {
-    return {false, ErrorReason(error)};
+    return {false, SystemError(error)};
 }
 
 } // namespace
@@ -210,14 +184,14 @@ FileRead ReadFile(const std::string& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.Valid()) {
         const int error = errno;
-        return error == ENOENT ? FileRead{} : FileRead{Outcome::Failed, {}, ErrorReason(error)};
+        return error == ENOENT ? FileRead{} : FileRead{Outcome::Failed, {}, SystemError(error)};
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
-        return {Outcome::Failed, {}, ErrorReason(errno)};
+        return {Outcome::Failed, {}, SystemError(errno)};
     }
     if (S_ISDIR(info.st_mode)) {
-        return {Outcome::Failed, {}, ErrorReason(EISDIR)};
+        return {Outcome::Failed, {}, SystemError(EISDIR)};
     }
     FileRead file{Outcome::Read, {}, {}};
     if (info.st_size > 0) {
@@ -231,7 +205,7 @@ FileRead ReadFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return {Outcome::Failed, {}, ErrorReason(errno)};
+            return {Outcome::Failed, {}, SystemError(errno)};
         }
         if (count == 0) {
             return file;
@@ -261,7 +235,7 @@ bool WritableOrMissing(const std::string& path) {
 
 FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (!WritableOrMissing(path)) {
-        return {false, "le fichier est en lecture seule"};
+        return {false, {FileError::Kind::ReadOnlyFile, 0}};
     }
     std::string temporaryPath;
     FileDescriptor fd = CreateTemporaryBeside(path, temporaryPath);
@@ -315,7 +289,7 @@ int RemoveStaleTemporaries(const std::string& path) {
     return removed;
 }
 
-std::optional<std::string> MakeFolders(const std::string& folder) {
+std::optional<FileError> MakeFolders(const std::string& folder) {
     // Each prefix up to a '/', then the whole path when it does not end with one.
     for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
@@ -323,7 +297,7 @@ std::optional<std::string> MakeFolders(const std::string& folder) {
             break;
         }
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return ErrorReason(errno);
+            return SystemError(errno);
         }
         if (slash == std::string::npos) {
             break;
@@ -331,13 +305,13 @@ std::optional<std::string> MakeFolders(const std::string& folder) {
     }
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
-        return ErrorReason(errno);
+        return SystemError(errno);
     }
     if (!S_ISDIR(info.st_mode)) {
-        return ErrorReason(ENOTDIR);
+        return SystemError(ENOTDIR);
     }
     if (!WritableOrMissing(folder)) {
-        return std::string("le dossier est en lecture seule");
+        return FileError{FileError::Kind::ReadOnlyFolder, 0};
     }
     return std::nullopt;
 }

@@ -15,13 +15,20 @@ bool FileExists(const std::string& path);
 // Creates path as an empty file unless it exists. False when it cannot be created.
 bool CreateEmptyFile(const std::string& path);
 
+// Why a file operation failed: a system error, or a file or folder the player may not write.
+struct FileError {
+    enum class Kind { System, ReadOnlyFile, ReadOnlyFolder };
+    Kind kind = Kind::System;
+    int number = 0; // errno, for System
+};
+
 // What reading a file found: its bytes, no file at all, or a file that is there but could not be
-// read (then error says why, in French, for the player).
+// read (then error says why).
 struct FileRead {
     enum class Outcome { Read, Missing, Failed };
     Outcome outcome = Outcome::Missing;
     std::string bytes;
-    std::string error;
+    FileError error;
 };
 
 FileRead ReadFile(const std::string& path);
@@ -31,10 +38,10 @@ using FileReader = std::function<FileRead(const std::string& path)>;
 // All bytes of the file, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Whether a write succeeded, and if not, why (in French, for the player).
+// Whether a write succeeded, and if not, why.
 struct FileWrite {
     bool written = false;
-    std::string error;
+    FileError error;
     explicit operator bool() const { return written; }
 };
 
@@ -56,11 +63,8 @@ int RemoveStaleTemporaries(const std::string& path);
 bool WritableOrMissing(const std::string& path);
 
 // Makes folder and its missing parents, the new ones private to the user. Nothing when the folder
-// is there and writable; else why not (in French, for the player).
-std::optional<std::string> MakeFolders(const std::string& folder);
-
-// The system's error errno in the player's language; strerror would speak the C locale's English.
-std::string ErrorReason(int error);
+// is there and writable; else why not.
+std::optional<FileError> MakeFolders(const std::string& folder);
 
 // Latin-1 bytes (words, letters) to UTF-8 for text that people read.
 std::string Latin1ToUtf8(std::string_view latin1);

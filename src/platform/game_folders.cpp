@@ -14,8 +14,6 @@ namespace scrivel::platform {
 
 namespace {
 
-constexpr const char* kNotSaved = " ; les scores et les options ne seront pas enregistrés.";
-
 std::optional<std::string> Variable(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
@@ -84,16 +82,13 @@ GameFolders GameFolders::Find(const std::string& executableFolder,
     const std::optional<std::string> configHome =
         BaseFolder(environment.configHome, environment.home, ".config/");
     if (!playerData || !configHome) {
-        folders.problem_ = std::string("Impossible de trouver le dossier personnel : la variable "
-                                       "HOME n'est pas définie (ou pas en chemin absolu)") +
-                           kNotSaved;
+        folders.problem_ = FolderProblem{FolderProblem::Kind::NoHome, {}, {}};
         return folders;
     }
     const std::string playerConfig = *configHome + "scrivel/";
     for (const std::string& folder : {*playerData, playerConfig}) {
-        if (const auto reason = MakeFolders(folder)) {
-            folders.problem_ =
-                "Impossible de créer le dossier " + folder + " : " + *reason + kNotSaved;
+        if (const auto error = MakeFolders(folder)) {
+            folders.problem_ = FolderProblem{FolderProblem::Kind::CannotCreate, folder, *error};
             return folders;
         }
     }

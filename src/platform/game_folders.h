@@ -1,9 +1,20 @@
 #pragma once
 
+#include "platform/file_system.h"
+
 #include <optional>
 #include <string>
 
 namespace scrivel::platform {
+
+// Why the player's scores and options cannot be kept: no usable home folder, or a folder of theirs
+// that cannot be made (folder and error say which and why).
+struct FolderProblem {
+    enum class Kind { NoHome, CannotCreate };
+    Kind kind = Kind::NoHome;
+    std::string folder;
+    FileError error;
+};
 
 // The variables that say where a player's files go.
 struct FolderEnvironment {
@@ -48,8 +59,8 @@ public:
     const std::string& ScoreFile() const { return scoreFile_; }
     const std::string& OptionsFile() const { return optionsFile_; }
     bool Installed() const { return installed_; }
-    // Why the scores and options will not be saved (French, for the player); empty when they are.
-    const std::string& Problem() const { return problem_; }
+    // Why the scores and options will not be saved; nothing when they are.
+    const std::optional<FolderProblem>& Problem() const { return problem_; }
 
 private:
     std::string data_;
@@ -58,7 +69,7 @@ private:
     std::string scoreFile_;
     std::string optionsFile_;
     bool installed_ = false;
-    std::string problem_;
+    std::optional<FolderProblem> problem_;
 };
 
 } // namespace scrivel::platform

@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/input.h"
+#include "texts/texts.h"
 
 #include <algorithm>
 
@@ -33,7 +34,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 } // namespace
 
 MessageDialog::MessageDialog(Application& app, const std::string& text)
-    : Window(app, WindowKind::Dialog, {0, 0, kMinWidth, 100}, "Scrivel"), lines_(SplitLines(text)) {
+    : Window(app, WindowKind::Dialog, {0, 0, kMinWidth, 100},
+             texts::Text(texts::TextId::GameTitle)),
+      lines_(SplitLines(text)) {
     Canvas& canvas = GetCanvas();
     canvas.SetFont(kDialogFont);
     int textWidth = 0;
@@ -75,10 +78,11 @@ void MessageDialog::Paint() {
     canvas.FillRect(left, top, kButtonWidth, kButtonHeight, kButtonFocus);
     canvas.FillRect(left + 1, top + 1, kButtonWidth - 2, kButtonHeight - 2,
                     buttonPressed_ ? kButtonEdge : kButtonFace);
-    const TextSize size = canvas.TextExtent("OK", TextEncoding::Utf8);
+    const char* button = texts::Text(texts::TextId::MessageBoxButton);
+    const TextSize size = canvas.TextExtent(button, TextEncoding::Utf8);
     const int offset = buttonPressed_ ? 1 : 0;
     canvas.TextOut(left + (kButtonWidth - size.width) / 2 + offset,
-                   top + (kButtonHeight - size.height) / 2 + offset, "OK", TextEncoding::Utf8);
+                   top + (kButtonHeight - size.height) / 2 + offset, button, TextEncoding::Utf8);
 }
 
 void MessageDialog::OnKeyDown(int code, ShiftState) {

@@ -4,6 +4,7 @@
 #include "render/lettre.h"
 #include "scene/rotation.h"
 #include "scene/texel_image.h"
+#include "texts/texts.h"
 
 #include <cmath>
 #include <cstddef>
@@ -45,7 +46,7 @@ std::string TFontTexMg::PatternPath() const {
 
 void TFontTexMg::ReadPatterns(const std::string& path) {
     const platform::Bitmap sheet =
-        LoadSheet(path, PatternSheet, "Bitmap incorrect pour une fonte :");
+        LoadSheet(path, PatternSheet, texts::Text(texts::TextId::FontBitmapWrong));
     for (int k = 0; k < PatternCount; ++k) {
         patterns_[k] = CutTile(sheet, PatternSheet, k);
     }

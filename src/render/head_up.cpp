@@ -1,6 +1,7 @@
 #include "render/head_up.h"
 
 #include "render/screen_look.h"
+#include "texts/texts.h"
 
 #include <algorithm>
 
@@ -39,13 +40,17 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         if (size == 0) {
             size = height < 100 ? 12 : 24;
         }
-        lines.push_back({0, height / 2, size, 1.0f, 0.8f, 0.8f, "Veuillez entrer votre nom"});
+        lines.push_back(
+            {0, height / 2, size, 1.0f, 0.8f, 0.8f, texts::Text(texts::TextId::EnterYourName)});
         lines.push_back({100, height / 2 - size, 0, 1.0f, 0.0f, 0.0f, name});
     }
     if (look != nullptr && look->GameOverLines && blink < 10) {
-        lines.push_back({130, height - 250, 18, 1.0f, 1.0f, 1.0f, "GAME OVER"});
-        lines.push_back({120, height - 300, 12, 1.0f, 1.0f, 1.0f, "Appuyer sur Espace"});
-        lines.push_back({100, height - 350, 0, 1.0f, 1.0f, 1.0f, "pour recommencer une partie"});
+        lines.push_back(
+            {130, height - 250, 18, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::GameOver)});
+        lines.push_back(
+            {120, height - 300, 12, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::PressSpace)});
+        lines.push_back(
+            {100, height - 350, 0, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::ToPlayAgain)});
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/font_catalogue.h"
 #include "render/font_tex_mg.h"
+#include "texts/texts.h"
 
 #include <GL/gl.h>
 #include <utility>
@@ -68,10 +69,11 @@ void TOptionModule::Draw() const {
         return;
     }
     const float pitch = LetterSize * 1.5f;
-    DrawLine(OptionChoices::Heading, kHeadingX, kTop, LetterSize);
+    DrawLine(texts::Text(OptionChoices::Heading), kHeadingX, kTop, LetterSize);
     float y = kTop - pitch;
     for (int r = 0; r < OptionChoices::RowCount; ++r) {
-        DrawLine(OptionChoices::Titles[static_cast<std::size_t>(r)], kTitleX, y, LetterSize);
+        DrawLine(texts::Text(OptionChoices::Titles[static_cast<std::size_t>(r)]), kTitleX, y,
+                 LetterSize);
         y -= pitch;
         const float size = r == choices_.Selected() ? SelectedSize() : LetterSize;
         DrawLine(choices_.Value(r), kValueX, y, size);

@@ -8,7 +8,7 @@ constexpr ScreenLook kMenu{.Camera = {10, 16, 20, 30, -50, 0},
                            .ScoreTable = ScoreTableShown::Always,
                            .Board = true,
                            .FoundWords = true,
-                           .Banner = "F1 = Jouer  F2 = Options"};
+                           .Banner = texts::TextId::MenuBanner};
 constexpr ScreenLook kGame{.Camera = {0, 5, 20, 12, 0, 0},
                            .ScoreTable = ScoreTableShown::WhileTheCameraMoves,
                            .Letters = true,
@@ -23,7 +23,7 @@ constexpr ScreenLook kNameEntry{.Camera = {6, 2, 5, 0, -100, 5},
 constexpr ScreenLook kOptions{.Camera = {0, -0.0f, 23, -10, 0, 0},
                               .OptionsList = true,
                               .GridPreview = true,
-                              .Banner = "F1, Esc = Retour  Espace = Changer Option"};
+                              .Banner = texts::TextId::OptionsBanner};
 
 } // namespace
 

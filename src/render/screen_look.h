@@ -1,8 +1,10 @@
 #pragma once
 
 #include "model/state_view.h"
+#include "texts/texts.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace scrivel {
 
@@ -31,8 +33,8 @@ struct ScreenLook {
     // The head-up name prompt and the blinking "GAME OVER" lines.
     bool NamePrompt = false;
     bool GameOverLines = false;
-    // The scrolling key help; none when empty.
-    const char* Banner = "";
+    // The scrolling key help, if any.
+    std::optional<texts::TextId> Banner;
 };
 
 // The look of a screen; null for a mode that is no screen.

@@ -15,6 +15,7 @@
 #include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
+#include "texts/texts.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -194,7 +195,7 @@ void TView::Step() {
         carriedFont_ = line.FontSize != 0 ? line.FontSize : carriedFont_;
     }
     blink_.Step();
-    if (look != nullptr && *look->Banner != '\0') {
+    if (look != nullptr && look->Banner) {
         banner_.Step(width_);
     }
 }
@@ -303,10 +304,10 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         }
         text.DrawText(line.X, line.Y, line.Text);
     }
-    if (look != nullptr && *look->Banner != '\0') {
+    if (look != nullptr && look->Banner) {
         glColor3f(1.0f, 0.0f, 0.0f);
         glRasterPos2d(banner_.X(), kBannerY);
-        for (const char* c = look->Banner; *c != '\0'; ++c) {
+        for (const char* c = texts::Text(*look->Banner); *c != '\0'; ++c) {
             glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
         }
     }

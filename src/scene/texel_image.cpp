@@ -4,6 +4,8 @@
 #include "platform/fatal.h"
 #include "platform/sheet_layout.h"
 #include "scene/gl_texture.h"
+#include "texts/platform_words.h"
+#include "texts/texts.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -17,14 +19,15 @@ platform::Bitmap LoadBitmapOrDie(const std::string& path) {
         return platform::Bitmap::LoadBmp(path);
     } catch (const platform::ImageError& error) {
         // The scene cannot be drawn without its pictures; say which one and stop.
-        platform::Fatal(error.what());
+        platform::Fatal(texts::ImageMessage(error));
     }
 }
 
 platform::Bitmap LoadTextureBitmap(const std::string& path, int width, int height) {
     platform::Bitmap bitmap = LoadBitmapOrDie(path);
     if (bitmap.Width() < width || bitmap.Height() < height) {
-        platform::Fatal("Bitmap trop petit pour ce type de texture :\n" + path);
+        platform::Fatal(std::string(texts::Text(texts::TextId::TextureBitmapTooSmall)) + "\n" +
+                        path);
     }
     return bitmap;
 }

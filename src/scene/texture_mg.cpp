@@ -1,6 +1,7 @@
 #include "scene/texture_mg.h"
 
 #include "platform/bitmap.h"
+#include "texts/texts.h"
 
 #include <utility>
 
@@ -15,7 +16,8 @@ std::string TTextureMg::BankPath() const {
 
 void TTextureMg::LoadBanks() {
     const std::string path = BankPath();
-    const platform::Bitmap sheet = LoadSheet(path, Sheet, "Bitmap incorrect pour une banque :");
+    const platform::Bitmap sheet =
+        LoadSheet(path, Sheet, texts::Text(texts::TextId::BankBitmapWrong));
     for (int k = 0; k < TileCount; ++k) {
         const std::vector<std::uint8_t> texels = CutTile(sheet, Sheet, k);
         UploadTexels(tileNames_[k], texels.data(), TileSize, TileSize, 3, MagFilter::Linear);

@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/gl_context.h"
 #include "platform/message_box.h"
+#include "texts/texts.h"
 
 #include <GL/freeglut.h>
 
@@ -30,13 +31,15 @@ void TGLPanel::CreateContext() {
     if (!context_) {
         context_ = std::make_unique<platform::GlContext>(*this);
         if (!context_->Valid()) {
-            platform::MessageBox(":-)~ FGLContextHandle == NULL\n" + context_->Error());
+            platform::MessageBox(std::string(texts::Text(texts::TextId::GlNoContext)) + "\n" +
+                                 context_->Error());
             return;
         }
     }
     current_ = context_->MakeCurrent();
     if (!current_) {
-        platform::MessageBox("Could not MakeCurrent\n" + context_->Error());
+        platform::MessageBox(std::string(texts::Text(texts::TextId::GlCannotMakeCurrent)) + "\n" +
+                             context_->Error());
     }
 }
 

@@ -1,6 +1,5 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
-#include "platform/exception_text.h"
 #include "platform/fatal.h"
 #include "platform/font_catalogue.h"
 #include "platform/game_folders.h"
@@ -8,6 +7,8 @@
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
 #include "shell/scrivel_form.h"
+#include "texts/platform_words.h"
+#include "texts/texts.h"
 
 #include <iostream>
 #include <utility>
@@ -18,24 +19,24 @@ int main(int argc, char** argv) {
     try {
         app = std::make_unique<platform::Application>();
     } catch (...) {
-        std::cerr << "Scrivel : impossible d'ouvrir l'affichage X11 ("
-                  << platform::CurrentExceptionText() << ").\n";
+        std::cerr << texts::Compose(texts::TextId::CannotOpenDisplay, {texts::CurrentErrorText()})
+                  << "\n";
         return 1;
     }
     // The message says what the game was doing when it failed.
-    const char* stage = "au démarrage";
+    texts::TextId stage = texts::TextId::WhileStarting;
     try {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
         platform::GameFolders folders = platform::GameFolders::OfThisGame();
-        if (!folders.Problem().empty()) {
+        if (folders.Problem()) {
             // The game still plays; the player learns why nothing will be kept.
-            platform::MessageBox(folders.Problem());
+            platform::MessageBox(texts::FolderMessage(*folders.Problem()));
         }
         TScrivelForm form(*app, std::move(folders));
         form.Show();
-        stage = "pendant la partie";
+        stage = texts::TextId::WhilePlaying;
         app->Run();
     } catch (const platform::FatalError& error) {
         // The objects built so far are gone by now: the game data has saved its files.
@@ -43,8 +44,8 @@ int main(int argc, char** argv) {
         return 1;
     } catch (...) {
         // The window is gone by now, its files written; the application still shows the box.
-        platform::MessageBox(std::string("Scrivel : erreur ") + stage + ".\n" +
-                             platform::CurrentExceptionText());
+        platform::MessageBox(texts::Compose(texts::TextId::ErrorDuring,
+                                            {texts::Text(stage), texts::CurrentErrorText()}));
         return 1;
     }
     return 0;

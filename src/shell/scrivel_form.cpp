@@ -9,6 +9,8 @@
 #include "skin/custom_button.h"
 #include "skin/image_list.h"
 #include "skin/skin_mg.h"
+#include "skin/skin_picture.h"
+#include "texts/texts.h"
 
 #include <algorithm>
 
@@ -79,7 +81,7 @@ void TScrivelForm::CreateButtons() {
         return button;
     };
     closeButton_ = make("X", 0);
-    closeButton_->SetHint("Fermer");
+    closeButton_->SetHint(texts::Text(texts::TextId::CloseHint));
     closeButton_->SetOnClickEvent([this](TTavrinControl&) {
         if (glWindow_) {
             glWindow_->Quit();
@@ -88,7 +90,7 @@ void TScrivelForm::CreateButtons() {
         }
     });
     reduceButton_ = make("_", 0);
-    reduceButton_->SetHint("Réduire");
+    reduceButton_->SetHint(texts::Text(texts::TextId::MinimiseHint));
     reduceButton_->SetOnClickEvent([this](TTavrinControl&) { App().Minimize(); });
     f1Button_ = make("F1", 112);
     f2Button_ = make("F2", 113);
@@ -163,10 +165,7 @@ void TScrivelForm::SetupBitmapButton(TCustomButton& button, int left, int top,
     if (name.empty()) {
         return;
     }
-    try {
-        button.LoadPicture(folders_.SkinFile(name));
-    } catch (const platform::ImageError&) {
-    }
+    LoadSkinButton(button, folders_.SkinFile(name));
 }
 
 // Without a skin the game and the buttons still work: the window manager's frame moves and

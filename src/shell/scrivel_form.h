@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 #include "platform/game_folders.h"
 #include "skin/tavrin_form.h"
+#include "texts/texts.h"
 
 #include <memory>
 #include <string>
@@ -18,7 +19,7 @@ struct SkinSettings;
 // transparent child windows; like a graphic control it takes no input, so a press on it drags
 // the form.
 struct TTitleLabel {
-    std::string Caption = "Scrivel";
+    std::string Caption = texts::Text(texts::TextId::GameTitle);
     int Left = 0;
     int Top = 0;
     int Width = 0;

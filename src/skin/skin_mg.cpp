@@ -1,6 +1,7 @@
 #include "skin/skin_mg.h"
 
 #include "platform/file_system.h"
+#include "skin/skin_picture.h"
 
 #include <utility>
 
@@ -62,35 +63,19 @@ void TSkinMg::FillBuiltIn(TSkinInfos& infos) {
 // A picture that exists but cannot be decoded fails like a missing one: the skin is refused
 // rather than the program stopped.
 bool TSkinMg::LoadBackground(platform::Bitmap& bitmap) const {
-    if (!platform::FileExists(pictureName_) || pictureName_.size() < 3) {
-        return false;
+    std::optional<platform::Bitmap> picture = LoadSkinPicture(pictureName_);
+    if (picture) {
+        bitmap = std::move(*picture);
     }
-    const std::string ending = pictureName_.substr(pictureName_.size() - 3);
-    try {
-        if (ending == "bmp") {
-            bitmap = platform::Bitmap::LoadBmp(pictureName_);
-            return true;
-        }
-        if (ending == "jpg") {
-            bitmap = platform::Bitmap::LoadJpeg(pictureName_);
-            return true;
-        }
-    } catch (const platform::ImageError&) {
-        return false;
-    }
-    return false;
+    return picture.has_value();
 }
 
 bool TSkinMg::LoadMask(platform::Bitmap& bitmap) const {
-    if (!platform::FileExists(maskName_)) {
-        return false;
+    std::optional<platform::Bitmap> mask = LoadSkinPicture(maskName_);
+    if (mask) {
+        bitmap = std::move(*mask);
     }
-    try {
-        bitmap = platform::Bitmap::LoadBmp(maskName_);
-    } catch (const platform::ImageError&) {
-        return false;
-    }
-    return true;
+    return mask.has_value();
 }
 
 } // namespace scrivel

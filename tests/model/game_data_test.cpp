@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -460,7 +461,8 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
             files.Write(folders ? name + std::string("/keep") : name, "Bob=640\r\n");
         }
         const platform::FileReader failing = [](const std::string&) {
-            return platform::FileRead{platform::FileRead::Outcome::Failed, {}, "panne"};
+            return platform::FileRead{
+                platform::FileRead::Outcome::Failed, {}, {platform::FileError::Kind::System, EIO}};
         };
         testing::internal::CaptureStderr();
         auto game = std::make_unique<TGameData>(view, platform::GameFolders::Beside(files.Path()),
@@ -474,7 +476,7 @@ TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {
         const std::string later = testing::internal::GetCapturedStderr();
         for (const char* name : {"score.ini", "options.ini"}) {
             const std::string path = files.File(name);
-            const std::string why = folders ? "c'est un dossier" : "panne";
+            const std::string why = folders ? "c'est un dossier" : "erreur d'entrée-sortie";
             EXPECT_NE(atStart.find("Impossible de lire le fichier : \n" + path + "\n(" + why + ")"),
                       std::string::npos)
                 << atStart;
@@ -501,7 +503,7 @@ TEST_F(GameDataTest, WithNowhereToKeepTheFilesNothingIsWritten) {
     const std::set<std::string> before = tree();
     const platform::GameFolders folders =
         platform::GameFolders::Find(dir.File("games/"), "../share/scrivel/", {});
-    ASSERT_NE(folders.Problem(), "");
+    ASSERT_TRUE(folders.Problem());
     testing::internal::CaptureStderr();
     {
         TGameData game(view, folders, 1);

@@ -34,7 +34,8 @@ TEST(PlayerFile, SaveKilledAtAnyMomentLeavesOneWholeTableAndNextStartCleansUp) {
     for (int i = 0; i < 200; ++i) {
         scoresB += "Joueur" + std::to_string(i) + "=" + std::to_string(10000 - i) + "\r\n";
     }
-    PlayerFile scores(dir.File("score.ini"), platform::ReadFile, "");
+    PlayerFile scores(dir.File("score.ini"), platform::ReadFile,
+                      texts::TextId::EmptyScoresFallback);
     TOptionsData options(dir.File("options.ini"));
     const struct {
         const char* name;
@@ -96,7 +97,8 @@ TEST(PlayerFile, SaveKilledAtAnyMomentLeavesOneWholeTableAndNextStartCleansUp) {
                   << std::chrono::duration_cast<std::chrono::microseconds>(save).count() << " us; "
                   << kKills << " kills, old table kept " << kept << ", new one " << replaced << ", "
                   << left << " temporary files left\n";
-        const PlayerFile restarted(dir.File(c.name), platform::ReadFile, "");
+        const PlayerFile restarted(dir.File(c.name), platform::ReadFile,
+                                   texts::TextId::EmptyScoresFallback);
         EXPECT_TRUE(restarted.Text() == tables[0] || restarted.Text() == tables[1]);
         EXPECT_EQ(TemporaryFilesBeside(dir.Path(), c.name), 0);
     }

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -37,7 +38,8 @@ TEST(FileSystem, ExecutableFolderCreateEmptyFileAndReadFile) {
     EXPECT_EQ(ReadFile(dir.File("missing")).outcome, FileRead::Outcome::Missing);
     const FileRead folderRead = ReadFile(dir.Path());
     EXPECT_EQ(folderRead.outcome, FileRead::Outcome::Failed);
-    EXPECT_EQ(folderRead.error, "c'est un dossier");
+    EXPECT_EQ(folderRead.error.kind, FileError::Kind::System);
+    EXPECT_EQ(folderRead.error.number, EISDIR);
 }
 
 TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) {
@@ -57,13 +59,13 @@ TEST(FileSystem, WriteFileAtomicallyReplacesOrOnFailureLeavesEverythingAsItWas) 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(full);
-    EXPECT_EQ(full.error, "fichier trop grand");
+    EXPECT_EQ(full.error.number, EFBIG);
     // The rename needs only the folder's permission, so a file the player made read-only is
     // refused before it; by its mode bits, since root (who runs the tests) may write anything.
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const FileWrite refused = WriteFileAtomically(path, "x");
     EXPECT_FALSE(refused);
-    EXPECT_EQ(refused.error, "le fichier est en lecture seule");
+    EXPECT_EQ(refused.error.kind, FileError::Kind::ReadOnlyFile);
     EXPECT_EQ(dir.Read("score.ini"), "Bob=640\r\n");
     EXPECT_EQ(Entries(dir.Path()), Names{"score.ini"});
     // One write bit is enough, and the new file keeps the old mode.

@@ -1,5 +1,6 @@
 #include "platform/game_folders.h"
 #include "support/temp_dir.h"
+#include "texts/platform_words.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -128,10 +129,11 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         EXPECT_EQ(folders.OptionsFile(), Rooted(root, c.optionsFile));
         EXPECT_EQ(folders.Installed(), c.data != "@games/" || c.readOnlyGame);
         if (c.problem.empty()) {
-            EXPECT_EQ(folders.Problem(), "");
+            EXPECT_FALSE(folders.Problem());
         } else {
-            EXPECT_NE(folders.Problem().find(Rooted(root, c.problem)), std::string::npos)
-                << folders.Problem();
+            ASSERT_TRUE(folders.Problem());
+            const std::string message = texts::FolderMessage(*folders.Problem());
+            EXPECT_NE(message.find(Rooted(root, c.problem)), std::string::npos) << message;
         }
         // The player's folders exist once, and only once, they are to be used; new ones private.
         for (const std::string& file : {folders.ScoreFile(), folders.OptionsFile()}) {
