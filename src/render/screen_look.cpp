@@ -13,13 +13,15 @@ constexpr ScreenLook kGame{.Camera = {0, 5, 20, 12, 0, 0},
                            .ScoreTable = ScoreTableShown::WhileTheCameraMoves,
                            .Letters = true,
                            .Board = true,
-                           .FoundWords = true};
+                           .FoundWords = true,
+                           .Banner = std::nullopt};
 constexpr ScreenLook kGameOver{
     .Camera = {6, 2, 5, 0, -100, 5}, .ScoreTable = ScoreTableShown::Always, .GameOverLines = true};
 constexpr ScreenLook kNameEntry{.Camera = {6, 2, 5, 0, -100, 5},
                                 .ScoreTable = ScoreTableShown::Always,
                                 .NamePrompt = true,
-                                .GameOverLines = true};
+                                .GameOverLines = true,
+                               .Banner = std::nullopt};
 constexpr ScreenLook kOptions{.Camera = {0, -0.0f, 23, -10, 0, 0},
                               .OptionsList = true,
                               .GridPreview = true,
