@@ -2,7 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
-#include "platform/input.h"
+#include "platform/key_map.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 #include "platform/bitmap.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
+#include "platform/key_map.h"
 #include "shell/gl_window.h"
 #include "shell/skin_settings.h"
 #include "skin/custom_button.h"
@@ -90,17 +91,17 @@ void TScrivelForm::CreateButtons() {
     reduceButton_ = make("_", 0);
     reduceButton_->SetHint("Réduire");
     reduceButton_->SetOnClickEvent([this](TTavrinControl&) { App().Minimize(); });
-    f1Button_ = make("F1", 112);
-    f2Button_ = make("F2", 113);
-    f3Button_ = make("F3", 114);
+    f1Button_ = make("F1", platform::key::kF1);
+    f2Button_ = make("F2", platform::key::kF2);
+    f3Button_ = make("F3", platform::key::kF3);
     f3Button_->SetOnClickEvent([this](TTavrinControl&) {
-        SendKey(114);
+        SendKey(platform::key::kF3);
         NextSkin();
     });
-    upButton_ = make("", 38);
-    leftButton_ = make("", 37);
-    rightButton_ = make("", 39);
-    downButton_ = make("", 40);
+    upButton_ = make("", platform::key::kUp);
+    leftButton_ = make("", platform::key::kLeft);
+    rightButton_ = make("", platform::key::kRight);
+    downButton_ = make("", platform::key::kDown);
 }
 
 void TScrivelForm::SendKey(int code) {
