@@ -1,5 +1,7 @@
 #include "model/joker_letter.h"
 
+#include "platform/key_map.h"
+
 #include <cstdlib>
 
 namespace scrivel {
@@ -35,7 +37,7 @@ std::uint8_t JokerKey(char key) {
 }
 
 void EditNameText(std::string& name, char key) {
-    if (key == 8) {
+    if (key == platform::key::kBackspace) {
         if (!name.empty()) {
             name.pop_back();
         }

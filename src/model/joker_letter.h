@@ -24,7 +24,7 @@ public:
 // A typed key as a joker's letter: capitals become lower case, anything else stays as it is.
 std::uint8_t JokerKey(char key);
 
-// The name being typed after a key: Backspace (8) removes the last character, when there is one;
+// The name being typed after a key: Backspace removes the last character, when there is one;
 // any other key is appended. There is no length limit.
 void EditNameText(std::string& name, char key);
 

@@ -1,7 +1,7 @@
 #include "model/option_choices.h"
 
 #include "model/options_data.h"
-#include "platform/input.h"
+#include "platform/key_map.h"
 
 #include <utility>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colour.h"
 #include "platform/image_error.h"
 
 #include <cstdint>
@@ -13,9 +14,10 @@ enum class PixelFormat {
     Argb32, // with alpha, stored premultiplied
 };
 
-// A picture in memory that a Canvas can draw on. Colours are 0x00BBGGRR (red in the low byte), as
-// the game reads them. Rows hold native 32-bit words 0xAARRGGBB (alpha unused for Rgb24,
-// premultiplied for Argb32); NativeToColour and ColourToNative convert.
+// A picture in memory that a Canvas can draw on. Pixels are colours as one integer, in Colour's
+// Windows order 0x00BBGGRR (red in the low byte), as the game reads them. Rows hold native 32-bit
+// words 0xAARRGGBB (alpha unused for Rgb24, premultiplied for Argb32); NativeToColour and
+// ColourToNative convert.
 class Bitmap {
 public:
     // Pixel and Row give this outside the picture.

@@ -20,14 +20,14 @@ cairo_surface_t* AsSurface(void* surface) {
     return static_cast<cairo_surface_t*>(surface);
 }
 
-double Red(std::uint32_t colour) {
-    return (colour & 0xFF) / 255.0;
+double Red(Colour colour) {
+    return colour.r / 255.0;
 }
-double Green(std::uint32_t colour) {
-    return ((colour >> 8) & 0xFF) / 255.0;
+double Green(Colour colour) {
+    return colour.g / 255.0;
 }
-double Blue(std::uint32_t colour) {
-    return ((colour >> 16) & 0xFF) / 255.0;
+double Blue(Colour colour) {
+    return colour.b / 255.0;
 }
 
 // Windows turns points into a pixel height with MulDiv(points, 96, 72), which rounds.
@@ -141,7 +141,7 @@ struct Canvas::Impl {
         fontReady = true;
     }
 
-    void SetSource(std::uint32_t colour, double opacity) {
+    void SetSource(Colour colour, double opacity) {
         cairo_set_source_rgba(cr, Red(colour), Green(colour), Blue(colour), opacity);
     }
 
@@ -188,7 +188,7 @@ void Canvas::SetAntialias(Antialias antialias) {
     impl_->fontReady = false;
 }
 
-void Canvas::FillRect(int x, int y, int width, int height, std::uint32_t colour, double opacity) {
+void Canvas::FillRect(int x, int y, int width, int height, Colour colour, double opacity) {
     if (width <= 0 || height <= 0) {
         return;
     }
@@ -198,12 +198,11 @@ void Canvas::FillRect(int x, int y, int width, int height, std::uint32_t colour,
     cairo_fill(impl_->cr);
 }
 
-void Canvas::DrawLine(Point from, Point to, std::uint32_t colour, double lineWidth,
-                      double opacity) {
+void Canvas::DrawLine(Point from, Point to, Colour colour, double lineWidth, double opacity) {
     DrawPolyline({from, to}, colour, lineWidth, opacity);
 }
 
-void Canvas::DrawPolyline(const std::vector<Point>& points, std::uint32_t colour, double lineWidth,
+void Canvas::DrawPolyline(const std::vector<Point>& points, Colour colour, double lineWidth,
                           double opacity) {
     if (points.size() < 2) {
         return;
@@ -220,7 +219,7 @@ void Canvas::DrawPolyline(const std::vector<Point>& points, std::uint32_t colour
     cairo_stroke(impl_->cr);
 }
 
-void Canvas::FillPolygon(const std::vector<Point>& points, std::uint32_t colour, double opacity) {
+void Canvas::FillPolygon(const std::vector<Point>& points, Colour colour, double opacity) {
     if (points.size() < 3) {
         return;
     }
@@ -244,7 +243,7 @@ void EllipsePath(cairo_t* cr, Point centre, double radiusX, double radiusY) {
 
 } // namespace
 
-void Canvas::FillEllipse(Point centre, double radiusX, double radiusY, std::uint32_t colour,
+void Canvas::FillEllipse(Point centre, double radiusX, double radiusY, Colour colour,
                          double opacity) {
     if (!(radiusX > 0) || !(radiusY > 0)) {
         return;
@@ -255,7 +254,7 @@ void Canvas::FillEllipse(Point centre, double radiusX, double radiusY, std::uint
     cairo_fill(impl_->cr);
 }
 
-void Canvas::DrawEllipse(Point centre, double radiusX, double radiusY, std::uint32_t colour,
+void Canvas::DrawEllipse(Point centre, double radiusX, double radiusY, Colour colour,
                          double lineWidth, double opacity) {
     if (!(radiusX > 0) || !(radiusY > 0)) {
         return;
@@ -269,8 +268,8 @@ void Canvas::DrawEllipse(Point centre, double radiusX, double radiusY, std::uint
     cairo_stroke(impl_->cr);
 }
 
-void Canvas::FillLinearGradient(int x, int y, int width, int height, Point a, std::uint32_t from,
-                                Point b, std::uint32_t to) {
+void Canvas::FillLinearGradient(int x, int y, int width, int height, Point a, Colour from, Point b,
+                                Colour to) {
     if (width <= 0 || height <= 0) {
         return;
     }
@@ -286,7 +285,7 @@ void Canvas::FillLinearGradient(int x, int y, int width, int height, Point a, st
 }
 
 void Canvas::FillRadialGradient(int x, int y, int width, int height, Point centre, double radius,
-                                std::uint32_t inner, std::uint32_t outer, double innerOpacity,
+                                Colour inner, Colour outer, double innerOpacity,
                                 double outerOpacity) {
     if (width <= 0 || height <= 0 || !(radius > 0)) {
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colour.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,7 +30,7 @@ constexpr bool HasStyle(FontStyle style, FontStyle flag) {
 struct Font {
     std::string name = "Arial"; // UTF-8
     int size = 10;              // points, at 96 pixels per inch as on Windows
-    std::uint32_t colour = 0;   // 0x00BBGGRR
+    Colour colour;
     FontStyle style = FontStyle::Regular;
     int height = 0; // pixels; when above 0 it is used instead of size (a Windows font height)
 };
@@ -64,8 +66,8 @@ enum class Filter {
 };
 
 // Draws on a Bitmap with Cairo. Coordinates are pixels, (0, 0) at the top-left corner; x, y,
-// width, height rectangles; anything outside the bitmap is clipped. Colours are 0x00BBGGRR with an
-// optional opacity from 0 to 1. The bitmap must outlive the canvas.
+// width, height rectangles; anything outside the bitmap is clipped. Colours come with an optional
+// opacity from 0 to 1. The bitmap must outlive the canvas.
 class Canvas {
 public:
     explicit Canvas(Bitmap& target);
@@ -77,23 +79,23 @@ public:
 
     void SetAntialias(Antialias antialias);
 
-    void FillRect(int x, int y, int width, int height, std::uint32_t colour, double opacity = 1.0);
-    void DrawLine(Point from, Point to, std::uint32_t colour, double lineWidth = 1.0,
+    void FillRect(int x, int y, int width, int height, Colour colour, double opacity = 1.0);
+    void DrawLine(Point from, Point to, Colour colour, double lineWidth = 1.0,
                   double opacity = 1.0);
-    void DrawPolyline(const std::vector<Point>& points, std::uint32_t colour,
-                      double lineWidth = 1.0, double opacity = 1.0);
-    void FillPolygon(const std::vector<Point>& points, std::uint32_t colour, double opacity = 1.0);
-    void FillEllipse(Point centre, double radiusX, double radiusY, std::uint32_t colour,
+    void DrawPolyline(const std::vector<Point>& points, Colour colour, double lineWidth = 1.0,
+                      double opacity = 1.0);
+    void FillPolygon(const std::vector<Point>& points, Colour colour, double opacity = 1.0);
+    void FillEllipse(Point centre, double radiusX, double radiusY, Colour colour,
                      double opacity = 1.0);
-    void DrawEllipse(Point centre, double radiusX, double radiusY, std::uint32_t colour,
+    void DrawEllipse(Point centre, double radiusX, double radiusY, Colour colour,
                      double lineWidth = 1.0, double opacity = 1.0);
     // Fills the rectangle with colours blending from `from` at point a to `to` at point b.
-    void FillLinearGradient(int x, int y, int width, int height, Point a, std::uint32_t from,
-                            Point b, std::uint32_t to);
+    void FillLinearGradient(int x, int y, int width, int height, Point a, Colour from, Point b,
+                            Colour to);
     // Fills the rectangle from `inner` at centre to `outer` at radius and beyond; the opacities
     // let a glow fade out over what is already drawn.
     void FillRadialGradient(int x, int y, int width, int height, Point centre, double radius,
-                            std::uint32_t inner, std::uint32_t outer, double innerOpacity = 1.0,
+                            Colour inner, Colour outer, double innerOpacity = 1.0,
                             double outerOpacity = 1.0);
 
     // Copies the whole source with its top-left corner at (x, y).

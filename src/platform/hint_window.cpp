@@ -9,7 +9,7 @@ namespace scrivel::platform {
 
 namespace {
 
-const Font kHintFont{"DejaVu Sans", 8, 0x000000, FontStyle::Regular};
+const Font kHintFont{"DejaVu Sans", 8, colours::kBlack, FontStyle::Regular};
 
 } // namespace
 
@@ -32,7 +32,7 @@ void HintWindow::ShowText(const std::string& text, int x, int y) {
 
 void HintWindow::Paint() {
     Canvas& canvas = GetCanvas();
-    canvas.FillRect(0, 0, Width(), Height(), 0x000000);
+    canvas.FillRect(0, 0, Width(), Height(), colours::kBlack);
     canvas.FillRect(1, 1, Width() - 2, Height() - 2, kBackground);
     canvas.SetFont(kHintFont);
     canvas.TextOut(kPadding + 1, kPadding, text_, TextEncoding::Utf8);

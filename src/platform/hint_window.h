@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colour.h"
 #include "platform/window.h"
 
 #include <string>
@@ -20,7 +21,7 @@ protected:
     void Paint() override;
 
 private:
-    static constexpr std::uint32_t kBackground = 0xE1FFFF; // the Windows tooltip yellow
+    static constexpr Colour kBackground{255, 255, 225}; // the Windows tooltip yellow
     static constexpr int kPadding = 3;
 
     std::string text_;

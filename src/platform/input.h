@@ -2,41 +2,6 @@
 
 namespace scrivel::platform {
 
-// Windows virtual-key codes, the numbers the game's rules compare key-down events with.
-namespace key {
-inline constexpr int kBackspace = 8;
-inline constexpr int kTab = 9;
-inline constexpr int kClear = 12;
-inline constexpr int kEnter = 13;
-inline constexpr int kShift = 16;
-inline constexpr int kControl = 17;
-inline constexpr int kAlt = 18;
-inline constexpr int kPause = 19;
-inline constexpr int kCapsLock = 20;
-inline constexpr int kEscape = 27;
-inline constexpr int kSpace = 32;
-inline constexpr int kPageUp = 33;
-inline constexpr int kPageDown = 34;
-inline constexpr int kEnd = 35;
-inline constexpr int kHome = 36;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
-inline constexpr int kInsert = 45;
-inline constexpr int kDelete = 46;
-inline constexpr int k0 = 48;       // '0' to '9' follow
-inline constexpr int kA = 65;       // 'A' to 'Z' follow
-inline constexpr int kNumpad0 = 96; // keypad digits with NumLock on, 96 to 105
-inline constexpr int kMultiply = 106;
-inline constexpr int kAdd = 107;
-inline constexpr int kSubtract = 109;
-inline constexpr int kDecimal = 110;
-inline constexpr int kDivide = 111;
-inline constexpr int kF1 = 112; // F1 to F24 follow
-inline constexpr int kNumLock = 144;
-} // namespace key
-
 // Modifier keys and mouse buttons held during an event, as a set of flags.
 enum class ShiftState : unsigned {
     Empty = 0,

@@ -1,7 +1,5 @@
 #include "platform/key_map.h"
 
-#include "platform/input.h"
-
 #include <X11/keysym.h>
 
 namespace scrivel::platform {

@@ -2,7 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
-#include "platform/input.h"
+#include "platform/key_map.h"
 #include "texts/texts.h"
 
 #include <algorithm>
@@ -11,11 +11,11 @@ namespace scrivel::platform {
 
 namespace {
 
-const Font kDialogFont{"DejaVu Sans", 9, 0x000000, FontStyle::Regular};
-constexpr std::uint32_t kFace = 0xF0F0F0;
-constexpr std::uint32_t kButtonFace = 0xE1E1E1;
-constexpr std::uint32_t kButtonEdge = 0xADADAD;
-constexpr std::uint32_t kButtonFocus = 0xD77800; // the Windows accent blue
+const Font kDialogFont{"DejaVu Sans", 9, colours::kBlack, FontStyle::Regular};
+constexpr Colour kFace{240, 240, 240};
+constexpr Colour kButtonFace{225, 225, 225};
+constexpr Colour kButtonEdge{173, 173, 173};
+constexpr Colour kButtonFocus{0, 120, 215}; // the Windows accent blue
 constexpr int kMargin = 16;
 constexpr int kMinWidth = 220;
 

@@ -96,7 +96,7 @@ std::vector<std::vector<Point>> Path::Outlines() const {
     return outlines;
 }
 
-void StrokePath(Canvas& canvas, const Path& path, std::uint32_t colour, int penWidth) {
+void StrokePath(Canvas& canvas, const Path& path, Colour colour, int penWidth) {
     if (penWidth <= 0) {
         return;
     }

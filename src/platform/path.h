@@ -60,6 +60,6 @@ private:
 };
 
 // Strokes every outline of the path with a pen of the given width (hard edges, as GDI pens).
-void StrokePath(Canvas& canvas, const Path& path, std::uint32_t colour, int penWidth);
+void StrokePath(Canvas& canvas, const Path& path, Colour colour, int penWidth);
 
 } // namespace scrivel::platform

@@ -9,10 +9,23 @@
 namespace scrivel {
 
 GameHost::GameHost(TGameData& gameData, StateView& view, std::function<void()> quit)
-    : gameData_(gameData), view_(view), quit_(std::move(quit)),
-      state_(std::make_unique<TMenuState>(gameData, view)) {}
+    : gameData_(gameData), view_(view), quit_(std::move(quit)) {
+    SwitchTo(std::make_unique<TMenuState>(gameData, view));
+}
 
-GameHost::~GameHost() = default;
+GameHost::~GameHost() {
+    ReleaseState();
+}
+
+void GameHost::SwitchTo(std::unique_ptr<TState> next) {
+    if (state_) {
+        state_->Leave();
+    }
+    state_ = std::move(next);
+    if (state_) {
+        state_->Enter();
+    }
+}
 
 void GameHost::StartClock(int reading) {
     currentTick_ = reading;
@@ -65,9 +78,7 @@ void GameHost::CheckState() {
     if (code < NextState::Options || code > NextState::GameOver) {
         return;
     }
-    // The old screen goes first: an options screen applies its options to the view as it leaves.
-    state_.reset();
-    state_ = CreateState(code, gameData_, view_);
+    SwitchTo(CreateState(code, gameData_, view_));
 }
 
 } // namespace scrivel

@@ -13,11 +13,12 @@ class TGameData;
 
 // The game's clock and screen switching, apart from any window: it ticks the current screen when
 // the speed's period has passed on the millisecond-of-second clock, hands it the keys, and replaces
-// it when it asks for another screen.
+// it when it asks for another screen, leaving the old one before entering the new.
 class GameHost {
 public:
-    // Starts on the menu. quit is called when a screen asks to end the program.
+    // Starts on the menu, entered. quit is called when a screen asks to end the program.
     GameHost(TGameData& gameData, StateView& view, std::function<void()> quit);
+    // Leaves the current screen if ReleaseState has not.
     ~GameHost();
 
     // Sets the clock's starting reading (0..999).
@@ -30,13 +31,16 @@ public:
 
     // Acts on the current screen's NextState: another screen for 1 to 5, quit for 6.
     void CheckState();
-    // Destroys the current screen first: its clean-up may still use the view.
-    void ReleaseState() { state_.reset(); }
+    // Leaves the current screen and keeps none, while the view and the game data are still there.
+    void ReleaseState() { SwitchTo(nullptr); }
 
     TState* State() const { return state_.get(); }
     int LastTick() const { return lastTick_; }
 
 private:
+    // The one place screens change: the old one leaves, then the new one (if any) enters.
+    void SwitchTo(std::unique_ptr<TState> next);
+
     TGameData& gameData_;
     StateView& view_;
     std::function<void()> quit_;

@@ -31,7 +31,7 @@ TGLWindow::~TGLWindow() {
 }
 
 void TGLWindow::Release() {
-    // The screen goes first: an options screen applies its options to the view as it leaves.
+    // The screen leaves first: an options screen applies its options to the view as it goes.
     if (host_) {
         host_->ReleaseState();
     }

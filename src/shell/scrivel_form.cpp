@@ -4,6 +4,7 @@
 #include "platform/bitmap.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
+#include "platform/key_map.h"
 #include "shell/gl_window.h"
 #include "shell/skin_settings.h"
 #include "skin/custom_button.h"
@@ -62,21 +63,24 @@ TScrivelForm::~TScrivelForm() {
 // Six rounded tiles: light blue, dark blue, green, red (close), orange (minimise), magenta.
 void TScrivelForm::MakeIcons() {
     iconList_ = std::make_unique<TImageList>(IconSize, IconSize);
-    for (const std::uint32_t colour :
-         {0xF0C080u, 0x902010u, 0x30A030u, 0x2020D0u, 0x1890F0u, 0xC030C0u}) {
+    for (const platform::Colour colour :
+         {platform::Colour{128, 192, 240}, platform::Colour{16, 32, 144},
+          platform::Colour{48, 160, 48}, platform::Colour{208, 32, 32},
+          platform::Colour{240, 144, 24}, platform::Colour{192, 48, 192}}) {
         platform::Bitmap tile(IconSize, IconSize);
         platform::Canvas canvas(tile);
         canvas.FillRect(0, 0, IconSize, IconSize, colour);
         // A lit upper half and a shaded rim: a small raised tile.
-        canvas.FillEllipse({11.5, 7}, 9, 6, 0xFFFFFF, 0.28);
-        canvas.DrawEllipse({11.5, 11.5}, 10.5, 10.5, 0x000000, 1.5, 0.35);
+        canvas.FillEllipse({11.5, 7}, 9, 6, platform::colours::kWhite, 0.28);
+        canvas.DrawEllipse({11.5, 11.5}, 10.5, 10.5, platform::colours::kBlack, 1.5, 0.35);
         iconList_->Add(tile);
     }
 }
 
 void TScrivelForm::CreateButtons() {
     const auto make = [this](const char* caption, int key) {
-        auto button = std::make_unique<TCustomButton>(*this, caption, caption, 0);
+        auto button =
+            std::make_unique<TCustomButton>(*this, caption, caption, platform::colours::kBlack);
         button->SetOnClickEvent([this, key](TTavrinControl&) { SendKey(key); });
         return button;
     };
@@ -92,17 +96,17 @@ void TScrivelForm::CreateButtons() {
     reduceButton_ = make("_", 0);
     reduceButton_->SetHint(texts::Text(texts::TextId::MinimiseHint));
     reduceButton_->SetOnClickEvent([this](TTavrinControl&) { App().Minimize(); });
-    f1Button_ = make("F1", 112);
-    f2Button_ = make("F2", 113);
-    f3Button_ = make("F3", 114);
+    f1Button_ = make("F1", platform::key::kF1);
+    f2Button_ = make("F2", platform::key::kF2);
+    f3Button_ = make("F3", platform::key::kF3);
     f3Button_->SetOnClickEvent([this](TTavrinControl&) {
-        SendKey(114);
+        SendKey(platform::key::kF3);
         NextSkin();
     });
-    upButton_ = make("", 38);
-    leftButton_ = make("", 37);
-    rightButton_ = make("", 39);
-    downButton_ = make("", 40);
+    upButton_ = make("", platform::key::kUp);
+    leftButton_ = make("", platform::key::kLeft);
+    rightButton_ = make("", platform::key::kRight);
+    downButton_ = make("", platform::key::kDown);
 }
 
 void TScrivelForm::SendKey(int code) {
@@ -149,7 +153,7 @@ bool TScrivelForm::LoadSkinInfos(TSkinInfos& infos, int index) {
 
 void TScrivelForm::SetupIconButton(TCustomButton& button, int left, int top, int upGlyph,
                                    int downGlyph) {
-    button.Font().colour = 0xFFFFFF;
+    button.Font().colour = platform::colours::kWhite;
     button.Font().size = Skinned() ? 12 : 16;
     button.SetBounds(left, top, IconButtonSize, IconButtonSize);
     button.SetImageList(iconList_.get());
@@ -178,7 +182,7 @@ void TScrivelForm::LayOutWithoutSkin() {
     int left = FallbackPanel[0];
     const int top = FallbackPanel[1] + FallbackPanel[3] + 30;
     for (TCustomButton* button : {f1Button_.get(), f2Button_.get(), f3Button_.get()}) {
-        button->SetUpColor(0xC0E0F0);
+        button->SetUpColor({240, 224, 192});
         button->SetBounds(left, top, 64, 28);
         left += 80;
     }

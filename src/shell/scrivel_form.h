@@ -24,7 +24,7 @@ struct TTitleLabel {
     int Top = 0;
     int Width = 0;
     int Height = 0;
-    platform::Font Font{"Lucida Console", 0, 0x00FF00, platform::FontStyle::BoldItalic, 24};
+    platform::Font Font{"Lucida Console", 0, {0, 255, 0}, platform::FontStyle::BoldItalic, 24};
 
     // Centred in its box.
     void Paint(platform::Canvas& canvas) const;

@@ -30,9 +30,13 @@ SkinSettings SkinSettings::Read(const platform::IniFile& ini, int index) {
         s.Font.style = s.Font.style | platform::FontStyle::Bold;
     }
     s.Font.size = std::clamp(integer("FontSize", 16), kMinFontSize, kMaxFontSize);
-    s.Font.colour = static_cast<std::uint32_t>(integer("FontColor", 0xFFFFFF)) & 0xFFFFFF;
+    // Stored as Windows colour numbers; the top byte is not a colour.
+    const auto colour = [&](const char* key) {
+        return platform::Colour::FromWindows(static_cast<std::uint32_t>(integer(key, 0xFFFFFF)));
+    };
+    s.Font.colour = colour("FontColor");
     s.Border = integer("BorderColor", 0) != 0;
-    s.BorderColor = static_cast<std::uint32_t>(integer("FontColor", 0xFFFFFF)) & 0xFFFFFF;
+    s.BorderColor = colour("FontColor");
 
     s.CloseBLeft = integer("CloseBLeft", 0);
     s.CloseBTop = integer("CloseBTop", 0);

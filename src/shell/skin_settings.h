@@ -40,9 +40,9 @@ struct SkinSettings {
     int TitleTop = 0;
     int TitleWidth = 0;
     int TitleHeight = 0;
-    platform::Font Font{"Arial", 16, 0xFFFFFF, platform::FontStyle::Regular};
+    platform::Font Font{"Arial", 16, platform::colours::kWhite, platform::FontStyle::Regular};
     bool Border = false;
-    std::uint32_t BorderColor = 0xFFFFFF;
+    platform::Colour BorderColor = platform::colours::kWhite;
     int CloseBLeft = 0;
     int CloseBTop = 0;
     int ReduceBLeft = 0;

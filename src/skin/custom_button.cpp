@@ -3,7 +3,7 @@
 namespace scrivel {
 
 TCustomButton::TCustomButton(platform::Window& owner, std::string upCaption,
-                             std::string downCaption, std::uint32_t upColor)
+                             std::string downCaption, platform::Colour upColor)
     : TTavrinControl(owner), upColor_(upColor), upCaption_(std::move(upCaption)),
       downCaption_(std::move(downCaption)) {
     SetDown(false);
@@ -35,8 +35,8 @@ void TCustomButton::Paint() {
     }
 
     const std::string& caption = down_ ? downCaption_ : upCaption_;
-    const std::uint32_t fill = down_ ? downColor_ : upColor_;
-    const std::uint32_t brush = Hot() ? fill : (fill & 0xC0C0C0);
+    const platform::Colour fill = down_ ? downColor_ : upColor_;
+    const platform::Colour brush = Hot() ? fill : (fill & kMaskGrey);
     platform::Canvas& canvas = GetCanvas();
     if (!PictureDrawn()) {
         canvas.FillRect(0, 0, Width(), Height(), brush);

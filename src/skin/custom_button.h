@@ -12,15 +12,15 @@ class TCustomButton : public TTavrinControl {
 public:
     // Captions are UTF-8. The button fills itself with upColor while it shows no picture.
     TCustomButton(platform::Window& owner, std::string upCaption, std::string downCaption,
-                  std::uint32_t upColor);
+                  platform::Colour upColor);
 
     bool Down() const { return down_; }
     // Sets the state and repaints.
     void SetDown(bool down);
-    std::uint32_t UpColor() const { return upColor_; }
-    void SetUpColor(std::uint32_t color) { upColor_ = color; }
-    std::uint32_t DownColor() const { return downColor_; }
-    void SetDownColor(std::uint32_t color) { downColor_ = color; }
+    platform::Colour UpColor() const { return upColor_; }
+    void SetUpColor(platform::Colour color) { upColor_ = color; }
+    platform::Colour DownColor() const { return downColor_; }
+    void SetDownColor(platform::Colour color) { downColor_ = color; }
     const std::string& UpCaption() const { return upCaption_; }
     void SetUpCaption(std::string caption) { upCaption_ = std::move(caption); }
     const std::string& DownCaption() const { return downCaption_; }
@@ -38,8 +38,8 @@ protected:
     void DoClick(int x, int y) override;
 
 private:
-    std::uint32_t upColor_;
-    std::uint32_t downColor_ = 0;
+    platform::Colour upColor_;
+    platform::Colour downColor_;
     bool down_ = false;
     std::string upCaption_;
     std::string downCaption_;

@@ -7,8 +7,8 @@ namespace scrivel {
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = platform::colours::kWhite.Windows();
+constexpr std::uint32_t kBlack = platform::colours::kBlack.Windows();
 
 // Directions 1 to 8, clockwise from east on the screen (y grows downwards); index 0 unused.
 constexpr std::array<int, 9> kDx = {0, 1, 1, 0, -1, -1, -1, 0, 1};

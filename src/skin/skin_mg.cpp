@@ -50,9 +50,9 @@ void TSkinMg::FillBuiltIn(TSkinInfos& infos) {
     infos.TitleTop = 32;
     infos.TitleWidth = 96;
     infos.TitleHeight = 20;
-    infos.Color = 0x808080;
-    infos.FontColor = 0x0C0C92;
-    infos.ExtraColor = 0x25C2ED;
+    infos.Color = {128, 128, 128};
+    infos.FontColor = {146, 12, 12};
+    infos.ExtraColor = {237, 194, 37};
     infos.Font.name = "Arial";
     infos.Font.style = infos.Font.style | platform::FontStyle::Bold;
     infos.Font.height = 14;

@@ -23,7 +23,7 @@ void TTavrinControl::InitDefaults() {
     picture_.reset();
     imageList_ = nullptr;
     glyphIndex_ = -1;
-    maskColor_ = 0xC0C0C0;
+    maskColor_ = kMaskGrey;
     border_ = 0;
 }
 
@@ -213,13 +213,13 @@ void TTavrinControl::DrawPicture() {
 
 void TTavrinControl::DrawBorder() {
     platform::Canvas& canvas = GetCanvas();
-    const std::uint32_t colour = hot_ ? borderColor_ : (borderColor_ & maskColor_);
+    const platform::Colour colour = hot_ ? borderColor_ : (borderColor_ & maskColor_);
     if (shape_ == ShapeRectangle || shape_ == ShapeRoundRect) {
         platform::Path path;
         BuildOutline(0, path);
         platform::StrokePath(canvas, path, colour, border_);
     } else if (shape_ == ShapeBitmap && region_) {
-        region_->Frame(border_, border_).Paint(canvas.Target(), colour);
+        region_->Frame(border_, border_).Paint(canvas.Target(), colour.Windows());
     }
 }
 

@@ -35,6 +35,8 @@ public:
     static constexpr ControlShape ShapeRectangle = ControlShape::Rectangle;
     static constexpr ControlShape ShapeRoundRect = ControlShape::RoundRect;
     static constexpr ControlShape ShapeBitmap = ControlShape::Bitmap;
+    // The mask colour a control starts with, which also dims a button away from the pointer.
+    static constexpr platform::Colour kMaskGrey{192, 192, 192};
 
     using NotifyEvent = std::function<void(TTavrinControl& sender)>;
     using MouseMoveEvent =
@@ -44,12 +46,12 @@ public:
     explicit TTavrinControl(platform::Window& owner, platform::VisualChoice visual = {});
     ~TTavrinControl() override;
 
-    std::uint32_t Color() const { return color_; }
-    void SetColor(std::uint32_t color) { color_ = color; }
-    std::uint32_t BorderColor() const { return borderColor_; }
-    void SetBorderColor(std::uint32_t color) { borderColor_ = color; }
-    std::uint32_t MaskColor() const { return maskColor_; }
-    void SetMaskColor(std::uint32_t color) { maskColor_ = color; }
+    platform::Colour Color() const { return color_; }
+    void SetColor(platform::Colour color) { color_ = color; }
+    platform::Colour BorderColor() const { return borderColor_; }
+    void SetBorderColor(platform::Colour color) { borderColor_ = color; }
+    platform::Colour MaskColor() const { return maskColor_; }
+    void SetMaskColor(platform::Colour color) { maskColor_ = color; }
     platform::Font& Font() { return font_; }
     const platform::Font& Font() const { return font_; }
     bool StretchToGlyph() const { return stretchToGlyph_; }
@@ -109,10 +111,10 @@ private:
     void SetOutline(std::optional<platform::Region> region);
 
     // Published properties.
-    std::uint32_t color_ = 0x00FF00;
-    std::uint32_t borderColor_ = 0;
-    std::uint32_t maskColor_ = 0xC0C0C0;
-    platform::Font font_{"Arial", 7, 0x000000, platform::FontStyle::Bold};
+    platform::Colour color_{0, 255, 0};
+    platform::Colour borderColor_;
+    platform::Colour maskColor_ = kMaskGrey;
+    platform::Font font_{"Arial", 7, platform::colours::kBlack, platform::FontStyle::Bold};
     bool stretchToGlyph_ = true;
     NotifyEvent onClickEvent_;
     NotifyEvent onLeftDownEvent_;

@@ -9,7 +9,7 @@ namespace scrivel {
 namespace {
 
 // Where a background smaller than its form leaves the form uncovered.
-constexpr std::uint32_t kUncovered = 0x303030;
+constexpr platform::Colour kUncovered{48, 48, 48};
 
 // A mask whose pixels all share the top-left colour has no shape to cut.
 bool HasShape(const platform::Bitmap& mask) {
@@ -77,37 +77,44 @@ bool TTavrinForm::LoadSkinInfos(TSkinInfos& infos, int index) {
         const char* font;
         platform::FontStyle style;
         int height;
-        std::uint32_t colour;
+        platform::Colour colour;
         bool border;
-        std::uint32_t borderColour; // 0: left as it is
+        platform::Colour borderColour; // black: left as it is
     };
     using platform::FontStyle;
     static constexpr BuiltIn kSkins[4] = {
-        {{171, 132, 66, 82}, {105, 32, 96, 20}, "Arial", FontStyle::Bold, 14, 0x0C0C92, false, 0},
+        {{171, 132, 66, 82},
+         {105, 32, 96, 20},
+         "Arial",
+         FontStyle::Bold,
+         14,
+         {146, 12, 12},
+         false,
+         {}},
         {{170, 180, 64, 60},
          {99, 19, 100, 14},
          "Verdana",
          FontStyle::BoldItalic,
          12,
-         0x8BEAFB,
+         {251, 234, 139},
          true,
-         0xC0C0C0},
+         {192, 192, 192}},
         {{171, 132, 66, 82},
          {103, 51, 100, 22},
          "Verdana",
          FontStyle::BoldItalic,
          12,
-         0x8BEAFB,
+         {251, 234, 139},
          true,
-         0x800080},
+         {128, 0, 128}},
         {{144, 140, 86, 140},
          {100, 100, 130, 25},
          "Times New Roman",
          FontStyle::Bold,
          16,
-         0xFFFFFF,
+         platform::colours::kWhite,
          true,
-         0x800080},
+         {128, 0, 128}},
     };
     if (index < 1 || index > 4) {
         return false;
@@ -127,7 +134,7 @@ bool TTavrinForm::LoadSkinInfos(TSkinInfos& infos, int index) {
     infos.Font.colour = skin.colour;
     infos.FontColor = skin.colour;
     infos.Border = skin.border;
-    if (skin.borderColour != 0) {
+    if (skin.borderColour != platform::colours::kBlack) {
         infos.BorderColor = skin.borderColour;
     }
     return true;

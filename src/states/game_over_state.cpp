@@ -4,7 +4,7 @@
 
 namespace scrivel {
 
-TGameOverState::TGameOverState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+void TGameOverState::Enter() {
     View.SetMode(ViewMode::GameOver);
 }
 

@@ -7,7 +7,8 @@ namespace scrivel {
 // "GAME OVER": Space or "p" starts a new game.
 class TGameOverState : public TState {
 public:
-    TGameOverState(TGameData& gameData, StateView& view);
+    using TState::TState;
+    void Enter() override;
     void OnKeyPress(char key) override;
 };
 

@@ -13,7 +13,7 @@ bool IsLetter(char key) {
 
 } // namespace
 
-TGameState::TGameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+void TGameState::Enter() {
     GameData.NewGame();
     View.SetMode(ViewMode::Game);
 }
@@ -28,15 +28,15 @@ void TGameState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     TState::OnKeyDown(key, shift);
     switch (key) {
     case platform::key::kLeft:
-    case platform::key::kNumpad0 + 4:
+    case platform::key::kNumpad4:
         View.MoveLeft();
         break;
     case platform::key::kRight:
-    case platform::key::kNumpad0 + 6:
+    case platform::key::kNumpad6:
         View.MoveRight();
         break;
     case platform::key::kDown:
-    case platform::key::kNumpad0 + 7:
+    case platform::key::kNumpad7:
         View.DropFast();
         break;
     case platform::key::kShift:
@@ -45,7 +45,7 @@ void TGameState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     case platform::key::kControl:
         View.PreviousJokerLetter();
         break;
-    case platform::key::kF1 + 1:
+    case platform::key::kF2:
         NextState = NextState::Menu;
         break;
     default:

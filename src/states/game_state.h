@@ -8,7 +8,8 @@ namespace scrivel {
 // joker, F2 abandons the game.
 class TGameState : public TState {
 public:
-    TGameState(TGameData& gameData, StateView& view);
+    using TState::TState;
+    void Enter() override;
     void OnKeyPress(char key) override;
     void OnKeyDown(std::uint16_t& key, platform::ShiftState shift) override;
     void Update() override;

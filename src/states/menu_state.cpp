@@ -4,7 +4,7 @@
 
 namespace scrivel {
 
-TMenuState::TMenuState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+void TMenuState::Enter() {
     View.SetMode(ViewMode::Menu);
 }
 
@@ -12,7 +12,7 @@ void TMenuState::OnKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     TState::OnKeyDown(key, shift);
     if (key == platform::key::kF1) {
         NextState = NextState::Game;
-    } else if (key == platform::key::kF1 + 1) {
+    } else if (key == platform::key::kF2) {
         NextState = NextState::Options;
     }
 }

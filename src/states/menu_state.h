@@ -7,7 +7,8 @@ namespace scrivel {
 // The menu with the score table: F1 plays, F2 opens the options, Escape quits.
 class TMenuState : public TState {
 public:
-    TMenuState(TGameData& gameData, StateView& view);
+    using TState::TState;
+    void Enter() override;
     void OnKeyDown(std::uint16_t& key, platform::ShiftState shift) override;
 };
 

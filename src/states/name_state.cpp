@@ -5,7 +5,7 @@
 
 namespace scrivel {
 
-TNameState::TNameState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+void TNameState::Enter() {
     View.SetMode(ViewMode::NameEntry);
 }
 

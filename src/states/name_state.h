@@ -8,7 +8,8 @@ namespace scrivel {
 // table and goes to the menu.
 class TNameState : public TState {
 public:
-    TNameState(TGameData& gameData, StateView& view);
+    using TState::TState;
+    void Enter() override;
     void OnKeyPress(char key) override;
 };
 

@@ -4,11 +4,11 @@
 
 namespace scrivel {
 
-TOptionState::TOptionState(TGameData& gameData, StateView& view) : TState(gameData, view) {
+void TOptionState::Enter() {
     View.SetMode(ViewMode::Options);
 }
 
-TOptionState::~TOptionState() {
+void TOptionState::Leave() {
     View.ApplyOptions();
 }
 

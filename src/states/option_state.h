@@ -8,8 +8,9 @@ namespace scrivel {
 // Leaving always applies the options to the view.
 class TOptionState : public TState {
 public:
-    TOptionState(TGameData& gameData, StateView& view);
-    ~TOptionState() override;
+    using TState::TState;
+    void Enter() override;
+    void Leave() override;
     void OnKeyPress(char key) override;
     // Escape does not quit here: it arrives as a typed character and returns to the menu.
     void OnKeyDown(std::uint16_t& key, platform::ShiftState shift) override;

@@ -1,6 +1,6 @@
 #include "model/option_choices.h"
 #include "model/options_data.h"
-#include "platform/input.h"
+#include "platform/key_map.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

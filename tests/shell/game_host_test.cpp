@@ -61,14 +61,37 @@ TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {
     EXPECT_EQ(quits, 1);
 }
 
-TEST_F(GameHostTest, TheOldScreenLeavesBeforeTheNewOneComes) {
-    Down(platform::key::kF1 + 1);
-    ASSERT_NE(dynamic_cast<TOptionState*>(host->State()), nullptr);
-    view.Take();
+// The options are applied once as the options screen goes, whichever way it goes, and before
+// the next screen sets its mode.
+TEST_F(GameHostTest, LeavingTheOptionsScreenAppliesThemOnce) {
+    using Calls = std::vector<std::string>;
+    const auto enterOptions = [this] {
+        view.Take();
+        Down(platform::key::kF2);
+        ASSERT_NE(dynamic_cast<TOptionState*>(host->State()), nullptr);
+        EXPECT_EQ(view.Take(), Calls{"SetMode 4"});
+    };
+    enterOptions();
     host->KeyPress(27);
-    // The options are applied as the options screen goes, then the menu sets its mode.
-    EXPECT_EQ(view.Take(),
-              (std::vector<std::string>{"OptionKeyPress \x1b", "ApplyOptions", "SetMode 0"}));
+    EXPECT_EQ(view.Take(), (Calls{"OptionKeyPress \x1b", "ApplyOptions", "SetMode 0"}));
+
+    enterOptions();
+    Down(platform::key::kF1);
+    EXPECT_EQ(view.Take(), (Calls{"OptionKeyDown 112", "ApplyOptions", "SetMode 0"}));
+
+    // Quitting, as the game window does before the view goes; the host's end adds nothing.
+    enterOptions();
+    host->ReleaseState();
+    EXPECT_EQ(host->State(), nullptr);
+    EXPECT_EQ(view.Take(), Calls{"ApplyOptions"});
+    host.reset();
+    EXPECT_TRUE(view.Take().empty());
+
+    // A host that ends on the options screen still leaves it.
+    host = std::make_unique<GameHost>(*game, view, [] {});
+    enterOptions();
+    host.reset();
+    EXPECT_EQ(view.Take(), Calls{"ApplyOptions"});
 }
 
 } // namespace

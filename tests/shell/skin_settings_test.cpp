@@ -22,10 +22,11 @@ TEST(SkinSettings, MissingKeysTakeTheirDefaults) {
 }
 
 TEST(SkinSettings, TheFontColourIsAlsoTheBorderColourAndBorderColorIsTheFlag) {
-    const SkinSettings s = Read("fontcolor=0x0000FF\r\nBorderColor=255\r\nFontSize=12\r\n"
+    // Windows order, red in the low byte; the top byte is no colour.
+    const SkinSettings s = Read("fontcolor=0x01336699\r\nBorderColor=255\r\nFontSize=12\r\n"
                                 "FontBold=1\r\nFontItalic=0\r\nPanelWidth=$1F4\r\n");
-    EXPECT_EQ(s.Font.colour, 0x0000FFu); // red
-    EXPECT_EQ(s.BorderColor, 0x0000FFu);
+    EXPECT_EQ(s.Font.colour, (platform::Colour{153, 102, 51}));
+    EXPECT_EQ(s.BorderColor, (platform::Colour{153, 102, 51}));
     EXPECT_TRUE(s.Border);
     EXPECT_EQ(s.Font.size, 12);
     EXPECT_EQ(s.Font.style, platform::FontStyle::Bold);

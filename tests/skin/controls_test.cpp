@@ -5,7 +5,6 @@
 #include "skin/tavrin_control.h"
 #include "support/temp_dir.h"
 
-
 namespace scrivel {
 namespace {
 
@@ -93,7 +92,7 @@ TEST_F(TTavrinControlTest, APressOutsideTheShapeDoesNotReachTheControl) {
 }
 
 TEST_F(TCustomButtonTest, PressMoveOffAndReleaseStillClicksAndFlipsDown) {
-    TCustomButton button(Form(), "F1", "F1", 0x808080);
+    TCustomButton button(Form(), "F1", "F1", {128, 128, 128});
     button.SetBounds(10, 10, 40, 20);
     int clicks = 0;
     button.SetOnClickEvent([&](TTavrinControl&) { ++clicks; });

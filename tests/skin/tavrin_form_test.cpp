@@ -22,11 +22,11 @@ protected:
         platform::Bitmap mask = test::Filled(120, 90, 0xFFFFFF);
         platform::Canvas canvas(mask);
         canvas.SetAntialias(platform::Antialias::Off);
-        canvas.FillEllipse({60, 45}, 55, 40, 0);
+        canvas.FillEllipse({60, 45}, 55, 40, platform::colours::kBlack);
         mask.SaveBmp("Skins/region1mask.bmp");
         test::Filled(120, 90, kPictureColour).SaveJpeg("Skins/region1.jpg", 100);
         platform::Bitmap rectangle = test::Filled(100, 80, 0xFFFFFF);
-        platform::Canvas(rectangle).FillRect(2, 2, 96, 76, 0);
+        platform::Canvas(rectangle).FillRect(2, 2, 96, 76, platform::colours::kBlack);
         rectangle.SaveBmp("Skins/region2mask.bmp");
         test::Filled(60, 40, kPictureColour).SaveJpeg("Skins/region2.jpg", 100);
         form_ = std::make_unique<TTavrinForm>(

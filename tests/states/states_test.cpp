@@ -29,6 +29,7 @@ protected:
     }
     std::unique_ptr<TState> Make(NextState code) {
         auto state = CreateState(code, *game, view);
+        state->Enter();
         view.Take();
         return state;
     }
@@ -42,6 +43,21 @@ protected:
     test::RecordingStateView view;
     std::unique_ptr<TGameData> game;
 };
+
+// Making a screen does nothing yet; entering it sets the view's mode.
+TEST_F(StatesTest, EnteringAScreenSetsItsViewMode) {
+    const std::pair<NextState, const char*> screens[] = {
+        {NextState::Menu, "SetMode 0"},     {NextState::Game, "SetMode 1"},
+        {NextState::GameOver, "SetMode 2"}, {NextState::NameEntry, "SetMode 3"},
+        {NextState::Options, "SetMode 4"},
+    };
+    for (const auto& [code, call] : screens) {
+        auto state = CreateState(code, *game, view);
+        EXPECT_TRUE(view.Take().empty()) << call;
+        state->Enter();
+        EXPECT_EQ(view.Take(), Calls{call});
+    }
+}
 
 // A key pressed (or a character typed) on a fresh screen, and where it leads.
 TEST_F(StatesTest, KeysLeadFromEachScreenToTheNext) {
@@ -57,9 +73,9 @@ TEST_F(StatesTest, KeysLeadFromEachScreenToTheNext) {
         {S::Menu, false, key::kEscape, S::Quit},      {S::Game, false, key::kEscape, S::Quit},
         {S::GameOver, false, key::kEscape, S::Quit},  {S::Options, false, key::kEscape, S::Stay},
         {S::Options, true, 27, S::Menu},              {S::Menu, false, key::kF1, S::Game},
-        {S::Menu, false, key::kF1 + 1, S::Options},   {S::Menu, false, key::kEnter, S::Stay},
+        {S::Menu, false, key::kF2, S::Options},   {S::Menu, false, key::kEnter, S::Stay},
         {S::Menu, true, 'p', S::Stay},
-        {S::Game, false, key::kF1 + 1, S::Menu},      {S::NameEntry, false, key::kF1, S::Stay},
+        {S::Game, false, key::kF2, S::Menu},      {S::NameEntry, false, key::kF1, S::Stay},
         {S::GameOver, true, 'x', S::Stay},            {S::GameOver, true, 'P', S::Stay},
         {S::GameOver, true, ' ', S::Game},            {S::GameOver, true, 'p', S::Game},
         // clang-format on
@@ -87,9 +103,9 @@ TEST_F(StatesTest, PlayKeysReachTheView) {
     namespace key = platform::key;
     const std::pair<std::uint16_t, const char*> keys[] = {
         // clang-format off
-        {key::kLeft, "MoveLeft"},         {key::kNumpad0 + 4, "MoveLeft"},
-        {key::kRight, "MoveRight"},       {key::kNumpad0 + 6, "MoveRight"},
-        {key::kDown, "DropFast"},         {key::kNumpad0 + 7, "DropFast"},
+        {key::kLeft, "MoveLeft"},         {key::kNumpad4, "MoveLeft"},
+        {key::kRight, "MoveRight"},       {key::kNumpad6, "MoveRight"},
+        {key::kDown, "DropFast"},         {key::kNumpad7, "DropFast"},
         {key::kShift, "NextJokerLetter"}, {key::kControl, "PreviousJokerLetter"},
         // clang-format on
     };
@@ -149,17 +165,18 @@ TEST_F(StatesTest, NameEntryFollowsTheTyping) {
 }
 
 TEST_F(StatesTest, OptionsScreenAppliesWhatNeedsARebuildAndWhenLeaving) {
-    {
-        auto options = Make(NextState::Options);
-        EXPECT_EQ(Down(*options, platform::key::kRight), NextState::Stay);
-        EXPECT_EQ(view.Take(), Calls{"OptionKeyDown 39"});
-        view.optionAnswer = true;
-        options->OnKeyPress(' ');
-        EXPECT_EQ(view.Take(), (Calls{"OptionKeyPress  ", "ApplyOptions"}));
-        EXPECT_EQ(Down(*options, platform::key::kF1), NextState::Menu);
-        view.Take();
-    }
+    auto options = Make(NextState::Options);
+    EXPECT_EQ(Down(*options, platform::key::kRight), NextState::Stay);
+    EXPECT_EQ(view.Take(), Calls{"OptionKeyDown 39"});
+    view.optionAnswer = true;
+    options->OnKeyPress(' ');
+    EXPECT_EQ(view.Take(), (Calls{"OptionKeyPress  ", "ApplyOptions"}));
+    EXPECT_EQ(Down(*options, platform::key::kF1), NextState::Menu);
+    view.Take();
+    options->Leave();
     EXPECT_EQ(view.Take(), Calls{"ApplyOptions"});
+    options.reset();
+    EXPECT_TRUE(view.Take().empty()) << "going away does no work of its own";
 }
 
 } // namespace

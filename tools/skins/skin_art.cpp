@@ -438,12 +438,12 @@ void AddButtons(SkinArt& skin, const ButtonStyle& style, Box keys, Box arrows) {
 
 // Small brass or glass studs, with a highlight, as on a carved box.
 void Stud(Canvas& canvas, double x, double y, double radius, Colour colour) {
-    canvas.FillEllipse({x + 1, y + 1.5}, radius, radius, 0x000000, 0.35);
+    canvas.FillEllipse({x + 1, y + 1.5}, radius, radius, platform::colours::kBlack, 0.35);
     canvas.FillEllipse({x, y}, radius, radius, graphics::ToPixel(Scale(colour, 0.75)));
     canvas.FillEllipse({x - radius * 0.15, y - radius * 0.15}, radius * 0.75, radius * 0.75,
                        graphics::ToPixel(colour));
     canvas.FillEllipse({x - radius * 0.35, y - radius * 0.35}, radius * 0.28, radius * 0.28,
-                       0xFFFFFF, 0.7);
+                       platform::colours::kWhite, 0.7);
 }
 
 // Where the picture lies outside the outline it takes the colour of the edge, so that the JPEG's
@@ -565,8 +565,9 @@ void GlassBubbles(Canvas& canvas) {
         if (x > 110 && x < 530 && y > 114 && y < 474) {
             continue;
         }
-        canvas.DrawEllipse({x, y}, r, r, 0xFFFFFF, 1, 0.45);
-        canvas.FillEllipse({x - r * 0.3, y - r * 0.3}, r * 0.3, r * 0.3, 0xFFFFFF, 0.6);
+        canvas.DrawEllipse({x, y}, r, r, platform::colours::kWhite, 1, 0.45);
+        canvas.FillEllipse({x - r * 0.3, y - r * 0.3}, r * 0.3, r * 0.3, platform::colours::kWhite,
+                           0.6);
     }
 }
 
@@ -809,7 +810,7 @@ Bitmap Preview(const SkinArt& skin) {
             }
         }
         if (button.key.size() == 2) { // F1 to F3: the caption the button draws
-            canvas.SetFont({"Arial", 7, 0, platform::FontStyle::Bold});
+            canvas.SetFont({"Arial", 7, platform::colours::kBlack, platform::FontStyle::Bold});
             const platform::TextSize size = canvas.TextExtent(button.key);
             canvas.TextOut(button.left + kMargin + (b.Width() - size.width - 2) / 2 + 2,
                            button.top + kMargin + (b.Height() - size.height - 2) / 2, button.key);
