@@ -15,13 +15,15 @@ constexpr ScreenLook kGame{.Camera = {0, 5, 20, 12, 0, 0},
                            .Board = true,
                            .FoundWords = true,
                            .Banner = std::nullopt};
-constexpr ScreenLook kGameOver{
-    .Camera = {6, 2, 5, 0, -100, 5}, .ScoreTable = ScoreTableShown::Always, .GameOverLines = true};
+constexpr ScreenLook kGameOver{.Camera = {6, 2, 5, 0, -100, 5},
+                               .ScoreTable = ScoreTableShown::Always,
+                               .GameOverLines = true,
+                               .Banner = std::nullopt};
 constexpr ScreenLook kNameEntry{.Camera = {6, 2, 5, 0, -100, 5},
                                 .ScoreTable = ScoreTableShown::Always,
                                 .NamePrompt = true,
                                 .GameOverLines = true,
-                               .Banner = std::nullopt};
+                                .Banner = std::nullopt};
 constexpr ScreenLook kOptions{.Camera = {0, -0.0f, 23, -10, 0, 0},
                               .OptionsList = true,
                               .GridPreview = true,

@@ -1,5 +1,5 @@
 #include "model/options_data.h"
-#include "platform/input.h"
+#include "platform/key_map.h"
 #include "render/font_tex_mg.h"
 #include "render/option_module.h"
 #include "support/bitmap_files.h"
