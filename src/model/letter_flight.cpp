@@ -1,5 +1,8 @@
 #include "model/letter_flight.h"
 
+#include "model/letter_array.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -81,6 +84,22 @@ bool LetterFlight::Tick(bool volcanoResting) {
     inFlight_ = true;
     landed_ = false;
     return erupt;
+}
+
+std::optional<LetterFlight::Cell> LetterFlight::LandingCell() const {
+    if (!falling_ || !board_ || board_->Cells == nullptr) {
+        return std::nullopt;
+    }
+    const TLetterArray& cells = *board_->Cells;
+    const int column = falling_->Column();
+    int row = std::max(falling_->CurrentRow(board_), -1);
+    while (row + 1 < board_->Size && cells.Cell(column, row + 1) == 0) {
+        ++row;
+    }
+    if (row < 0) {
+        return std::nullopt;
+    }
+    return Cell{column, row};
 }
 
 std::uint8_t LetterFlight::FallingCode() const {

@@ -37,6 +37,15 @@ public:
     int LandedRow() const { return landedRow_; }
     // How many letters have reached the grid plane so far.
     int Arrivals() const { return arrivals_; }
+    // Where the falling letter would come to rest if it were dropped now: its column and the row
+    // above the first letter under it, or the bottom row. Nothing while no letter falls, or when
+    // it would rest above the grid.
+    struct Cell {
+        int Column = 0;
+        int Row = 0;
+        bool operator==(const Cell&) const = default;
+    };
+    std::optional<Cell> LandingCell() const;
     // The falling letter's code, 'a' when none is falling.
     std::uint8_t FallingCode() const;
 

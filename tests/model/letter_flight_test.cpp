@@ -112,6 +112,52 @@ TEST_F(LetterFlightTest, OneEruptionPerLetterInTheLastTenthOfItsFlightAndOnlyWhe
     }
 }
 
+// The marker's cell is where the letter comes to rest when dropped, for every height of the column
+// it falls in and from any height of its fall.
+TEST(LetterFlight, TheLandingCellIsWhereADroppedLetterComesToRest) {
+    for (int stacked = 0; stacked < 8; ++stacked) {
+        for (int waited : {0, 6, 20}) {
+            SCOPED_TRACE(std::to_string(stacked) + " stacked, " + std::to_string(waited) + " ticks");
+            std::srand(11);
+            TLetterArray cells(8);
+            for (int r = 8 - stacked; r < 8; ++r) {
+                cells.SetCell(3, r, 'x');
+            }
+            LetterFlight flight;
+            flight.Restart(BoardLayout::ForSize(8));
+            flight.SetBoard(FallGrid{&cells, 8, flight.Layout().GridLeft, flight.Layout().GridTop});
+            flight.StartGame();
+            flight.Tick(false);
+            flight.Tick(false); // the first letter falls from above the grid
+            for (int move = 0; move < 8; ++move) {
+                if (flight.Falling()->Column() < 3) {
+                    flight.MoveRight();
+                } else if (flight.Falling()->Column() > 3) {
+                    flight.MoveLeft();
+                }
+            }
+            ASSERT_EQ(flight.Falling()->Column(), 3);
+            for (int tick = 0; tick < waited && !flight.Landed(); ++tick) {
+                flight.Tick(false);
+            }
+            if (flight.Landed()) {
+                continue; // nothing left to predict
+            }
+            const auto marker = flight.LandingCell();
+            flight.DropFast();
+            for (int tick = 0; tick < 200 && !flight.Landed(); ++tick) {
+                flight.Tick(false);
+            }
+            ASSERT_TRUE(flight.Landed());
+            ASSERT_TRUE(marker.has_value());
+            EXPECT_EQ(*marker, (LetterFlight::Cell{3, 7 - stacked}));
+            // The game puts a landed letter on top of its column: the marked cell.
+            ASSERT_TRUE(cells.Drop(flight.LandedColumn(), flight.LandedRow(), 'y'));
+            EXPECT_EQ(cells.Cell(3, 7 - stacked), 'y');
+        }
+    }
+}
+
 // A typed key reaches the flying letter while none falls, lower-cased, and only a joker takes it.
 TEST_F(LetterFlightTest, JokerKeysChangeOnlyAJoker) {
     flight.SetNextLetter(0);
