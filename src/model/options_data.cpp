@@ -46,6 +46,7 @@ void TOptionsData::SetDefaults() {
     MinWordSize = 3;
     RandomLetter = false;
     Background = true;
+    Marker = true;
     NumTexture = 0;
     FontName = "Arial";
     FontColorNum = 9;
@@ -74,6 +75,7 @@ void TOptionsData::Load() {
     const int minWordSize = ini.ReadInteger(kResultSection, "MinWordSize", 3);
     RandomLetter = ini.ReadInteger(kDataSection, "RandomLetter", 0) != 0;
     Background = ini.ReadInteger(kDisplaySection, "Background", 1) != 0;
+    Marker = ini.ReadInteger(kDisplaySection, "Marker", 1) != 0;
     NumTexture = ini.ReadInteger(kDisplaySection, "NumTexture", 0);
     FontName = ini.ReadString(kDisplaySection, "FontName", "None");
     FontColorNum = ini.ReadInteger(kDisplaySection, "FontColorNum", 9);
@@ -100,6 +102,7 @@ bool TOptionsData::Save() {
     ini.WriteString(kResultSection, "MinWordSize", std::to_string(MinWordSize));
     ini.WriteString(kDataSection, "RandomLetter", RandomLetter ? "1" : "0");
     ini.WriteString(kDisplaySection, "Background", Background ? "1" : "0");
+    ini.WriteString(kDisplaySection, "Marker", Marker ? "1" : "0");
     ini.WriteString(kDisplaySection, "NumTexture", std::to_string(NumTexture));
     ini.WriteString(kDisplaySection, "FontName", FontName);
     ini.WriteString(kDisplaySection, "FontColorNum", std::to_string(FontColorNum));

@@ -45,6 +45,8 @@ public:
     std::int16_t MinWordSize = 3;
     bool RandomLetter = false;
     bool Background = true;
+    // The landing cell and the grid's columns shown in play.
+    bool Marker = true;
     int NumTexture = 0;
     std::string FontName = "Arial";
     int FontColorNum = 9;

@@ -3,6 +3,7 @@
 #include "model/letter_array.h"
 #include "model/options_data.h"
 #include "render/bitmap_text.h"
+#include "render/board_marks.h"
 #include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
 #include "render/grid.h"
@@ -244,7 +245,18 @@ void TView::Draw() const {
         }
     }
     DrawVolcanoAndBirds();
+    // Translucent, so after everything they may lie over.
+    if (look != nullptr && look->Letters && options_->Marker) {
+        DrawMarks();
+    }
     DrawHeadUp(look);
+}
+
+void TView::DrawMarks() const {
+    marks_.DrawColumns(Layout());
+    if (const auto cell = flight_.LandingCell()) {
+        marks_.DrawLandingCell(Layout(), cell->Column, cell->Row);
+    }
 }
 
 void TView::DrawLetters() const {

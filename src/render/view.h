@@ -4,6 +4,7 @@
 #include "model/game_view.h"
 #include "model/letter_flight.h"
 #include "model/state_view.h"
+#include "render/board_marks.h"
 #include "render/eye_view.h"
 #include "render/head_up.h"
 #include "render/lettre.h"
@@ -119,6 +120,8 @@ private:
     void LayOutFoundWords();
     void SetFixedGlState() const;
     void DrawLetters() const;
+    // Where letters can land: the grid's columns and the falling letter's landing cell.
+    void DrawMarks() const;
     void DrawScoreTable() const;
     void DrawHeadUp(const ScreenLook* look) const;
     // The sun, the ground plate and the height field, and then the volcano's light.
@@ -146,6 +149,7 @@ private:
     std::minstd_rand cosmetic_;
     int flyingColour_ = 0;
     int fallingColour_ = 0;
+    TBoardMarks marks_;
     // Read from GL once a frame after the camera is set; the cubes only consult it.
     mutable EyeView eye_;
 
