@@ -8,6 +8,7 @@
 #include "render/found_words_mg.h"
 #include "render/grid.h"
 #include "render/option_module.h"
+#include "render/score_notes.h"
 #include "render/screen_look.h"
 #include "scene/bird.h"
 #include "scene/camera.h"
@@ -34,6 +35,9 @@ constexpr float kTableNameDepth = 10.0f;
 constexpr float kTableScoreDepth = 4.0f;
 constexpr float kTableLetterSize = 0.5f;
 constexpr float kTableLinePitch = 0.75f;
+// The score notes' column and bitmap font size, in window pixels.
+constexpr int kScoreNoteX = 100;
+constexpr int kScoreNoteSize = 18;
 // The key help's line, in window pixels from the bottom.
 constexpr int kBannerY = 50;
 
@@ -196,6 +200,7 @@ void TView::Step() {
         carriedFont_ = line.FontSize != 0 ? line.FontSize : carriedFont_;
     }
     blink_.Step();
+    scoreNotes_.Step();
     if (look != nullptr && look->Banner) {
         banner_.Step(width_);
     }
@@ -316,6 +321,14 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         }
         text.DrawText(line.X, line.Y, line.Text);
     }
+    // What the last words scored, under the name.
+    glColor3f(1.0f, 0.9f, 0.3f);
+    text.SetFont(kScoreNoteSize);
+    int noteY = height_ - height_ / 12 - kScoreNoteSize - 4;
+    for (const std::string& note : scoreNotes_.Lines()) {
+        text.DrawText(kScoreNoteX, noteY, note);
+        noteY -= kScoreNoteSize + 4;
+    }
     if (look != nullptr && look->Banner) {
         glColor3f(1.0f, 0.0f, 0.0f);
         glRasterPos2d(banner_.X(), kBannerY);
@@ -362,6 +375,7 @@ void TView::AddFoundWord(const std::string& word, int column, WordDirection dire
 
 void TView::SetMode(ViewMode mode) {
     if (mode == ViewMode::Game) {
+        scoreNotes_.Clear();
         if (foundWords_) {
             foundWords_->Clear();
         }

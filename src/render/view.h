@@ -8,6 +8,7 @@
 #include "render/eye_view.h"
 #include "render/head_up.h"
 #include "render/lettre.h"
+#include "render/score_notes.h"
 
 #include <array>
 #include <cstdint>
@@ -150,6 +151,7 @@ private:
     int flyingColour_ = 0;
     int fallingColour_ = 0;
     TBoardMarks marks_;
+    ScoreNotes scoreNotes_;
     // Read from GL once a frame after the camera is set; the cubes only consult it.
     mutable EyeView eye_;
 
