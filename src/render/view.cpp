@@ -367,6 +367,7 @@ void TView::AddFoundWord(const std::string& word, int column, WordDirection dire
     if (!foundWords_) {
         return;
     }
+    scoreNotes_.Add(word, options_ != nullptr ? options_->TickPeriod : 50);
     const BoardLayout& layout = Layout();
     foundWords_->Add(
         word, direction, layout.GridLeft + static_cast<float>(column) * layout.CellWidth,

@@ -80,6 +80,21 @@ TEST_F(Previews, GameOver) {
     Save(window, "game_over");
 }
 
+// Play with the landing cell marked and the note of a word just found (snapshots/play_scored.png).
+TEST_F(Previews, PlayWithTheLandingCellAndAScoredWord) {
+    for (int c = 0; c < 3; ++c) {
+        game->Grid().SetCell(c, 7, static_cast<std::uint8_t>("sel"[c]));
+    }
+    view.SetMode(ViewMode::Game);
+    view.UpdateFalling();
+    view.UpdateFalling(); // a letter falls
+    DrawUntilTheCameraArrives();
+    view.AddFoundWord("chat", 4, WordDirection::Horizontal, 7);
+    view.Step();
+    view.Draw();
+    Save(window, "play_scored");
+}
+
 // The sun at mid-sky and near an end of its swing, and six frames of one eruption side by side
 // (snapshots/sun_*.png, snapshots/eruption.png).
 TEST_F(Previews, DaylightAndAnEruption) {
