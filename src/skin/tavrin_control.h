@@ -85,6 +85,8 @@ public:
     // is outside). Nothing changes when the file does not exist; a file that cannot be decoded
     // throws platform::ImageError and changes nothing either.
     void LoadPicture(const std::string& fileName);
+    // Forgets a loaded bitmap: a plain rectangle again, which a button fills with its colour.
+    void ClearPicture();
     // Adds the rectangle or rounded rectangle of the current shape, inset by inset pixels.
     void BuildOutline(int inset, platform::Path& path) const;
 
