@@ -1,16 +1,19 @@
 #include "shell/scrivel_form.h"
 
+#include "model/game_data.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "platform/key_map.h"
+#include "shell/game_host.h"
 #include "shell/gl_window.h"
 #include "shell/skin_settings.h"
 #include "skin/custom_button.h"
 #include "skin/image_list.h"
 #include "skin/skin_mg.h"
 #include "skin/skin_picture.h"
+#include "states/state.h"
 #include "texts/texts.h"
 
 #include <algorithm>
@@ -45,10 +48,38 @@ TScrivelForm::TScrivelForm(platform::Application& app, platform::GameFolders fol
     SetSkinFolder(folders_.SkinFolder());
     MakeIcons();
     CreateButtons();
-    SetSkinIndex(4);
     const int* p = FallbackPanel;
     glWindow_ = std::make_unique<TGLWindow>(*this, p[0], p[1], p[2], p[3], folders_);
+    // The skin and the place of the last run, kept with the options.
+    TOptionsData* options = GameOptions();
+    SetSkinIndex(options != nullptr ? options->SkinIndex : TOptionsData::StartSkin);
     ShowSkin();
+    if (options == nullptr) {
+        return;
+    }
+    if (options->Place) {
+        const FormPlace place = PlaceOnScreen(*options->Place);
+        SetPosition(place.left, place.top);
+    }
+    options->BeforeSave = [this](TOptionsData& saved) {
+        saved.SkinIndex = SkinIndex();
+        saved.Place = FormPlace{Left(), Top()};
+    };
+}
+
+// The game data belongs to the game window, which hands it to its screens only.
+TOptionsData* TScrivelForm::GameOptions() const {
+    const GameHost* host = glWindow_ ? glWindow_->Host() : nullptr;
+    TState* state = host != nullptr ? host->State() : nullptr;
+    return state != nullptr ? &state->GameData.Options() : nullptr;
+}
+
+// A place kept from a larger screen would leave the form out of reach: it moves the least that
+// brings the whole form onto this one (its top-left corner first, when the form is larger).
+FormPlace TScrivelForm::PlaceOnScreen(FormPlace place) const {
+    const int right = std::max(0, App().ScreenWidth() - Width());
+    const int bottom = std::max(0, App().ScreenHeight() - Height());
+    return {std::clamp(place.left, 0, right), std::clamp(place.top, 0, bottom)};
 }
 
 TScrivelForm::~TScrivelForm() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/options_data.h"
 #include "platform/canvas.h"
 #include "platform/game_folders.h"
 #include "shell/skin_settings.h"
@@ -35,7 +36,7 @@ struct TTitleLabel {
 // The program's window: the skinned form holding the title, the game in the skin's panel and
 // nine buttons (close, minimise, F1, F2, F3 and four arrows). It gives every key to the game,
 // turns button clicks into the same keys, is dragged by its skin with any mouse button, and
-// cycles its four skins with the F3 button or key.
+// cycles its four skins with the F3 button or key. Its skin and place are kept with the options.
 class TScrivelForm : public TTavrinForm {
 public:
     static constexpr int DesignWidth = 600;
@@ -76,6 +77,8 @@ public:
 
     // The F3 button's work after its key: the next skin, the form at the screen's corner.
     void NextSkin();
+    // place, moved the least that shows the whole form on the screen.
+    FormPlace PlaceOnScreen(FormPlace place) const;
 
 protected:
     void PaintOver(platform::Canvas& canvas) override;
@@ -93,6 +96,8 @@ private:
     // The game's panel in the current skin, inside the form; a fixed one without a skin.
     void PlaceGame();
     void SendKey(int code);
+    // The options the game reads and saves; null once the game has ended.
+    TOptionsData* GameOptions() const;
     // Skin SkinIndex with its layout, or the form without skins when it cannot load.
     void ShowSkin();
     void LayOutSkin(const SkinSettings& settings);

@@ -91,6 +91,28 @@ TEST_F(TScrivelFormTest, TheF3ButtonCyclesTheSkinsAndTheGameTakesEachPanel) {
     }
 }
 
+// The skin and the place of the last run come back, the place brought onto a screen that has
+// since shrunk; a file from before they were kept starts on skin 4, centred.
+TEST_F(TScrivelFormTest, TheSkinAndPlaceOfTheLastRunComeBackOnScreen) {
+    dir_.Write("options.ini", "[GridSize]\r\nSize=4\r\n[Window]\r\nSkin=2\r\nLeft=5000\r\n"
+                              "Top=-40\r\n");
+    Start(true);
+    EXPECT_EQ(Form().SkinIndex(), 2);
+    ASSERT_EQ(Form().Width(), 560);
+    EXPECT_EQ(OnScreen(), std::make_pair(App().ScreenWidth() - 560, 0));
+    PressKey(XK_F3);
+    ASSERT_TRUE(PumpUntil([&] { return MapState(Form().Handle()) == IsViewable; }));
+    form_.reset();
+    const std::string saved = dir_.Read("options.ini");
+    EXPECT_NE(saved.find("[Window]\r\nSkin=3\r\nLeft=0\r\nTop=0\r\n"), std::string::npos) << saved;
+
+    dir_.Write("options.ini", "[GridSize]\r\nSize=4\r\n");
+    Start(true);
+    EXPECT_EQ(Form().SkinIndex(), 4);
+    EXPECT_EQ(OnScreen(),
+              std::make_pair((App().ScreenWidth() - 600) / 2, (App().ScreenHeight() - 700) / 2));
+}
+
 TEST_F(TScrivelFormTest, ARightButtonDragMovesTheFormAndItStays) {
     Start(true);
     const auto [left, top] = OnScreen();
