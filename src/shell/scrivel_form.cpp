@@ -189,8 +189,9 @@ void TScrivelForm::LayOutSkin(const SkinSettings& s) {
     const auto buttons = BitmapButtons();
     for (int b = 0; b < SkinSettings::ButtonCount; ++b) {
         const ButtonSetting& setting = s.Buttons[static_cast<std::size_t>(b)];
-        SetupBitmapButton(*buttons[static_cast<std::size_t>(b)], setting.left, setting.top,
-                          setting.name);
+        TCustomButton& button = *buttons[static_cast<std::size_t>(b)];
+        button.Font().size = TTavrinControl::kCaptionPoints;
+        SetupBitmapButton(button, setting.left, setting.top, setting.name);
     }
     // The skin's bitmaps draw their own arrows.
     for (TCustomButton* arrow :
@@ -270,6 +271,7 @@ void TScrivelForm::SetupPlainButton(TCustomButton& button, const int place[2], c
     button.ClearPicture();
     button.SetUpColor(PlainButtonColour);
     button.SetDownColor(PlainButtonColour);
+    button.Font().size = PlainCaptionPoints;
     button.SetBounds(place[0], place[1], size[0], size[1]);
 }
 

@@ -54,6 +54,8 @@ public:
     static constexpr int FallbackArrows[4][2] = {{460, 526}, {414, 558}, {506, 558}, {460, 558}};
     static constexpr int FallbackArrowSize[2] = {40, 28};
     static constexpr platform::Colour PlainButtonColour{240, 224, 192};
+    // Without a picture under it, a caption is all the button shows: larger than over a bitmap.
+    static constexpr int PlainCaptionPoints = 12;
 
     // folders says where the game's data, the skins and the player's files are.
     TScrivelForm(platform::Application& app, platform::GameFolders folders);

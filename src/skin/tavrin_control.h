@@ -37,6 +37,8 @@ public:
     static constexpr ControlShape ShapeBitmap = ControlShape::Bitmap;
     // The mask colour a control starts with, which also dims a button away from the pointer.
     static constexpr platform::Colour kMaskGrey{192, 192, 192};
+    // The size of the caption font a control starts with, in points.
+    static constexpr int kCaptionPoints = 7;
 
     using NotifyEvent = std::function<void(TTavrinControl& sender)>;
     using MouseMoveEvent =
@@ -116,7 +118,8 @@ private:
     platform::Colour color_{0, 255, 0};
     platform::Colour borderColor_;
     platform::Colour maskColor_ = kMaskGrey;
-    platform::Font font_{"Arial", 7, platform::colours::kBlack, platform::FontStyle::Bold};
+    platform::Font font_{"Arial", kCaptionPoints, platform::colours::kBlack,
+                         platform::FontStyle::Bold};
     bool stretchToGlyph_ = true;
     NotifyEvent onClickEvent_;
     NotifyEvent onLeftDownEvent_;
