@@ -52,6 +52,7 @@ TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
     options_ = std::make_unique<TOptionsData>(folders.OptionsFile(), read);
     grid_ = std::make_unique<TLetterArray>(options_->GridSize);
     view_.SetOptions(*options_);
+    playerName_ = options_->PlayerName;
 
     scoreFile_.emplace(folders.ScoreFile(), read, texts::TextId::EmptyScoresFallback);
     LoadScores(scoreFile_->Text(), scores_);
@@ -75,6 +76,8 @@ TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
 
 TGameData::~TGameData() {
     SaveScores();
+    // The name typed last is the one the next run starts with.
+    options_->PlayerName = playerName_;
     // Destroying the options writes options.ini.
     options_.reset();
 }

@@ -3,6 +3,7 @@
 #include "platform/ini_file.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace scrivel {
@@ -14,6 +15,10 @@ constexpr const char* kSpeedSection = "SpeedInfo";
 constexpr const char* kResultSection = "Result Filter";
 constexpr const char* kDataSection = "Data Filter";
 constexpr const char* kDisplaySection = "Display";
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kPlayerSection = "Player";
+// Read for a missing or unreadable place: no window stands there.
+constexpr int kNoPlace = std::numeric_limits<int>::min();
 
 } // namespace
 
@@ -50,6 +55,9 @@ void TOptionsData::SetDefaults() {
     NumTexture = 0;
     FontName = "Arial";
     FontColorNum = 9;
+    SkinIndex = StartSkin;
+    Place.reset();
+    PlayerName = texts::Text(texts::TextId::AnonymousPlayer);
     ApplySpeed();
 }
 
@@ -79,6 +87,10 @@ void TOptionsData::Load() {
     NumTexture = ini.ReadInteger(kDisplaySection, "NumTexture", 0);
     FontName = ini.ReadString(kDisplaySection, "FontName", "None");
     FontColorNum = ini.ReadInteger(kDisplaySection, "FontColorNum", 9);
+    SkinIndex = ini.ReadInteger(kWindowSection, "Skin", StartSkin);
+    const int left = ini.ReadInteger(kWindowSection, "Left", kNoPlace);
+    const int top = ini.ReadInteger(kWindowSection, "Top", kNoPlace);
+    PlayerName = ini.ReadString(kPlayerSection, "Name", "");
 
     // A hand-edited file must not size the grid beyond its storage or break the options screen.
     GridSize = static_cast<std::int16_t>(std::clamp(gridSize, MinGridSize, MaxGridSize));
@@ -92,10 +104,23 @@ void TOptionsData::Load() {
     if (FontName == "None" || FontName.empty()) {
         FontName = "Arial";
     }
+    if (SkinIndex < 1 || SkinIndex > SkinCount) {
+        SkinIndex = StartSkin;
+    }
+    Place.reset();
+    if (left != kNoPlace && top != kNoPlace) {
+        Place = FormPlace{left, top};
+    }
+    if (PlayerName.empty()) {
+        PlayerName = texts::Text(texts::TextId::AnonymousPlayer);
+    }
     ApplySpeed();
 }
 
 bool TOptionsData::Save() {
+    if (BeforeSave) {
+        BeforeSave(*this);
+    }
     platform::IniFile ini(FileName, file_.Text());
     ini.WriteString(kGridSection, "Size", std::to_string(GridSize));
     ini.WriteString(kSpeedSection, "SpeedMode", std::to_string(SpeedMode));
@@ -106,6 +131,12 @@ bool TOptionsData::Save() {
     ini.WriteString(kDisplaySection, "NumTexture", std::to_string(NumTexture));
     ini.WriteString(kDisplaySection, "FontName", FontName);
     ini.WriteString(kDisplaySection, "FontColorNum", std::to_string(FontColorNum));
+    ini.WriteString(kWindowSection, "Skin", std::to_string(SkinIndex));
+    if (Place) {
+        ini.WriteString(kWindowSection, "Left", std::to_string(Place->left));
+        ini.WriteString(kWindowSection, "Top", std::to_string(Place->top));
+    }
+    ini.WriteString(kPlayerSection, "Name", PlayerName);
     return file_.Save(ini.Text());
 }
 

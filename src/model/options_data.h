@@ -2,14 +2,25 @@
 
 #include "model/player_file.h"
 #include "platform/file_system.h"
+#include "texts/texts.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace scrivel {
 
+// Where the main window stood, in screen pixels.
+struct FormPlace {
+    int left = 0;
+    int top = 0;
+    bool operator==(const FormPlace&) const = default;
+};
+
 // The player's options, read from options.ini at start-up and written back when destroyed. The
-// options screen changes the fields in place; the view and the game data read them.
+// options screen changes the fields in place; the view and the game data read them. The same file
+// keeps what the player expects to find again: the skin, the window's place and the last name.
 class TOptionsData {
 public:
     static constexpr int MinGridSize = 4;
@@ -17,6 +28,8 @@ public:
     static constexpr int MinMinWordSize = 3;
     static constexpr int MaxNumTexture = 8;
     static constexpr int MaxFontColorNum = 9;
+    static constexpr int SkinCount = 4;
+    static constexpr int StartSkin = 4;
 
     // Loads fileName (read with read), or creates it holding the defaults. A file that cannot be
     // created or read is reported; the defaults then stay, and an unreadable file is never
@@ -50,6 +63,12 @@ public:
     int NumTexture = 0;
     std::string FontName = "Arial";
     int FontColorNum = 9;
+    int SkinIndex = StartSkin;
+    // None: the window starts at its default place.
+    std::optional<FormPlace> Place;
+    std::string PlayerName = texts::Text(texts::TextId::AnonymousPlayer);
+    // Run by Save before it writes, so the window can give its skin and place as they are then.
+    std::function<void(TOptionsData&)> BeforeSave;
 
 private:
     PlayerFile file_;

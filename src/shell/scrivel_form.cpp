@@ -1,16 +1,19 @@
 #include "shell/scrivel_form.h"
 
+#include "model/game_data.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "platform/key_map.h"
+#include "shell/game_host.h"
 #include "shell/gl_window.h"
 #include "shell/skin_settings.h"
 #include "skin/custom_button.h"
 #include "skin/image_list.h"
 #include "skin/skin_mg.h"
 #include "skin/skin_picture.h"
+#include "states/state.h"
 #include "texts/texts.h"
 
 #include <algorithm>
@@ -45,15 +48,38 @@ TScrivelForm::TScrivelForm(platform::Application& app, platform::GameFolders fol
     SetSkinFolder(folders_.SkinFolder());
     MakeIcons();
     CreateButtons();
-    SetSkinned(true);
-    SetSkinIndex(4);
-    ApplySkin();
-    if (!Skinned()) {
-        LayOutWithoutSkin();
-    }
     const int* p = FallbackPanel;
     glWindow_ = std::make_unique<TGLWindow>(*this, p[0], p[1], p[2], p[3], folders_);
-    PlaceGame();
+    // The skin and the place of the last run, kept with the options.
+    TOptionsData* options = GameOptions();
+    SetSkinIndex(options != nullptr ? options->SkinIndex : TOptionsData::StartSkin);
+    ShowSkin();
+    if (options == nullptr) {
+        return;
+    }
+    if (options->Place) {
+        const FormPlace place = PlaceOnScreen(*options->Place);
+        SetPosition(place.left, place.top);
+    }
+    options->BeforeSave = [this](TOptionsData& saved) {
+        saved.SkinIndex = SkinIndex();
+        saved.Place = FormPlace{Left(), Top()};
+    };
+}
+
+// The game data belongs to the game window, which hands it to its screens only.
+TOptionsData* TScrivelForm::GameOptions() const {
+    const GameHost* host = glWindow_ ? glWindow_->Host() : nullptr;
+    TState* state = host != nullptr ? host->State() : nullptr;
+    return state != nullptr ? &state->GameData.Options() : nullptr;
+}
+
+// A place kept from a larger screen would leave the form out of reach: it moves the least that
+// brings the whole form onto this one (its top-left corner first, when the form is larger).
+FormPlace TScrivelForm::PlaceOnScreen(FormPlace place) const {
+    const int right = std::max(0, App().ScreenWidth() - Width());
+    const int bottom = std::max(0, App().ScreenHeight() - Height());
+    return {std::clamp(place.left, 0, right), std::clamp(place.top, 0, bottom)};
 }
 
 TScrivelForm::~TScrivelForm() {
@@ -116,9 +142,10 @@ void TScrivelForm::SendKey(int code) {
     }
 }
 
+// Only reads: the buttons and the title move once the skin's pictures have loaded (ShowSkin).
 bool TScrivelForm::LoadSkinInfos(TSkinInfos& infos, int index) {
     const platform::IniFile ini(folders_.Data() + "Skins/skin.ini");
-    const SkinSettings s = SkinSettings::Read(ini, index);
+    SkinSettings s = SkinSettings::Read(ini, index);
     if (!s.HasPanel()) {
         // The game would shrink to a dot in the corner: the framed form plays instead.
         return false;
@@ -127,28 +154,58 @@ bool TScrivelForm::LoadSkinInfos(TSkinInfos& infos, int index) {
     infos.PanelTop = s.PanelTop;
     infos.PanelWidth = s.PanelWidth;
     infos.PanelHeight = s.PanelHeight;
-    infos.TitleLeft = titleLabel_.Left = s.TitleLeft;
-    infos.TitleTop = titleLabel_.Top = s.TitleTop;
-    infos.TitleWidth = titleLabel_.Width = s.TitleWidth;
-    infos.TitleHeight = titleLabel_.Height = s.TitleHeight;
+    infos.TitleLeft = s.TitleLeft;
+    infos.TitleTop = s.TitleTop;
+    infos.TitleWidth = s.TitleWidth;
+    infos.TitleHeight = s.TitleHeight;
     infos.Font = s.Font;
     infos.Border = s.Border;
     infos.BorderColor = s.BorderColor;
+    loadedSettings_ = std::move(s);
+    return true;
+}
 
+void TScrivelForm::ShowSkin() {
+    loadedSettings_.reset();
+    SetSkinned(true);
+    ApplySkin();
+    if (Skinned() && loadedSettings_) {
+        LayOutSkin(*loadedSettings_);
+    } else {
+        LayOutWithoutSkin();
+    }
+    PlaceGame();
+}
+
+void TScrivelForm::LayOutSkin(const SkinSettings& s) {
+    titleLabel_.Left = s.TitleLeft;
+    titleLabel_.Top = s.TitleTop;
+    titleLabel_.Width = s.TitleWidth;
+    titleLabel_.Height = s.TitleHeight;
     SetupIconButton(*closeButton_, s.CloseBLeft, s.CloseBTop, CloseGlyph, CloseGlyph);
     SetupIconButton(*reduceButton_, s.ReduceBLeft, s.ReduceBTop, ReduceGlyph, ReduceGlyph);
     closeButton_->SetRoundCorners(0, 0);
     reduceButton_->SetRoundCorners(0, 0);
-    TCustomButton* buttons[] = {f1Button_.get(),  f2Button_.get(),   f3Button_.get(),
-                                upButton_.get(),  leftButton_.get(), rightButton_.get(),
-                                downButton_.get()};
+    const auto buttons = BitmapButtons();
     for (int b = 0; b < SkinSettings::ButtonCount; ++b) {
         const ButtonSetting& setting = s.Buttons[static_cast<std::size_t>(b)];
-        SetupBitmapButton(*buttons[b], setting.left, setting.top, setting.name);
+        TCustomButton& button = *buttons[static_cast<std::size_t>(b)];
+        button.Font().size = TTavrinControl::kCaptionPoints;
+        SetupBitmapButton(button, setting.left, setting.top, setting.name);
     }
-    titleLabel_.Font = infos.Font;
+    // The skin's bitmaps draw their own arrows.
+    for (TCustomButton* arrow :
+         {upButton_.get(), leftButton_.get(), rightButton_.get(), downButton_.get()}) {
+        arrow->SetUpCaption("");
+        arrow->SetDownCaption("");
+    }
+    titleLabel_.Font = s.Font;
     Invalidate();
-    return true;
+}
+
+std::array<TCustomButton*, SkinSettings::ButtonCount> TScrivelForm::BitmapButtons() const {
+    return {f1Button_.get(),   f2Button_.get(),    f3Button_.get(),  upButton_.get(),
+            leftButton_.get(), rightButton_.get(), downButton_.get()};
 }
 
 void TScrivelForm::SetupIconButton(TCustomButton& button, int left, int top, int upGlyph,
@@ -173,24 +230,49 @@ void TScrivelForm::SetupBitmapButton(TCustomButton& button, int left, int top,
 }
 
 // Without a skin the game and the buttons still work: the window manager's frame moves and
-// closes the form, and plain buttons sit under the game.
+// closes the form, and plain buttons sit under the game. A skin that failed after another one
+// loaded leaves no trace: the form takes its designed size and frame again.
 void TScrivelForm::LayOutWithoutSkin() {
+    SetFramed(true);
+    ResizeUnskinned(DesignWidth, DesignHeight);
     SetupIconButton(*closeButton_, DesignWidth - 40, 20, CloseGlyph, CloseGlyph);
     SetupIconButton(*reduceButton_, DesignWidth - 72, 20, ReduceGlyph, ReduceGlyph);
     closeButton_->SetRoundCorners(0, 0);
     reduceButton_->SetRoundCorners(0, 0);
-    int left = FallbackPanel[0];
-    const int top = FallbackPanel[1] + FallbackPanel[3] + 30;
-    for (TCustomButton* button : {f1Button_.get(), f2Button_.get(), f3Button_.get()}) {
-        button->SetUpColor({240, 224, 192});
-        button->SetBounds(left, top, 64, 28);
-        left += 80;
+    for (const auto& [button, place] :
+         {std::pair{f1Button_.get(), FallbackKeys[0]}, std::pair{f2Button_.get(), FallbackKeys[1]},
+          std::pair{f3Button_.get(), FallbackKeys[2]}}) {
+        SetupPlainButton(*button, place, FallbackKeySize);
+    }
+    const struct {
+        TCustomButton* button;
+        const char* caption;
+        const int* place;
+    } arrows[] = {{upButton_.get(), "\u2191", FallbackArrows[0]},
+                  {leftButton_.get(), "\u2190", FallbackArrows[1]},
+                  {rightButton_.get(), "\u2192", FallbackArrows[2]},
+                  {downButton_.get(), "\u2193", FallbackArrows[3]}};
+    for (const auto& arrow : arrows) {
+        arrow.button->SetUpCaption(arrow.caption);
+        arrow.button->SetDownCaption(arrow.caption);
+        SetupPlainButton(*arrow.button, arrow.place, FallbackArrowSize);
     }
     titleLabel_ = {};
     titleLabel_.Left = FallbackPanel[0];
     titleLabel_.Top = 16;
     titleLabel_.Width = FallbackPanel[2];
     titleLabel_.Height = 40;
+    Invalidate();
+}
+
+// A click flips a button's Down state, which only a toggle would show: both states look alike,
+// so a clicked button never turns into the black of an unset colour.
+void TScrivelForm::SetupPlainButton(TCustomButton& button, const int place[2], const int size[2]) {
+    button.ClearPicture();
+    button.SetUpColor(PlainButtonColour);
+    button.SetDownColor(PlainButtonColour);
+    button.Font().size = PlainCaptionPoints;
+    button.SetBounds(place[0], place[1], size[0], size[1]);
 }
 
 void TScrivelForm::PlaceGame() {
@@ -219,12 +301,7 @@ void TScrivelForm::NextSkin() {
     SetSkinIndex(index);
     Hide();
     // A skin that failed leaves the form unskinned; the next press tries the next one.
-    SetSkinned(true);
-    ApplySkin();
-    if (!Skinned()) {
-        LayOutWithoutSkin();
-    }
-    PlaceGame();
+    ShowSkin();
     SetPosition(0, 0);
     Show();
     Raise();
@@ -238,6 +315,10 @@ void TScrivelForm::OnKeyDown(int code, platform::ShiftState shift) {
     if (glWindow_) {
         auto key = static_cast<std::uint16_t>(code);
         glWindow_->KeyDown(key, shift);
+    }
+    // The keyboard's F3 does what the F3 button does, as F1 and F2 already do.
+    if (code == platform::key::kF3) {
+        NextSkin();
     }
 }
 

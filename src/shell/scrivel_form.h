@@ -1,11 +1,15 @@
 #pragma once
 
+#include "model/options_data.h"
 #include "platform/canvas.h"
 #include "platform/game_folders.h"
+#include "shell/skin_settings.h"
 #include "skin/tavrin_form.h"
 #include "texts/texts.h"
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace scrivel {
@@ -13,7 +17,6 @@ namespace scrivel {
 class TCustomButton;
 class TGLWindow;
 class TImageList;
-struct SkinSettings;
 
 // A text drawn straight on its form, over the form's background, in a box of its own. X has no
 // transparent child windows; like a graphic control it takes no input, so a press on it drags
@@ -33,7 +36,7 @@ struct TTitleLabel {
 // The program's window: the skinned form holding the title, the game in the skin's panel and
 // nine buttons (close, minimise, F1, F2, F3 and four arrows). It gives every key to the game,
 // turns button clicks into the same keys, is dragged by its skin with any mouse button, and
-// cycles its four skins with the F3 button.
+// cycles its four skins with the F3 button or key. Its skin and place are kept with the options.
 class TScrivelForm : public TTavrinForm {
 public:
     static constexpr int DesignWidth = 600;
@@ -44,6 +47,15 @@ public:
     static constexpr int ReduceGlyph = 4;
     // The game's panel when no skin could be loaded.
     static constexpr int FallbackPanel[4] = {40, 70, 520, 440}; // left, top, width, height
+    // The plain buttons under it: F1 to F3 in a row, the arrows in a cross to the right (up,
+    // left, right, down), as left and top.
+    static constexpr int FallbackKeys[3][2] = {{40, 540}, {120, 540}, {200, 540}};
+    static constexpr int FallbackKeySize[2] = {64, 28};
+    static constexpr int FallbackArrows[4][2] = {{460, 526}, {414, 558}, {506, 558}, {460, 558}};
+    static constexpr int FallbackArrowSize[2] = {40, 28};
+    static constexpr platform::Colour PlainButtonColour{240, 224, 192};
+    // Without a picture under it, a caption is all the button shows: larger than over a bitmap.
+    static constexpr int PlainCaptionPoints = 12;
 
     // folders says where the game's data, the skins and the player's files are.
     TScrivelForm(platform::Application& app, platform::GameFolders folders);
@@ -67,6 +79,8 @@ public:
 
     // The F3 button's work after its key: the next skin, the form at the screen's corner.
     void NextSkin();
+    // place, moved the least that shows the whole form on the screen.
+    FormPlace PlaceOnScreen(FormPlace place) const;
 
 protected:
     void PaintOver(platform::Canvas& canvas) override;
@@ -84,7 +98,15 @@ private:
     // The game's panel in the current skin, inside the form; a fixed one without a skin.
     void PlaceGame();
     void SendKey(int code);
+    // The options the game reads and saves; null once the game has ended.
+    TOptionsData* GameOptions() const;
+    // Skin SkinIndex with its layout, or the form without skins when it cannot load.
+    void ShowSkin();
+    void LayOutSkin(const SkinSettings& settings);
     void LayOutWithoutSkin();
+    void SetupPlainButton(TCustomButton& button, const int place[2], const int size[2]);
+    // F1, F2, F3 and the arrows, in the order of SkinSettings::Button.
+    std::array<TCustomButton*, SkinSettings::ButtonCount> BitmapButtons() const;
 
     platform::GameFolders folders_;
     TTitleLabel titleLabel_;
@@ -94,6 +116,8 @@ private:
     int dragX_ = 0;
     int dragY_ = 0;
     int skinCount_ = 4;
+    // What LoadSkinInfos read for the skin being loaded; laid out only if its pictures load.
+    std::optional<SkinSettings> loadedSettings_;
     std::unique_ptr<TCustomButton> closeButton_;
     std::unique_ptr<TCustomButton> reduceButton_;
     std::unique_ptr<TCustomButton> f1Button_;

@@ -76,6 +76,17 @@ void TTavrinControl::LoadPicture(const std::string& fileName) {
     regionBuilt_ = false;
 }
 
+void TTavrinControl::ClearPicture() {
+    if (shape_ != ShapeBitmap) {
+        return;
+    }
+    fileName_.clear();
+    picture_.reset();
+    shape_ = ShapeRectangle;
+    regionBuilt_ = false;
+    SetOutline(std::nullopt);
+}
+
 void TTavrinControl::BuildOutline(int inset, platform::Path& path) const {
     const int left = inset;
     const int top = inset;

@@ -37,6 +37,8 @@ public:
     static constexpr ControlShape ShapeBitmap = ControlShape::Bitmap;
     // The mask colour a control starts with, which also dims a button away from the pointer.
     static constexpr platform::Colour kMaskGrey{192, 192, 192};
+    // The size of the caption font a control starts with, in points.
+    static constexpr int kCaptionPoints = 7;
 
     using NotifyEvent = std::function<void(TTavrinControl& sender)>;
     using MouseMoveEvent =
@@ -85,6 +87,8 @@ public:
     // is outside). Nothing changes when the file does not exist; a file that cannot be decoded
     // throws platform::ImageError and changes nothing either.
     void LoadPicture(const std::string& fileName);
+    // Forgets a loaded bitmap: a plain rectangle again, which a button fills with its colour.
+    void ClearPicture();
     // Adds the rectangle or rounded rectangle of the current shape, inset by inset pixels.
     void BuildOutline(int inset, platform::Path& path) const;
 
@@ -114,7 +118,8 @@ private:
     platform::Colour color_{0, 255, 0};
     platform::Colour borderColor_;
     platform::Colour maskColor_ = kMaskGrey;
-    platform::Font font_{"Arial", 7, platform::colours::kBlack, platform::FontStyle::Bold};
+    platform::Font font_{"Arial", kCaptionPoints, platform::colours::kBlack,
+                         platform::FontStyle::Bold};
     bool stretchToGlyph_ = true;
     NotifyEvent onClickEvent_;
     NotifyEvent onLeftDownEvent_;

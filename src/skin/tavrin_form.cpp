@@ -70,6 +70,16 @@ void TTavrinForm::ApplySkin() {
     Invalidate();
 }
 
+void TTavrinForm::ResizeUnskinned(int width, int height) {
+    if (skinned_ || (width == Width() && height == Height())) {
+        return;
+    }
+    SetSize(width, height);
+    regionMg_.reset();
+    regionMg_ = std::make_unique<TRegionMg>(*this);
+    Invalidate();
+}
+
 bool TTavrinForm::LoadSkinInfos(TSkinInfos& infos, int index) {
     struct BuiltIn {
         int panel[4]; // width, height, left, top

@@ -37,6 +37,9 @@ public:
     // whose mask holds no shape, leaves the form unskinned (Skinned() false, SkinMg() null).
     void ApplySkin();
 
+    // Without a skin: gives the form a new size and a rounded outline fitted to it.
+    void ResizeUnskinned(int width, int height);
+
     // Fills the record for skin index while the skin manager loads it; built-in values for 1 to
     // 4, false (nothing changed) for any other index.
     virtual bool LoadSkinInfos(TSkinInfos& infos, int index);

@@ -447,6 +447,25 @@ TEST_F(GameDataTest, ScoreTableIsSortedRankedAndSavedAtOnce) {
     EXPECT_EQ(game->Scores()[2], "a=b=250");
 }
 
+// The last player's name comes from options.ini and goes back there with what was typed.
+TEST_F(GameDataTest, ThePlayersNameIsKeptInTheOptions) {
+    dir.Write("options.ini", "[GridSize]\r\nSize=5\r\n[Player]\r\nName=Zoe\r\n");
+    Words({"rames"});
+    {
+        auto& game = Start();
+        EXPECT_EQ(game.PlayerName(), "Zoe");
+        Fill({"rame."});
+        game.PlaceLetter('s', 4, 0);
+        ASSERT_TRUE(game.EnterScore());
+        EXPECT_EQ(game.Scores()[0], "Zoe=250");
+        game.EditPlayerName('x');
+    }
+    game.reset(); // writes options.ini
+    EXPECT_NE(dir.Read("options.ini").find("[Player]\r\nName=Zoex\r\n"), std::string::npos)
+        << dir.Read("options.ini");
+    EXPECT_EQ(Start().PlayerName(), "Zoex");
+}
+
 // An unreadable file (a failing reader, or a folder in its place) is reported at start-up, the
 // game plays on without it, and no save replaces it.
 TEST_F(GameDataTest, UnreadableFilesAreReportedAndNeverReplaced) {

@@ -42,6 +42,48 @@ TEST(TOptionsData, ValuesAreBroughtIntoRangeAndMissingOnesDefault) {
     EXPECT_NE(dir.Read("options.ini").find("RandomLetter=1"), std::string::npos);
 }
 
+// The skin, the window's place and the last name come back at the next run; a file from before
+// they were kept starts on skin 4 at the default place as "Anonyme", its own keys unchanged.
+TEST(TOptionsData, SkinPlaceAndNameAreKeptAndAnOldFileStartsAsBefore) {
+    TempDir dir;
+    const std::string old = "[GridSize]\r\nSize=6\r\n[Display]\r\nFontName=Verdana\r\n";
+    dir.Write("options.ini", old);
+    {
+        TOptionsData options(dir.File("options.ini"));
+        EXPECT_EQ(options.SkinIndex, 4);
+        EXPECT_FALSE(options.Place.has_value());
+        EXPECT_EQ(options.PlayerName, "Anonyme");
+        EXPECT_EQ(options.GridSize, 6);
+        options.SkinIndex = 2;
+        options.PlayerName = "Zoe";
+        // The window gives its place as it stands when the file is written.
+        options.BeforeSave = [](TOptionsData& saved) { saved.Place = FormPlace{-30, 1200}; };
+    }
+    const std::string text = dir.Read("options.ini");
+    EXPECT_EQ(text.substr(0, old.size()), old);
+    EXPECT_NE(text.find("[Window]\r\nSkin=2\r\nLeft=-30\r\nTop=1200\r\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("[Player]\r\nName=Zoe\r\n"), std::string::npos) << text;
+    {
+        TOptionsData options(dir.File("options.ini"));
+        EXPECT_EQ(options.SkinIndex, 2);
+        EXPECT_EQ(options.Place, (FormPlace{-30, 1200}));
+        EXPECT_EQ(options.PlayerName, "Zoe");
+    }
+
+    // Damaged values: an unknown skin is the start skin, half a place is none, no name the default.
+    for (const char* damaged :
+         {"[Window]\nSkin=0\nLeft=10\n[Player]\nName=\n", "[Window]\nSkin=5\nTop=10\n",
+          "[Window]\nSkin=x\nLeft=a\nTop=3\n"}) {
+        TempDir other;
+        other.Write("options.ini", damaged);
+        TOptionsData options(other.File("options.ini"));
+        EXPECT_EQ(options.SkinIndex, 4) << damaged;
+        EXPECT_FALSE(options.Place.has_value()) << damaged;
+        EXPECT_EQ(options.PlayerName, "Anonyme") << damaged;
+    }
+}
+
 TEST(TOptionsData, UncreatableFileIsReportedAndDefaultsStay) {
     TempDir dir;
     const std::string path = dir.File("missing-folder/options.ini");
