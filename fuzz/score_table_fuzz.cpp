@@ -38,7 +38,7 @@ std::vector<std::string> Entries(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static scrivel::fuzz::MemoryFile file;
     const scrivel::PlayerFile player(file.Hold(data, size), scrivel::platform::ReadFile,
-                                     "fuzz: no table");
+                                     scrivel::texts::TextId::EmptyScoresFallback);
     Require(player.HowItStarted() == scrivel::PlayerFile::Start::Read, "score.ini is read");
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     Require(player.Text() == text, "score.ini is read whole");
