@@ -35,6 +35,8 @@ std::string CubeText::Plain(std::string_view utf8) {
             plain += kLatin1Letters[*code - 0xC0];
         } else if (*code == 0x152 || *code == 0x153) {
             plain += *code == 0x152 ? "OE" : "oe";
+        } else if (*code == 0x178) {
+            plain += 'Y';
         } else {
             plain += ' ';
         }

@@ -13,7 +13,7 @@ public:
     static constexpr std::string_view CutMark = "...";
 
     // utf8 in characters the cubes draw: an accented Latin letter as its plain letter (é as e,
-    // œ as oe), any other sign as a space.
+    // œ as oe, Ÿ as Y), any other sign as a space.
     static std::string Plain(std::string_view utf8);
 
     // text when it has at most cells characters; otherwise as much of it as leaves one cell for
