@@ -2,6 +2,7 @@
 
 #include "platform/utf8.h"
 
+#include <array>
 #include <optional>
 
 namespace scrivel {
@@ -10,7 +11,7 @@ namespace {
 
 // The plain letters of U+00C0 to U+00FF, upper case then lower; empty where there is no letter
 // (the multiplication and division signs), two letters where one stands for two (Æ, Þ, ß).
-constexpr std::string_view kLatin1Letters[64] = {
+constexpr std::array<std::string_view, 64> kLatin1Letters = {
     "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
     "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "ss",
     "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
