@@ -1,5 +1,6 @@
 #include "render/head_up.h"
 
+#include "platform/utf8.h"
 #include "render/screen_look.h"
 #include "texts/texts.h"
 
@@ -8,6 +9,13 @@
 namespace scrivel {
 
 namespace {
+
+using texts::TextId;
+
+// The bitmap fonts draw Latin-1 bytes, the encoding the player's name is kept in.
+std::string Drawable(TextId id) {
+    return platform::Utf8ToLatin1(texts::Text(id));
+}
 
 // Font size of the score line and the name prompt by window height, 0 to keep the last one.
 int HeadUpSize(int height, int small) {
@@ -40,17 +48,15 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         if (size == 0) {
             size = height < 100 ? 12 : 24;
         }
-        lines.push_back(
-            {0, height / 2, size, 1.0f, 0.8f, 0.8f, texts::Text(texts::TextId::EnterYourName)});
+        lines.push_back({0, height / 2, size, 1.0f, 0.8f, 0.8f, Drawable(TextId::EnterYourName)});
         lines.push_back({100, height / 2 - size, 0, 1.0f, 0.0f, 0.0f, name});
     }
     if (look != nullptr && look->GameOverLines && blink < 10) {
+        lines.push_back({130, height - 250, 18, 1.0f, 1.0f, 1.0f, Drawable(TextId::GameOver)});
         lines.push_back(
-            {130, height - 250, 18, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::GameOver)});
+            {120, height - 300, 12, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Key)});
         lines.push_back(
-            {120, height - 300, 12, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::PressSpace)});
-        lines.push_back(
-            {100, height - 350, 0, 1.0f, 1.0f, 1.0f, texts::Text(texts::TextId::ToPlayAgain)});
+            {100, height - 350, 0, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Action)});
     }
     return lines;
 }

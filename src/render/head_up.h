@@ -21,8 +21,9 @@ struct HeadUpLine {
 };
 
 // What the head-up text shows in one frame: the score, the player's name, and by screen the name
-// prompt and the blinking "GAME OVER" lines (blink is the tick counter, 30 down to 0). The
-// scrolling key help of the menu and the options screen is drawn apart.
+// prompt and the blinking "GAME OVER" lines (blink is the tick counter, 30 down to 0). Texts are
+// Latin-1 bytes, as the bitmap fonts draw them. The scrolling key help of the menu and the
+// options screen is drawn apart.
 std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int score,
                                     const std::string& name);
 

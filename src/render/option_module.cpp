@@ -1,5 +1,6 @@
 #include "render/option_module.h"
 
+#include "model/cube_text.h"
 #include "platform/font_catalogue.h"
 #include "render/font_tex_mg.h"
 #include "texts/texts.h"
@@ -11,12 +12,38 @@ namespace scrivel {
 
 namespace {
 
-constexpr float kPulseScale = 0.15f;
 constexpr float kTop = 12.0f;
 constexpr float kHeadingX = -2.0f;
 constexpr float kTitleX = -5.0f;
-constexpr float kValueX = -1.5f;
 constexpr float kDepth = 1.0f;
+// A letter cube is drawn a unit below the point it is given.
+constexpr float kCubeDrop = 1.0f;
+
+// The selection's marks: a gold that stands out from the sky, the landscape and the letters.
+constexpr float kMarkRed = 1.0f;
+constexpr float kMarkGreen = 0.78f;
+constexpr float kMarkBlue = 0.0f;
+// The pointer's tip stands this far left of a line's first cube centre; clear of the largest one.
+constexpr float kPointerOffset = 0.3f;
+constexpr float kPointerLength = 0.4f;
+constexpr float kPointerHalfHeight = 0.2f;
+// The cut mark's three dots, a fraction of the cube's size each, a third of it apart.
+constexpr float kDotSize = 0.2f;
+
+// Flat, untextured and unlit marks in their own colour, whatever state the letters left.
+class MarkState {
+public:
+    MarkState() {
+        glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_CULL_FACE);
+        glColor3f(kMarkRed, kMarkGreen, kMarkBlue);
+    }
+    ~MarkState() { glPopAttrib(); }
+    MarkState(const MarkState&) = delete;
+    MarkState& operator=(const MarkState&) = delete;
+};
 
 } // namespace
 
@@ -44,10 +71,42 @@ void TOptionModule::Step() {
 }
 
 float TOptionModule::SelectedSize() const {
-    return LetterSize + (pulse_ - 0.5f) * kPulseScale;
+    return LetterSize + (pulse_ - 0.5f) * PulseScale;
+}
+
+void TOptionModule::DrawPointer(float x, float y) {
+    const float tip = x - kPointerOffset;
+    const float base = tip - kPointerLength;
+    const float front = kDepth + 0.5f * LetterSize;
+    const MarkState state;
+    glBegin(GL_TRIANGLES);
+    glVertex3f(base, y + kPointerHalfHeight, front);
+    glVertex3f(base, y - kPointerHalfHeight, front);
+    glVertex3f(tip, y, front);
+    glEnd();
+}
+
+void TOptionModule::DrawCutMark(float x, float y, float size) {
+    const float dot = kDotSize * size;
+    const float bottom = y - 0.5f * size;
+    const float front = kDepth + 0.5f * size;
+    const MarkState state;
+    glBegin(GL_QUADS);
+    for (int i = -1; i <= 1; ++i) {
+        const float left = x + static_cast<float>(i) * size / 3.0f - 0.5f * dot;
+        glVertex3f(left, bottom, front);
+        glVertex3f(left + dot, bottom, front);
+        glVertex3f(left + dot, bottom + dot, front);
+        glVertex3f(left, bottom + dot, front);
+    }
+    glEnd();
 }
 
 void TOptionModule::DrawLine(std::string_view text, float x, float y, float size) const {
+    const bool cut = text.ends_with(CubeText::CutMark);
+    if (cut) {
+        text.remove_suffix(CubeText::CutMark.size());
+    }
     glColor3f(1.0f, 0.6f, 0.6f);
     TTextRecord line;
     line.X = x;
@@ -62,6 +121,9 @@ void TOptionModule::DrawLine(std::string_view text, float x, float y, float size
     line.AngleZ = 0.0f;
     line.Text = text;
     bank_->DrawTextRec(line);
+    if (cut) {
+        DrawCutMark(x + static_cast<float>(text.size()) * size, y - kCubeDrop, size);
+    }
 }
 
 void TOptionModule::Draw() const {
@@ -69,14 +131,21 @@ void TOptionModule::Draw() const {
         return;
     }
     const float pitch = LetterSize * 1.5f;
-    DrawLine(texts::Text(OptionChoices::Heading), kHeadingX, kTop, LetterSize);
+    DrawLine(CubeText::Plain(texts::Text(OptionChoices::Heading)), kHeadingX, kTop, LetterSize);
     float y = kTop - pitch;
     for (int r = 0; r < OptionChoices::RowCount; ++r) {
-        DrawLine(texts::Text(OptionChoices::Titles[static_cast<std::size_t>(r)]), kTitleX, y,
-                 LetterSize);
+        const bool selected = r == choices_.Selected();
+        const float titleY = y;
+        DrawLine(CubeText::Plain(texts::Text(OptionChoices::Titles[static_cast<std::size_t>(r)])),
+                 kTitleX, titleY, selected ? SelectedTitleSize : LetterSize);
         y -= pitch;
-        const float size = r == choices_.Selected() ? SelectedSize() : LetterSize;
-        DrawLine(choices_.Value(r), kValueX, y, size);
+        // A value the panel cannot hold, such as a long font name, ends in the cut mark.
+        DrawLine(CubeText::Fit(CubeText::Plain(choices_.Value(r)), ValueCells), ValueX, y,
+                 selected ? SelectedSize() : LetterSize);
+        if (selected) {
+            DrawPointer(kTitleX, titleY - kCubeDrop);
+            DrawPointer(ValueX, y - kCubeDrop);
+        }
         y -= pitch;
     }
 }

@@ -17,13 +17,16 @@ constexpr ScreenLook kGame{.Camera = {0, 5, 20, 12, 0, 0},
                            .Banner = std::nullopt};
 constexpr ScreenLook kGameOver{.Camera = {6, 2, 5, 0, -100, 5},
                                .ScoreTable = ScoreTableShown::Always,
-                               .GameOverLines = true,
+                               .GameOverLines =
+                                   KeyInvite{texts::TextId::PressSpace, texts::TextId::ToPlayAgain},
                                .Banner = std::nullopt};
-constexpr ScreenLook kNameEntry{.Camera = {6, 2, 5, 0, -100, 5},
-                                .ScoreTable = ScoreTableShown::Always,
-                                .NamePrompt = true,
-                                .GameOverLines = true,
-                                .Banner = std::nullopt};
+constexpr ScreenLook kNameEntry{
+    .Camera = {6, 2, 5, 0, -100, 5},
+    .ScoreTable = ScoreTableShown::Always,
+    .NamePrompt = true,
+    // Space does nothing here: Enter keeps the name.
+    .GameOverLines = KeyInvite{texts::TextId::PressEnter, texts::TextId::ToKeepYourName},
+    .Banner = std::nullopt};
 constexpr ScreenLook kOptions{.Camera = {0, -0.0f, 23, -10, 0, 0},
                               .OptionsList = true,
                               .GridPreview = true,

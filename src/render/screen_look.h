@@ -19,6 +19,12 @@ enum class ScoreTableShown : std::uint8_t {
     Always,
 };
 
+// The two blinking lines under "GAME OVER": the key to press, then what it does.
+struct KeyInvite {
+    texts::TextId Key;
+    texts::TextId Action;
+};
+
 // What one screen shows: where its camera goes, what the scene draws (in this order: the score
 // table while the camera moves, the letters in play, the options list, the board, the empty grid,
 // the found words, the score table for good) and what the head-up text adds.
@@ -30,9 +36,9 @@ struct ScreenLook {
     bool Board = false;
     bool GridPreview = false;
     bool FoundWords = false;
-    // The head-up name prompt and the blinking "GAME OVER" lines.
+    // The head-up name prompt, and the blinking "GAME OVER" lines with the key they invite.
     bool NamePrompt = false;
-    bool GameOverLines = false;
+    std::optional<KeyInvite> GameOverLines = std::nullopt;
     // The scrolling key help, if any.
     std::optional<texts::TextId> Banner;
 };

@@ -139,6 +139,10 @@ const char* Text(TextId id) {
         return "Appuyer sur Espace";
     case TextId::ToPlayAgain:
         return "pour recommencer une partie";
+    case TextId::PressEnter:
+        return "Appuyer sur Entrée";
+    case TextId::ToKeepYourName:
+        return "pour valider votre nom";
     case TextId::MenuBanner:
         return "F1 = Jouer  F2 = Options";
     case TextId::OptionsBanner:
@@ -155,7 +159,7 @@ const char* Text(TextId id) {
     case TextId::OptionRandom:
         return "Hasard des ";
     case TextId::OptionBackground:
-        return "Affichage du decors";
+        return "Affichage du décor";
     case TextId::OptionTextures:
         return "Textures";
     case TextId::OptionFont:
@@ -183,7 +187,7 @@ const char* Text(TextId id) {
     case TextId::ColourBlue:
         return "Bleu";
     case TextId::ColourBrown:
-        return "Maron";
+        return "Marron";
     case TextId::ColourYellow:
         return "Jaune";
     case TextId::ColourOrange:

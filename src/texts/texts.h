@@ -101,6 +101,8 @@ enum class TextId {
     GameOver,
     PressSpace,
     ToPlayAgain,
+    PressEnter,
+    ToKeepYourName,
     MenuBanner,
     OptionsBanner,
 

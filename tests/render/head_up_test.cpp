@@ -13,6 +13,16 @@ TEST(HeadUpLines, PositionsSizesAndColoursInA640By480Window) {
     const HeadUpLine over{130, 230, 18, 1.0f, 1.0f, 1.0f, "GAME OVER"};
     const HeadUpLine space{120, 180, 12, 1.0f, 1.0f, 1.0f, "Appuyer sur Espace"};
     const HeadUpLine again{100, 130, 0, 1.0f, 1.0f, 1.0f, "pour recommencer une partie"};
+    // The name entry invites the key that works there; its accent is the Latin-1 byte E9.
+    const HeadUpLine enter{120,
+                           180,
+                           12,
+                           1.0f,
+                           1.0f,
+                           1.0f,
+                           "Appuyer sur Entr\xE9"
+                           "e"};
+    const HeadUpLine keep{100, 130, 0, 1.0f, 1.0f, 1.0f, "pour valider votre nom"};
     const struct {
         ViewMode mode;
         int blink;
@@ -23,7 +33,8 @@ TEST(HeadUpLines, PositionsSizesAndColoursInA640By480Window) {
                  {ViewMode::GameOver, 10, {score, name}},
                  {ViewMode::NameEntry, 20, {score, name, prompt, typed}},
                  {ViewMode::NameEntry, 19, {score, name}},
-                 {ViewMode::NameEntry, 0, {score, name, over, space, again}}};
+                 {ViewMode::NameEntry, 0, {score, name, over, enter, keep}},
+                 {ViewMode::Options, 0, {score, name}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.mode)) + " " + std::to_string(c.blink));
         EXPECT_EQ(HeadUpLines(c.mode, 480, c.blink, 640, "Bob"), c.lines);

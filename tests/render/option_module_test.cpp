@@ -56,5 +56,59 @@ TEST_F(TOptionModuleGl, OnlyStepsSwellTheSelectedValueDrawingTwiceShowsTheSameFr
     EXPECT_FALSE(frame() == first) << "the selected value swelled";
 }
 
+// Rows from the top, each a title line and a value line 0.45 apart; a cube is drawn a unit below
+// its line: row r's title cube is centred at y = 10.55 - 0.9 r, its value cube 0.45 lower.
+TEST_F(TOptionModuleGl, PointersMarkTheSelectedRowsTitleAndValueOnly) {
+    test::TestFolder dir;
+    test::WritePatterns(dir, "Graphics/patterns1.bmp");
+    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
+    bank.LoadPatterns();
+    TOptionsData options(dir.File("options.ini"));
+    TOptionModule module(&bank, options, {"Alpha"});
+    module.OnKeyDown(platform::key::kDown);
+    module.Step();
+    // Left of the titles (first cube from x = -5.18) and of the values (from x = -1.69).
+    const auto lit = [&](float left, float y) {
+        Ortho(left, left + 0.3, y - 0.1, y + 0.1, -10, 10);
+        return LitPixels(DrawnFrame([&module] { module.Draw(); }));
+    };
+    for (int row = 0; row < OptionChoices::RowCount; ++row) {
+        SCOPED_TRACE(row);
+        const float title = 10.55f - 0.9f * static_cast<float>(row);
+        EXPECT_EQ(lit(-5.65f, title) > 0, row == 1) << "title";
+        EXPECT_EQ(lit(-2.15f, title - 0.45f) > 0, row == 1) << "value";
+    }
+}
+
+// The font row's value at the widest pulse (tick 20, letters 0.3675): 21 cubes from x = -1.5
+// end at 6.03, short of the panel's right edge at 6.5.
+TEST_F(TOptionModuleGl, ALongFontNameStopsShortOfTheRightEdgeWithDotsAndA21LetterOneIsWhole) {
+    test::TestFolder dir;
+    test::WritePatterns(dir, "Graphics/patterns1.bmp");
+    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
+    bank.LoadPatterns();
+    const auto region = [&](const char* font, float left, float right, float bottom, float top) {
+        TOptionsData options(dir.File("options.ini"));
+        options.FontName = font;
+        TOptionModule module(&bank, options, {font});
+        for (int down = 0; down < OptionChoices::FontRow; ++down) {
+            module.OnKeyDown(platform::key::kDown);
+        }
+        for (int tick = 0; tick < 20; ++tick) {
+            module.Step();
+        }
+        Ortho(left, right, bottom, top, -10, 10);
+        return LitPixels(DrawnFrame([&module] { module.Draw(); }));
+    };
+    // The font row's value cube is centred at y = 4.7; its 21st cell at x = 5.85.
+    const char* longName = "DejaVu Serif,DejaVu Serif Condensed";
+    const char* whole = "ABCDEFGHIJ KLMNOPQRST";
+    EXPECT_EQ(region(longName, 6.5f, 9.0f, 4.0f, 5.2f), 0) << "beyond the edge";
+    EXPECT_GT(region(longName, 5.6f, 6.1f, 4.5f, 4.6f), 0) << "the dots at the foot of the cell";
+    EXPECT_EQ(region(longName, 5.7f, 6.0f, 4.65f, 4.9f), 0) << "no letter in the mark's cell";
+    EXPECT_GT(region(whole, 5.7f, 6.0f, 4.65f, 4.9f), 0) << "the 21st letter";
+    EXPECT_EQ(region(whole, 6.5f, 9.0f, 4.0f, 5.2f), 0);
+}
+
 } // namespace
 } // namespace scrivel

@@ -31,6 +31,13 @@ TEST(Compose, FillsEachSlotInOrderAndNeverRefillsAPart) {
     EXPECT_EQ(Compose(TextId::LetterCount, {"3", "4"}), "3 lettres");
 }
 
+TEST(Text, OptionAndNameEntryWordsAreSpeltRight) {
+    EXPECT_STREQ(Text(TextId::ColourBrown), "Marron");
+    EXPECT_STREQ(Text(TextId::OptionBackground), "Affichage du décor");
+    // The name entry is left with Enter.
+    EXPECT_STREQ(Text(TextId::PressEnter), "Appuyer sur Entrée");
+}
+
 // The platform's error values in the words the player has always read.
 TEST(PlatformWords, FileImageAndFolderErrors) {
     using platform::FileError;
@@ -117,13 +124,15 @@ private:
 
     static void Check(const std::string& literal, int line, std::vector<Hit>& hits) {
         static const std::vector<std::string> kWords = {
-            "fichier",  "dossier",  "erreur",    "lettres", "mots",        "jeu",        "partie",
-            "veuillez", "appuyer",  "jouer",     "retour",  "changer",     "espace",     "fermer",
-            "anonyme",  "grille",   "vitesse",   "taille",  "fonte",       "couleur",    "oui",
-            "lent",     "rapide",   "blanc",     "rouge",   "bleu",        "jaune",      "vert",
-            "gris",     "pourpre",  "maron",     "hasard",  "multicolore", "affichage",  "decors",
-            "pour",     "une",      "avec",      "est",     "pas",         "les",        "des",
-            "nom",      "continue", "incorrect", "trop",    "petit",       "recommencer"};
+            "fichier", "dossier",  "erreur",      "lettres",   "mots",    "jeu",
+            "partie",  "veuillez", "appuyer",     "jouer",     "retour",  "changer",
+            "espace",  "fermer",   "anonyme",     "grille",    "vitesse", "taille",
+            "fonte",   "couleur",  "oui",         "lent",      "rapide",  "blanc",
+            "rouge",   "bleu",     "jaune",       "vert",      "gris",    "pourpre",
+            "marron",  "hasard",   "multicolore", "affichage", "decor",   "pour",
+            "une",     "avec",     "est",         "pas",       "les",     "des",
+            "nom",     "continue", "incorrect",   "trop",      "petit",   "recommencer",
+            "valider"};
         const bool nonAscii = std::any_of(literal.begin(), literal.end(), [](char c) {
             return static_cast<unsigned char>(c) >= 0x80;
         });
