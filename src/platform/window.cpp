@@ -662,6 +662,12 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
     switch (event.type) {
     case Expose:
         window->needsPaint_ = true;
+        // Only a part in view is exposed: a covering notice lost or outrun must not leave the
+        // window unpainted for good.
+        if (window->obscured_) {
+            window->obscured_ = false;
+            ReportSight(a, *window, SightScope::Alone);
+        }
         break;
     case MapNotify:
         window->mapped_ = true;
