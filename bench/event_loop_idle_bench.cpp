@@ -50,6 +50,7 @@ void BM_IdleLoopWith50msTick(benchmark::State& state) {
             if (now - start >= duration) {
                 app.Quit();
             }
+            return scrivel::platform::IdleNext::Again;
         });
         app.Run();
         const double wall = std::chrono::duration<double>(Clock::now() - start).count();

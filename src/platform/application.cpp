@@ -7,6 +7,7 @@
 #include "platform/x_error_trap.h"
 
 #include <X11/extensions/shape.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <poll.h>
@@ -22,6 +23,9 @@ namespace {
 Application* current = nullptr;
 
 constexpr std::chrono::milliseconds kHintHidePause{2500};
+// How long the loop sleeps on the X connection when nothing needs it sooner: the hints' timing
+// is the only clock then.
+constexpr std::chrono::milliseconds kQuietPause{20};
 constexpr int kOpenAttempts = 5;
 constexpr std::chrono::milliseconds kOpenRetryPause{40};
 
@@ -179,7 +183,7 @@ Application* Application::Current() {
     return current;
 }
 
-void Application::SetIdleHandler(std::function<void()> handler) {
+void Application::SetIdleHandler(std::function<IdleNext()> handler) {
     if (impl_->inIdle) {
         impl_->nextIdle = std::move(handler);
     } else {
@@ -199,7 +203,7 @@ void Application::Run() {
     impl_->quit = false;
     while (!impl_->quit) {
         // Without an idle handler nothing needs the loop to come round every millisecond.
-        RunOnce(impl_->idle ? std::chrono::milliseconds(1) : std::chrono::milliseconds(20));
+        RunOnce(impl_->idle ? std::chrono::milliseconds(1) : kQuietPause);
     }
 }
 
@@ -223,10 +227,13 @@ void Application::RunOnce(std::chrono::milliseconds maxWait) {
         ProcessMessages();
     }
     impl_->UpdateHint();
+    std::chrono::milliseconds wait = maxWait;
     if (impl_->idle && !impl_->quit) {
         // A handler that replaces itself must not be destroyed while it runs: the new one waits.
         impl_->inIdle = true;
-        impl_->idle();
+        if (impl_->idle() == IdleNext::Wait) {
+            wait = std::max(maxWait, kQuietPause);
+        }
         impl_->inIdle = false;
         if (impl_->nextIdle) {
             impl_->idle = std::move(*impl_->nextIdle);
@@ -234,7 +241,7 @@ void Application::RunOnce(std::chrono::milliseconds maxWait) {
         }
     }
     if (!impl_->quit) {
-        impl_->quietWait = !WaitForEvents(impl_->display, maxWait);
+        impl_->quietWait = !WaitForEvents(impl_->display, wait);
     }
 }
 

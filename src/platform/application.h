@@ -16,6 +16,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What the idle handler asks of the loop.
+enum class IdleNext {
+    Again, // call it again as soon as the events are handled (a running clock)
+    Wait,  // it has nothing to do until something happens: the loop may sleep on the X connection
+};
+
 // The program's one connection to the X server, its window registry and its message loop. Only
 // one exists at a time; every Window refers to it and must be destroyed before it. While it lives,
 // MessageBox shows its dialog on this display.
@@ -31,9 +37,10 @@ public:
     static Application* Current();
 
     // The single idle slot: called each time the event queue has been emptied, so at least once a
-    // millisecond while the loop runs. The last handler set replaces the previous one; an empty
-    // function clears the slot.
-    void SetIdleHandler(std::function<void()> handler);
+    // millisecond while the loop runs and the handler answers Again; after Wait the loop comes
+    // round at the next event, or within a pause as it does without a handler. The last handler
+    // set replaces the previous one; an empty function clears the slot.
+    void SetIdleHandler(std::function<IdleNext()> handler);
 
     // The window that minimising hides and whose system close ends the loop.
     void SetMainWindow(Window* window);
@@ -45,7 +52,8 @@ public:
     void Quit();
     bool Terminated() const;
     // One turn of the loop: handles every pending event, paints what needs it, calls the idle
-    // handler, then waits up to maxWait for the X connection when there is nothing left to do.
+    // handler, then waits up to maxWait for the X connection when there is nothing left to do
+    // (longer, up to the pause of a loop without a handler, when the handler answered Wait).
     void RunOnce(std::chrono::milliseconds maxWait = std::chrono::milliseconds(1));
     // Handles every pending event and paints what needs it, without waiting or idling.
     void ProcessMessages();

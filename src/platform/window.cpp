@@ -26,9 +26,9 @@ namespace {
 // X11 sizes and positions are 16-bit.
 constexpr int kMaxSide = 32767;
 
-constexpr long kCommonEvents = ExposureMask | StructureNotifyMask | ButtonPressMask |
-                               ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
-                               LeaveWindowMask;
+constexpr long kCommonEvents = ExposureMask | StructureNotifyMask | VisibilityChangeMask |
+                               ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                               EnterWindowMask | LeaveWindowMask;
 constexpr long kKeyEvents = KeyPressMask | KeyReleaseMask | FocusChangeMask;
 constexpr unsigned kButtonMasks = Button1Mask | Button2Mask | Button3Mask;
 
@@ -401,6 +401,13 @@ bool Window::OnScreen() const {
     return true;
 }
 
+Sight Window::CurrentSight() const {
+    if (!OnScreen()) {
+        return Sight::Off;
+    }
+    return obscured_ ? Sight::Covered : Sight::Shown;
+}
+
 void Window::Show() {
     visible_ = true;
     ApplyBounds();
@@ -496,7 +503,7 @@ void Window::Invalidate() {
 }
 
 void Window::Repaint() {
-    if (OnScreen() && !painting_) {
+    if (CurrentSight() == Sight::Shown && !painting_) {
         PaintNow();
     } else {
         Invalidate();
@@ -655,6 +662,12 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
     switch (event.type) {
     case Expose:
         window->needsPaint_ = true;
+        // Only a part in view is exposed: a covering notice lost or outrun must not leave the
+        // window unpainted for good.
+        if (window->obscured_) {
+            window->obscured_ = false;
+            ReportSight(a, *window, SightScope::Alone);
+        }
         break;
     case MapNotify:
         window->mapped_ = true;
@@ -664,10 +677,20 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
             XSetInputFocus(a.display, id, RevertToParent, CurrentTime);
             trap.Succeeded();
         }
-        break;
+        ReportSight(a, *window, SightScope::WithChildren);
+        return;
     case UnmapNotify:
         window->mapped_ = false;
-        break;
+        // The server reports the covering afresh when the window is mapped again.
+        window->obscured_ = false;
+        ReportSight(a, *window, SightScope::WithChildren);
+        return;
+    case VisibilityNotify:
+        // The server leaves a window's children out of its own covering, so a form under its
+        // panel and buttons still counts as in view.
+        window->obscured_ = event.xvisibility.state == VisibilityFullyObscured;
+        ReportSight(a, *window, SightScope::Alone);
+        return;
     case ReparentNotify:
         if (event.xreparent.window == id) {
             window->reparented_ = event.xreparent.parent != a.root;
@@ -809,16 +832,42 @@ void WindowEvents::Dispatch(Application::Impl& a, XEvent& event) {
     }
 }
 
+void WindowEvents::ReportSight(Application::Impl& a, platform::Window& from, SightScope scope) {
+    // A parent's mapping changes what its children show too. Handlers may destroy windows: take
+    // the ids first and look each up again.
+    std::vector<::Window> ids;
+    std::vector<platform::Window*> pending{&from};
+    while (!pending.empty()) {
+        platform::Window* window = pending.back();
+        pending.pop_back();
+        ids.push_back(window->Handle());
+        if (scope == SightScope::WithChildren) {
+            pending.insert(pending.end(), window->children_.begin(), window->children_.end());
+        }
+    }
+    for (::Window id : ids) {
+        platform::Window* window = a.Find(id);
+        if (window == nullptr) {
+            continue;
+        }
+        const Sight sight = window->CurrentSight();
+        if (sight != window->reportedSight_) {
+            window->reportedSight_ = sight;
+            window->OnSightChange(sight);
+        }
+    }
+}
+
 bool WindowEvents::PaintInvalid(Application::Impl& a) {
     std::vector<::Window> ids;
     for (const auto& [id, window] : a.windows) {
-        if (window->needsPaint_ && window->OnScreen()) {
+        if (window->needsPaint_ && window->CurrentSight() == Sight::Shown) {
             ids.push_back(id);
         }
     }
     for (::Window id : ids) {
         platform::Window* window = a.Find(id);
-        if (window != nullptr && window->needsPaint_ && window->OnScreen()) {
+        if (window != nullptr && window->needsPaint_ && window->CurrentSight() == Sight::Shown) {
             window->PaintNow();
         }
     }

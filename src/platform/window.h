@@ -28,6 +28,13 @@ struct VisualChoice {
     int depth = 0;
 };
 
+// What the player can see of a window, as the X server last reported it.
+enum class Sight {
+    Off,     // not on the screen: hidden, or a parent is (a minimised form)
+    Covered, // on the screen but wholly behind other windows
+    Shown,   // at least partly in view
+};
+
 struct WindowBounds {
     int left = 0;
     int top = 0;
@@ -77,6 +84,9 @@ public:
     bool Visible() const { return visible_; }
     // Mapped, and so are all its parents: false while the top-level window is minimised.
     bool OnScreen() const;
+    // Only a window in sight paints: the server would throw away what a covered one draws, and
+    // asks for it again (Expose) when the window comes back into view.
+    Sight CurrentSight() const;
     void Raise();
     // UTF-8; top-level windows only.
     void SetTitle(const std::string& title);
@@ -96,7 +106,7 @@ public:
 
     // Paints at the next turn of the loop.
     void Invalidate();
-    // Paints now if the window is on screen, else at the next turn.
+    // Paints now if the window is in sight, else once it is.
     void Repaint();
     // The window's picture, as large as the window. Drawing on it outside Paint shows at the
     // next paint.
@@ -110,6 +120,9 @@ public:
 
 protected:
     virtual void Paint() {}
+    // CurrentSight changed: the window or a parent was mapped or unmapped (minimised or brought
+    // back, shown or hidden), or the server found it newly covered or uncovered.
+    virtual void OnSightChange(Sight /*sight*/) {}
     // The size changed (WM_SIZE).
     virtual void OnResize(int /*width*/, int /*height*/) {}
     // Key events reach the top-level window, wherever the pointer is.
@@ -149,7 +162,9 @@ private:
     bool visible_ = false;
     bool framed_ = false;
     bool mapRequested_ = false;
-    bool mapped_ = false; // as the server last reported
+    bool mapped_ = false;   // as the server last reported
+    bool obscured_ = false; // wholly covered, as the server last reported while it was mapped
+    Sight reportedSight_ = Sight::Off; // as last given to OnSightChange
     // The request serial of the last own move or resize of a top-level window: the window
     // manager's notices older than it describe a geometry the program has since replaced.
     unsigned long configureSerial_ = 0;

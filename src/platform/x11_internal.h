@@ -48,9 +48,9 @@ struct Application::Impl {
     platform::Window* mainWindow = nullptr;
     // While a modal dialog runs, input for any other window is dropped.
     platform::Window* modal = nullptr;
-    std::function<void()> idle;
+    std::function<IdleNext()> idle;
     bool inIdle = false;
-    std::optional<std::function<void()>> nextIdle; // set while the idle handler runs
+    std::optional<std::function<IdleNext()>> nextIdle; // set while the idle handler runs
     bool quit = false;
     bool quietWait = false; // the last wait of the loop ended with nothing to read
 
@@ -100,9 +100,14 @@ bool FitsBitmapLayout(int depth, int bitsPerPixel, unsigned long redMask, unsign
 // The X error handler the application installs for its whole life (x_error_trap.cpp).
 int HandleXError(Display* display, XErrorEvent* error);
 
+enum class SightScope { Alone, WithChildren };
+
 // Turns X events into the windows' virtual operations.
 struct WindowEvents {
     static void Dispatch(Application::Impl& app, XEvent& event);
+    // Calls OnSightChange on the window (and its children, with their children) whose sight is
+    // not the one last reported.
+    static void ReportSight(Application::Impl& app, platform::Window& from, SightScope scope);
     // True when a window painted.
     static bool PaintInvalid(Application::Impl& app);
     static void ShowHint(Application::Impl& app, const std::string& text, int x, int y);

@@ -32,8 +32,15 @@ void GameHost::StartClock(int reading) {
     lastTick_ = reading;
 }
 
+void GameHost::Resume(int reading) {
+    if (paused_) {
+        paused_ = false;
+        StartClock(reading);
+    }
+}
+
 bool GameHost::Idle(int reading) {
-    if (!state_) {
+    if (!state_ || paused_) {
         return false;
     }
     currentTick_ = reading;

@@ -23,8 +23,15 @@ public:
 
     // Sets the clock's starting reading (0..999).
     void StartClock(int reading);
-    // One idle call with the clock's reading; true when a tick ran and a frame is due.
+    // One idle call with the clock's reading; true when a tick ran and a frame is due. Never ticks
+    // while paused.
     bool Idle(int reading);
+    // Stops the clock, on every screen: nothing moves while the player cannot see the game.
+    void Pause() { paused_ = true; }
+    // Restarts a paused clock from reading (0..999): the next tick comes a whole period later,
+    // never at once to catch up. A running clock goes on untouched.
+    void Resume(int reading);
+    bool Paused() const { return paused_; }
 
     void KeyPress(char key);
     void KeyDown(std::uint16_t& key, platform::ShiftState shift);
@@ -47,6 +54,7 @@ private:
     std::unique_ptr<TState> state_;
     int lastTick_ = 0;
     int currentTick_ = 0;
+    bool paused_ = false;
 };
 
 } // namespace scrivel

@@ -14,6 +14,7 @@ TGLPanel::TGLPanel(platform::Window& owner, int width, int height)
     App().SetIdleHandler([this] {
         bool done = false;
         Idle(done);
+        return done ? platform::IdleNext::Wait : platform::IdleNext::Again;
     });
     SetSize(width, height);
 }

@@ -28,6 +28,7 @@ public:
 
 protected:
     virtual void Resize(int /*width*/, int /*height*/) {}
+    // done: nothing to do until the next event, so the loop may sleep.
     virtual void Idle(bool& done) { done = false; }
 
     void Paint() override {}

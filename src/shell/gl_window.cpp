@@ -78,10 +78,28 @@ void TGLWindow::Idle(bool& done) {
         }
         return;
     }
+    // Paused, nothing happens until the window comes back: the loop may sleep meanwhile.
+    done = gameData_ && host_->Paused();
     if (gameData_ && host_->Idle(platform::MillisecondOfSecond())) {
         // Only a tick moves the scene; a repaint for any other reason draws it as it stands.
         view_->Step();
         Repaint();
+    }
+}
+
+// Minimised, the game waits for the player: letters would otherwise land unseen. Every screen
+// waits, not only play: nothing there can be seen either, and a sleeping loop costs nothing. A
+// covered window goes on playing and only stops drawing (the platform paints nothing covered): a
+// player glancing at another window expects the game to run, as it does on a compositing desktop,
+// which never reports a window covered.
+void TGLWindow::OnSightChange(platform::Sight sight) {
+    if (!host_) {
+        return;
+    }
+    if (sight == platform::Sight::Off) {
+        host_->Pause();
+    } else {
+        host_->Resume(platform::MillisecondOfSecond());
     }
 }
 

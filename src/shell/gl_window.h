@@ -15,7 +15,8 @@ class TGameData;
 class TView;
 
 // The game host on its GL panel: owns the view, the game data and the screens, runs the clock from
-// the idle handler, draws a frame after every tick and ends the game on request.
+// the idle handler, draws a frame after every tick and ends the game on request. The clock stops
+// while the panel is off the screen (the form minimised).
 class TGLWindow : public TGLPanel {
 public:
     // folders says where the game's data and the player's files are.
@@ -36,6 +37,7 @@ protected:
     void Paint() override;
     void Resize(int width, int height) override;
     void Idle(bool& done) override;
+    void OnSightChange(platform::Sight sight) override;
 
 private:
     void Release();

@@ -1,11 +1,7 @@
-#include "platform_x11/x11_fixture.h"
+#include "platform_wm/openbox_fixture.h"
 
-#include <X11/Xatom.h>
-#include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace scrivel::platform {
 namespace {
@@ -16,73 +12,16 @@ class Painted : public Window {
 public:
     using Window::Window;
     int paints = 0;
+    std::vector<Sight> sights;
 
 protected:
     void Paint() override { ++paints; }
+    void OnSightChange(Sight sight) override { sights.push_back(sight); }
 };
 
-// Openbox, a reparenting window manager, on the program's own X server (its test command runs it
-// under xvfb-run -a): started for the suite and stopped after it, as only one manager may run on
-// a display.
-class WindowManagerTest : public test::X11Test {
+class WindowManagerTest : public test::UnderOpenbox<test::X11Test> {
 protected:
-    static void SetUpTestSuite() {
-        manager_ = fork();
-        if (manager_ == 0) {
-            const int quiet = open("/dev/null", O_WRONLY);
-            dup2(quiet, STDOUT_FILENO);
-            dup2(quiet, STDERR_FILENO);
-            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    static void TearDownTestSuite() {
-        if (manager_ > 0) {
-            kill(manager_, SIGTERM);
-            waitpid(manager_, nullptr, 0);
-        }
-    }
-    void SetUp() override {
-        X11Test::SetUp();
-        ASSERT_GT(manager_, 0) << "cannot start openbox";
-        ASSERT_TRUE(PumpUntil([&] { return ManagerRunning(); }, 10s))
-            << "openbox did not take the display within 10 s (is it installed?)";
-        // NOTE: openbox drops windows mapped in its first moments, though it lists its clients
-        // already: try a probe until one is managed.
-        const auto end = std::chrono::steady_clock::now() + 10s;
-        while (!managing_ && std::chrono::steady_clock::now() < end) {
-            Window probe(App(), WindowKind::Plain, {0, 0, 10, 10});
-            probe.Show();
-            managing_ = PumpUntil([&] { return MapState(probe.Handle()) == IsViewable; }, 300ms);
-        }
-        ASSERT_TRUE(managing_) << "openbox maps no window";
-    }
-
-    bool ManagerRunning() {
-        int status = 0;
-        if (waitpid(manager_, &status, WNOHANG) == manager_) {
-            manager_ = -1; // it ended: nothing will take the display
-            return false;
-        }
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        // It lists its clients once it has started; windows mapped earlier may go unmanaged.
-        XGetWindowProperty(XDisplay(), Root(), XInternAtom(XDisplay(), "_NET_CLIENT_LIST", False),
-                           0, 1, False, AnyPropertyType, &type, &format, &count, &after, &data);
-        XFree(data);
-        return type != None;
-    }
-    // Waits a while for the manager's answers, which come when they come.
-    void Linger() {
-        PumpUntil([] { return false; }, 300ms);
-        Settle();
-    }
     std::pair<int, int> Position(const Window& window) { return {window.Left(), window.Top()}; }
-
-    static inline pid_t manager_ = -1;
-    static inline bool managing_ = false;
 };
 
 // A drag after moves under openbox is the end-to-end skin test's (the F3 cycle, then a drag).
@@ -108,7 +47,8 @@ TEST_F(WindowManagerTest, MovedWindowsStayThereAndTheManagersResizesCount) {
     }
 }
 
-TEST_F(WindowManagerTest, AMinimisedFormsChildStopsPainting) {
+TEST_F(WindowManagerTest, AMinimisedFormsChildPaintsNothingTillTheFormIsBack) {
+    using Sights = std::vector<Sight>;
     Painted form(App(), WindowKind::Form, {test::kLeft, test::kTop, 120, 80});
     Painted child(form, {10, 10, 40, 40});
     App().SetMainWindow(&form);
@@ -121,6 +61,11 @@ TEST_F(WindowManagerTest, AMinimisedFormsChildStopsPainting) {
         App().RunOnce();
     }
     EXPECT_EQ(child.paints, paints);
+    EXPECT_EQ(child.CurrentSight(), Sight::Off);
+
+    Restore(form);
+    ASSERT_TRUE(PumpUntil([&] { return child.paints > paints; }));
+    EXPECT_EQ(child.sights, (Sights{Sight::Shown, Sight::Off, Sight::Shown}));
     App().SetMainWindow(nullptr);
 }
 

@@ -51,6 +51,31 @@ TEST_F(ApplicationTest, TheSystemCloseEndsTheLoopUnlessTheWindowIsAlreadyGone) {
     EXPECT_TRUE(App().Terminated());
 }
 
+// A running clock needs the handler every millisecond; a paused one must not keep the loop
+// spinning: with nothing to do it comes round at the quiet pause of 20 ms.
+TEST_F(ApplicationTest, AnIdleHandlerWithNothingToDoLetsTheLoopSleep) {
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kRun = std::chrono::milliseconds(200);
+    int calls[2] = {};
+    for (IdleNext next : {IdleNext::Again, IdleNext::Wait}) {
+        int& count = calls[next == IdleNext::Wait ? 1 : 0];
+        const Clock::time_point end = Clock::now() + kRun;
+        App().SetIdleHandler([&] {
+            ++count;
+            if (Clock::now() >= end) {
+                App().Quit();
+            }
+            return next;
+        });
+        App().Run();
+    }
+    App().SetIdleHandler(nullptr);
+    // About 200 calls at one a millisecond, about 10 at one each 20 ms; room for a busy machine.
+    EXPECT_GT(calls[0], 60);
+    EXPECT_LE(calls[1], 14);
+    EXPECT_GE(calls[1], 8);
+}
+
 TEST_F(ApplicationTest, AnXErrorTrapCatchesAFailedCallAndReportsItOnceWithTheSubsystem) {
     testing::internal::CaptureStderr();
     for (int i = 0; i < 2; ++i) {

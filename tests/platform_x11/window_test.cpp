@@ -23,6 +23,7 @@ public:
     std::uint32_t colour = 0;
     std::vector<int> keys;
     std::string typed;
+    std::vector<Sight> sights;
 
 protected:
     void Paint() override {
@@ -31,6 +32,7 @@ protected:
     }
     void OnKeyDown(int code, ShiftState) override { keys.push_back(code); }
     void OnKeyPress(char key) override { typed += key; }
+    void OnSightChange(Sight sight) override { sights.push_back(sight); }
 };
 
 TEST_F(WindowTest, PaintRunsOnExposeAndNothingIsErasedBeforeIt) {
@@ -47,6 +49,37 @@ TEST_F(WindowTest, PaintRunsOnExposeAndNothingIsErasedBeforeIt) {
     Settle();
     EXPECT_EQ(WindowPixel(form, 2, 2), kBlue);
     EXPECT_EQ(WindowPixel(form, 20, 15), kRed);
+}
+
+// Its own child over it does not cover a form; another window over both does, and then neither
+// paints until something of it shows again.
+TEST_F(WindowTest, AWhollyCoveredWindowPaintsNothingTillItShowsAgain) {
+    using Sights = std::vector<Sight>;
+    Recorder form(App(), WindowKind::Form, {test::kLeft + 20, test::kTop + 20, 60, 40});
+    Recorder child(form, {0, 0, 60, 40});
+    ShowAndSettle(form);
+    EXPECT_EQ(form.sights, Sights{Sight::Shown});
+    EXPECT_EQ(child.sights, Sights{Sight::Shown});
+
+    Window cover(App(), WindowKind::Tooltip, {test::kLeft, test::kTop, 100, 80});
+    ShowAndSettle(cover);
+    ASSERT_TRUE(PumpUntil([&] { return child.CurrentSight() == Sight::Covered; }));
+    EXPECT_EQ(form.CurrentSight(), Sight::Covered);
+    const int formPaints = form.paints;
+    const int childPaints = child.paints;
+    for (int frame = 0; frame < 5; ++frame) {
+        form.Repaint();
+        child.Repaint();
+        App().RunOnce();
+    }
+    EXPECT_EQ(form.paints, formPaints);
+    EXPECT_EQ(child.paints, childPaints);
+
+    // A sliver in view is enough to draw.
+    cover.SetPosition(test::kLeft + 75, test::kTop);
+    ASSERT_TRUE(PumpUntil([&] { return child.paints > childPaints; }));
+    EXPECT_EQ(child.sights, (Sights{Sight::Shown, Sight::Covered, Sight::Shown}));
+    EXPECT_EQ(form.sights, (Sights{Sight::Shown, Sight::Covered, Sight::Shown}));
 }
 
 TEST_F(WindowTest, KeysReachTheFormWhereverThePointerIsAndTheKeypadFollowsNumLock) {

@@ -49,6 +49,20 @@ TEST_F(GameHostTest, TicksWhenThePeriodHasPassedOnTheMillisecondClock) {
     EXPECT_EQ(Ticks({0, 500, 999, 0}), 0);
 }
 
+// A paused clock never ticks; back, it waits a whole period from the reading it resumed at.
+TEST_F(GameHostTest, APausedClockResumesOnePeriodLaterWithoutCatchingUp) {
+    ASSERT_EQ(game->GetTickPeriod(), 50);
+    host->StartClock(100);
+    host->Pause();
+    EXPECT_EQ(Ticks({150, 400, 999, 0, 100}), 0);
+    host->Resume(700);
+    EXPECT_EQ(Ticks({700, 749}), 0);
+    EXPECT_EQ(Ticks({750}), 1);
+    // Resuming a running clock (a covered window seen again) leaves its count alone.
+    host->Resume(780);
+    EXPECT_EQ(Ticks({800}), 1);
+}
+
 TEST_F(GameHostTest, UnknownCodesKeepTheScreenAndSixQuits) {
     TState* menu = host->State();
     for (int code : {7, 200, -1}) {
