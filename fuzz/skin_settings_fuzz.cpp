@@ -15,7 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(s.Font.size >= SkinSettings::kMinFontSize &&
                     s.Font.size <= SkinSettings::kMaxFontSize,
                 "the title's font size is in range");
-        Require(s.Font.colour <= 0xFFFFFF && s.BorderColor <= 0xFFFFFF, "colours are 0x00BBGGRR");
+        using scrivel::platform::Colour;
+        Require(Colour::FromWindows(s.Font.colour.Windows()) == s.Font.colour &&
+                    s.BorderColor.Windows() <= 0xFFFFFF,
+                "colours keep their channels through their 0x00BBGGRR form");
         for (const auto& button : s.Buttons) {
             Require(button.name.find('/') == std::string::npos,
                     "a button's bitmap stays inside Skins/");
