@@ -45,6 +45,7 @@ void OptionChoices::UpdateValues() {
     values_[TextureRow] = std::to_string(o.NumTexture);
     values_[FontRow] = o.FontName;
     values_[ColourRow] = NameOf(ColourNames, o.FontColorNum);
+    values_[MarkerRow] = NameOf(YesNo, o.Marker ? 1 : 0);
 }
 
 bool OptionChoices::ChangeSelected(Change change) {
@@ -86,6 +87,9 @@ bool OptionChoices::ChangeSelected(Change change) {
     case ColourRow:
         o.FontColorNum = Cycle(o.FontColorNum, 0, TOptionsData::MaxFontColorNum, next);
         return true;
+    case MarkerRow:
+        o.Marker = !o.Marker;
+        return false;
     default:
         return false;
     }

@@ -11,12 +11,12 @@ namespace scrivel {
 
 class TOptionsData;
 
-// The options screen without its drawing: eight rows, one selected; Up and Down move the selection,
+// The options screen without its drawing: nine rows, one selected; Up and Down move the selection,
 // Left, Right and Space step the selected option round its range straight in the options, and the
 // key handlers answer whether the scene must be rebuilt for the change.
 class OptionChoices {
 public:
-    static constexpr int RowCount = 8;
+    static constexpr int RowCount = 9;
     static constexpr int GridRow = 0;
     static constexpr int SpeedRow = 1;
     static constexpr int MinWordRow = 2;
@@ -25,13 +25,15 @@ public:
     static constexpr int TextureRow = 5;
     static constexpr int FontRow = 6;
     static constexpr int ColourRow = 7;
+    // Our own: the landing cell shown in play.
+    static constexpr int MarkerRow = 8;
 
     using TextId = texts::TextId;
     static constexpr TextId Heading = TextId::OptionsHeading;
     static constexpr std::array<TextId, RowCount> Titles = {
         TextId::OptionGrid,   TextId::OptionSpeed,      TextId::OptionMinWordSize,
         TextId::OptionRandom, TextId::OptionBackground, TextId::OptionTextures,
-        TextId::OptionFont,   TextId::OptionFontColour};
+        TextId::OptionFont,   TextId::OptionFontColour, TextId::OptionMarker};
     static constexpr std::array<TextId, 3> SpeedNames = {TextId::SpeedSlow, TextId::SpeedNormal,
                                                          TextId::SpeedFast};
     static constexpr std::array<TextId, 2> RandomNames = {TextId::RandomWords,

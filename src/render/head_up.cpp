@@ -17,6 +17,11 @@ std::string Drawable(TextId id) {
     return platform::Utf8ToLatin1(texts::Text(id));
 }
 
+// The score's baseline under the window's top, and from there down to the name's baseline at
+// least the score's descent and the 18-point name's height.
+constexpr int kScoreTop = 18;
+constexpr int kScoreToName = 20;
+
 // Font size of the score line and the name prompt by window height, 0 to keep the last one.
 int HeadUpSize(int height, int small) {
     const int b = height / 100;
@@ -37,9 +42,12 @@ int HeadUpSize(int height, int small) {
 std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int score,
                                     const std::string& name) {
     std::vector<HeadUpLine> lines;
-    lines.push_back(
-        {100, height - 18, HeadUpSize(height, 8), 1.0f, 0.2f, 0.2f, std::to_string(score)});
-    lines.push_back({100, height - height / 12, 18, 1.0f, 1.0f, 1.0f, name});
+    // The skins' panels are smaller than the 500 pixels these lines were laid out for: from 300
+    // pixels up the score keeps a readable size, and the name never climbs into it.
+    const int scoreSize = height / 100 == 3 ? 14 : HeadUpSize(height, 8);
+    const int nameY = std::min(height - height / 12, height - kScoreTop - kScoreToName);
+    lines.push_back({100, height - kScoreTop, scoreSize, 1.0f, 0.2f, 0.2f, std::to_string(score)});
+    lines.push_back({100, nameY, 18, 1.0f, 1.0f, 1.0f, name});
 
     const ScreenLook* look = LookOf(mode);
     if (look != nullptr && look->NamePrompt && blink >= 20) {

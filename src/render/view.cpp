@@ -314,7 +314,9 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         text.SetFont(carriedFont_);
     }
     const std::string name = playerName_ != nullptr ? *playerName_ : std::string();
-    for (const HeadUpLine& line : HeadUpLines(mode_, height_, blink_.Counter(), score_, name)) {
+    const std::vector<HeadUpLine> lines =
+        HeadUpLines(mode_, height_, blink_.Counter(), score_, name);
+    for (const HeadUpLine& line : lines) {
         glColor3f(line.Red, line.Green, line.Blue);
         if (line.FontSize != 0) {
             text.SetFont(line.FontSize);
@@ -324,7 +326,8 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
     // What the last words scored, under the name.
     glColor3f(1.0f, 0.9f, 0.3f);
     text.SetFont(kScoreNoteSize);
-    int noteY = height_ - height_ / 12 - kScoreNoteSize - 4;
+    // The second line is the name's.
+    int noteY = lines[1].Y - kScoreNoteSize - 4;
     for (const std::string& note : scoreNotes_.Lines()) {
         text.DrawText(kScoreNoteX, noteY, note);
         noteY -= kScoreNoteSize + 4;

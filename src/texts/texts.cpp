@@ -166,6 +166,8 @@ const char* Text(TextId id) {
         return "Fonte";
     case TextId::OptionFontColour:
         return "Couleur de fonte";
+    case TextId::OptionMarker:
+        return "Repère";
     case TextId::SpeedSlow:
         return "Lent";
     case TextId::SpeedNormal:

@@ -116,6 +116,7 @@ enum class TextId {
     OptionTextures,
     OptionFont,
     OptionFontColour,
+    OptionMarker,
     SpeedSlow,
     SpeedNormal,
     SpeedFast,

@@ -36,7 +36,7 @@ struct Screen {
 
 TEST(OptionChoices, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
     // From the default options: grid 8, speed 1, words of 3, random words, landscape on,
-    // texture 0, first font, multicolour. L left, R right, space.
+    // texture 0, first font, multicolour, landing cell shown. L left, R right, space.
     const struct {
         int row;
         const char* keys;
@@ -45,11 +45,12 @@ TEST(OptionChoices, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
                  {1, "LL", "Rapide"}, {2, "L", "8 lettres"}, {2, "RRRRRR", "3 lettres"},
                  {3, "R", "lettres"}, {3, "RL", "mots"},     {4, "L", "Non"},
                  {5, "L", "8"},       {6, "R", "Beta"},      {6, "L", "Gamma"},
-                 {7, "R", "Blanc"},   {7, "L", "Pourpre"}};
+                 {7, "R", "Blanc"},   {7, "L", "Pourpre"},    {8, " ", "Non"},
+                 {8, "LR", "Oui"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + " '" + c.keys + "'");
         Screen s;
-        EXPECT_EQ(s.Press(c.row, c.keys), c.row == 0 || c.row >= 5);
+        EXPECT_EQ(s.Press(c.row, c.keys), c.row == 0 || (c.row >= 5 && c.row <= 7));
         EXPECT_EQ(s.module.Value(c.row), c.value);
         EXPECT_EQ(s.module.Selected(), c.row);
     }

@@ -44,7 +44,7 @@ TEST(TOptionsData, ValuesAreBroughtIntoRangeAndMissingOnesDefault) {
 
 // The skin, the window's place and the last name come back at the next run; a file from before
 // they were kept starts on skin 4 at the default place as "Anonyme", its own keys unchanged.
-TEST(TOptionsData, SkinPlaceAndNameAreKeptAndAnOldFileStartsAsBefore) {
+TEST(TOptionsData, SkinPlaceNameAndMarkerAreKeptAndAnOldFileStartsAsBefore) {
     TempDir dir;
     const std::string old = "[GridSize]\r\nSize=6\r\n[Display]\r\nFontName=Verdana\r\n";
     dir.Write("options.ini", old);
@@ -54,6 +54,8 @@ TEST(TOptionsData, SkinPlaceAndNameAreKeptAndAnOldFileStartsAsBefore) {
         EXPECT_FALSE(options.Place.has_value());
         EXPECT_EQ(options.PlayerName, "Anonyme");
         EXPECT_EQ(options.GridSize, 6);
+        EXPECT_TRUE(options.Marker) << "the landing cell is shown by default";
+        options.Marker = false;
         options.SkinIndex = 2;
         options.PlayerName = "Zoe";
         // The window gives its place as it stands when the file is written.
@@ -64,11 +66,13 @@ TEST(TOptionsData, SkinPlaceAndNameAreKeptAndAnOldFileStartsAsBefore) {
     EXPECT_NE(text.find("[Window]\r\nSkin=2\r\nLeft=-30\r\nTop=1200\r\n"), std::string::npos)
         << text;
     EXPECT_NE(text.find("[Player]\r\nName=Zoe\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Marker=0\r\n"), std::string::npos) << text;
     {
         TOptionsData options(dir.File("options.ini"));
         EXPECT_EQ(options.SkinIndex, 2);
         EXPECT_EQ(options.Place, (FormPlace{-30, 1200}));
         EXPECT_EQ(options.PlayerName, "Zoe");
+        EXPECT_FALSE(options.Marker);
     }
 
     // Damaged values: an unknown skin is the start skin, half a place is none, no name the default.

@@ -41,5 +41,20 @@ TEST(HeadUpLines, PositionsSizesAndColoursInA640By480Window) {
     }
 }
 
+// The skins' panels are smaller than 500 pixels: the score keeps a readable size from 300 pixels
+// up and the name stays clear of it; a 500-pixel panel keeps the original places.
+TEST(HeadUpLines, ScoreAndNameStayApartInSmallerPanels) {
+    const struct {
+        int height, scoreY, scoreSize, nameY;
+    } cases[] = {{500, 482, 24, 459}, {440, 422, 14, 402}, {336, 318, 14, 298}, {250, 232, 8, 212}};
+    for (const auto& c : cases) {
+        const std::vector<HeadUpLine> lines = HeadUpLines(ViewMode::Game, c.height, 25, 7, "Bob");
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].Y, c.scoreY) << c.height;
+        EXPECT_EQ(lines[0].FontSize, c.scoreSize) << c.height;
+        EXPECT_EQ(lines[1].Y, c.nameY) << c.height;
+    }
+}
+
 } // namespace
 } // namespace scrivel
