@@ -2,7 +2,7 @@
 
 #include "platform/canvas.h"
 #include "platform/sheet_layout.h"
-#include "scene/gl_object.h"
+#include "scene/vector.h"
 #include "scene/gl_texture.h"
 
 #include <array>

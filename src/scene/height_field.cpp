@@ -26,9 +26,8 @@ THeightMap ReadHeights(const std::string& path) {
 
 TNHeightField::TNHeightField(const std::string& fileName, TTextureMg* textureBank,
                              float heightScale, float xSpacing, float zSpacing)
-    : heightScale_(heightScale), xSpacing_(xSpacing), zSpacing_(zSpacing),
-      heights_(ReadHeights(fileName)), tiles_(LayTiles(heights_)) {
-    TextureBank = textureBank;
+    : textureBank_(textureBank), heightScale_(heightScale), xSpacing_(xSpacing),
+      zSpacing_(zSpacing), heights_(ReadHeights(fileName)), tiles_(LayTiles(heights_)) {
     BuildList();
 }
 
@@ -46,7 +45,7 @@ void TNHeightField::BuildList() {
                      [](const TTileChoice& a, const TTileChoice& b) { return a.tile < b.tile; });
     for (std::size_t i = 0; i < byTile.size();) {
         const int tile = byTile[i].tile;
-        TextureBank->Bind(tile, TextureEnv::Modulate);
+        textureBank_->Bind(tile, TextureEnv::Modulate);
         glBegin(GL_QUADS);
         for (; i < byTile.size() && byTile[i].tile == tile; ++i) {
             const int x = byTile[i].x;
@@ -73,7 +72,7 @@ void TNHeightField::BuildList() {
 
 void TNHeightField::Draw() const {
     glPushMatrix();
-    Material->Apply();
+    material_.Apply();
     displayList_.Call();
     glPopMatrix();
 }
