@@ -16,7 +16,8 @@ THeightMap ReadHeights(const std::string& path) {
     THeightMap map(bitmap.Width(), bitmap.Height());
     for (int x = 0; x < map.Width(); ++x) {
         for (int y = 0; y < map.Height(); ++y) {
-            map.Set(x, y, THeightMap::FromColour(bitmap.Pixel(x, y)));
+            map.Set(x, y,
+                    THeightMap::FromColour(platform::Colour::FromWindows(bitmap.Pixel(x, y))));
         }
     }
     return map;
