@@ -5,8 +5,8 @@
 namespace scrivel::platform {
 
 // An opaque colour by its red, green and blue channels, 0 to 255. Where a colour is one integer
-// (skin.ini, the bitmaps' pixels, the letter bank's tables) it is the Windows order 0x00BBGGRR,
-// red in the low byte, and nowhere another order.
+// (skin.ini, the bitmaps' pixels) it is the Windows order 0x00BBGGRR, red in the low byte, and
+// nowhere another order.
 struct Colour {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
