@@ -1,13 +1,12 @@
 #pragma once
 
-#include <concepts>
 #include <cstdint>
 
 namespace scrivel::platform {
 
 // An opaque colour by its red, green and blue channels, 0 to 255. Where a colour is one integer
-// (skin.ini, the bitmaps' pixels, the letter bank's tables) it is the Windows order 0x00BBGGRR,
-// red in the low byte, and nowhere another order.
+// (skin.ini, the bitmaps' pixels) it is the Windows order 0x00BBGGRR, red in the low byte, and
+// nowhere another order.
 struct Colour {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
@@ -16,15 +15,11 @@ struct Colour {
     constexpr Colour() = default;
     constexpr Colour(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
         : r(red), g(green), b(blue) {}
-    // A 0x00BBGGRR integer held as such (only a std::uint32_t: a plain literal does not convert,
-    // so a colour written in the code names its channels).
-    template <std::same_as<std::uint32_t> Integer>
-    constexpr Colour(Integer bbggrr) // NOLINT(google-explicit-constructor)
-        : r(static_cast<std::uint8_t>(bbggrr & 0xFFu)),
-          g(static_cast<std::uint8_t>((bbggrr >> 8) & 0xFFu)),
-          b(static_cast<std::uint8_t>((bbggrr >> 16) & 0xFFu)) {}
-
-    static constexpr Colour FromWindows(std::uint32_t bbggrr) { return Colour(bbggrr); }
+    static constexpr Colour FromWindows(std::uint32_t bbggrr) {
+        return {static_cast<std::uint8_t>(bbggrr & 0xFFu),
+                static_cast<std::uint8_t>((bbggrr >> 8) & 0xFFu),
+                static_cast<std::uint8_t>((bbggrr >> 16) & 0xFFu)};
+    }
     constexpr std::uint32_t Windows() const {
         return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
                (static_cast<std::uint32_t>(b) << 16);

@@ -2,8 +2,8 @@
 
 #include "platform/canvas.h"
 #include "platform/sheet_layout.h"
-#include "scene/gl_object.h"
 #include "scene/gl_texture.h"
+#include "scene/vector.h"
 
 #include <array>
 #include <cstdint>
@@ -16,12 +16,6 @@ namespace scrivel {
 
 class EyeView;
 class TLettre;
-
-// A colour as 0x00BBGGRR, the way the platform's canvas takes it.
-constexpr std::uint32_t ColourRgb(int red, int green, int blue) {
-    return static_cast<std::uint32_t>(red) | static_cast<std::uint32_t>(green) << 8 |
-           static_cast<std::uint32_t>(blue) << 16;
-}
 
 // A text laid out along a turned line (the options screen's texts).
 struct TTextRecord {
@@ -52,40 +46,42 @@ public:
 
     // By font colour option: white, red, blue, maroon, yellow, orange, green, grey, purple; the
     // tenth option (multicolour) draws each letter in its LetterColours entry instead.
-    static constexpr std::array<std::uint32_t, 10> FontColours = {
-        ColourRgb(255, 255, 255), ColourRgb(255, 0, 0),     ColourRgb(0, 0, 255),
-        ColourRgb(128, 0, 0),     ColourRgb(255, 255, 0),   ColourRgb(243, 171, 45),
-        ColourRgb(0, 128, 0),     ColourRgb(128, 128, 128), ColourRgb(128, 0, 128),
-        ColourRgb(255, 255, 255)};
-    static constexpr std::uint32_t DigitColour = ColourRgb(255, 255, 255);
-    static constexpr std::uint32_t VowelColour = ColourRgb(113, 240, 96);
+    static constexpr std::array<platform::Colour, 10> FontColours = {
+        platform::Colour(255, 255, 255), platform::Colour(255, 0, 0),
+        platform::Colour(0, 0, 255),     platform::Colour(128, 0, 0),
+        platform::Colour(255, 255, 0),   platform::Colour(243, 171, 45),
+        platform::Colour(0, 128, 0),     platform::Colour(128, 128, 128),
+        platform::Colour(128, 0, 128),   platform::Colour(255, 255, 255)};
+    static constexpr platform::Colour DigitColour = platform::Colour(255, 255, 255);
+    static constexpr platform::Colour VowelColour = platform::Colour(113, 240, 96);
     // A to Z in the multicoloured mode.
-    static constexpr std::array<std::uint32_t, 26> LetterColours = {VowelColour,
-                                                                    ColourRgb(68, 45, 243),
-                                                                    ColourRgb(138, 45, 243),
-                                                                    ColourRgb(213, 45, 243),
-                                                                    VowelColour,
-                                                                    ColourRgb(243, 45, 227),
-                                                                    ColourRgb(243, 45, 157),
-                                                                    ColourRgb(45, 243, 213),
-                                                                    VowelColour,
-                                                                    ColourRgb(64, 45, 243),
-                                                                    ColourRgb(45, 110, 243),
-                                                                    ColourRgb(243, 171, 45),
-                                                                    ColourRgb(243, 231, 45),
-                                                                    ColourRgb(185, 243, 45),
-                                                                    VowelColour,
-                                                                    ColourRgb(96, 243, 45),
-                                                                    ColourRgb(45, 243, 87),
-                                                                    ColourRgb(45, 243, 162),
-                                                                    ColourRgb(45, 243, 222),
-                                                                    ColourRgb(45, 203, 243),
-                                                                    VowelColour,
-                                                                    ColourRgb(46, 120, 242),
-                                                                    ColourRgb(65, 47, 241),
-                                                                    ColourRgb(138, 46, 242),
-                                                                    ColourRgb(217, 45, 243),
-                                                                    ColourRgb(243, 45, 180)};
+    static constexpr std::array<platform::Colour, 26> LetterColours = {
+        VowelColour,
+        platform::Colour(68, 45, 243),
+        platform::Colour(138, 45, 243),
+        platform::Colour(213, 45, 243),
+        VowelColour,
+        platform::Colour(243, 45, 227),
+        platform::Colour(243, 45, 157),
+        platform::Colour(45, 243, 213),
+        VowelColour,
+        platform::Colour(64, 45, 243),
+        platform::Colour(45, 110, 243),
+        platform::Colour(243, 171, 45),
+        platform::Colour(243, 231, 45),
+        platform::Colour(185, 243, 45),
+        VowelColour,
+        platform::Colour(96, 243, 45),
+        platform::Colour(45, 243, 87),
+        platform::Colour(45, 243, 162),
+        platform::Colour(45, 243, 222),
+        platform::Colour(45, 203, 243),
+        VowelColour,
+        platform::Colour(46, 120, 242),
+        platform::Colour(65, 47, 241),
+        platform::Colour(138, 46, 242),
+        platform::Colour(217, 45, 243),
+        platform::Colour(243, 45, 180)};
 
     // folder holds Graphics/ and ends with '/'. Nothing is loaded or uploaded yet.
     TFontTexMg(const std::string& fontName, int patternFile, int patternIndex, int colourIndex,

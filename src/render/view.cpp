@@ -443,8 +443,7 @@ void TView::ApplyOptions() {
     }
     if (ground_) {
         // It starts one unit nearer than at build time.
-        ground_->Location.y = layout.BaseHeight;
-        ground_->Location.z = BoardLayout::GridDepth - 1.0f;
+        ground_->MoveTo(ground_->Location().x, layout.BaseHeight, BoardLayout::GridDepth - 1.0f);
     }
     if (foundWords_) {
         LayOutFoundWords();

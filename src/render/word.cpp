@@ -10,12 +10,11 @@ namespace scrivel {
 
 TWord::TWord(TFontTexMg* bank, std::string text, float x, float y, float z, bool vertical)
     : text_(std::move(text)), bank_(bank), vertical_(vertical) {
-    flight_.Location = {x, y, z};
+    flight_.MoveTo(x, y, z);
 }
 
 void TWord::FlyTo(float x, float y, float z, float speed) {
-    flight_.SetMoveTarget(x, y, z, 0.0f, 0.0f, 0.0f);
-    flight_.SetMoveSpeed(speed);
+    flight_.FlyTo(x, y, z, speed);
 }
 
 void TWord::StartMorph(float initialWidth, float initialHeight, float finalWidth,
@@ -27,11 +26,11 @@ void TWord::StartMorph(float initialWidth, float initialHeight, float finalWidth
     finalHeight_ = finalHeight;
     width_ = initialWidth;
     height_ = initialHeight;
-    const TVector3& step = flight_.Step;
+    const TVector3& step = flight_.FlightStep();
     // A flight without a step along x has no ticks to spread the change over.
     const double ticks =
         step.x != 0.0f
-            ? std::trunc((flight_.Target.x - flight_.Location.x) / static_cast<double>(step.x))
+            ? std::trunc((flight_.Target().x - flight_.Location().x) / static_cast<double>(step.x))
             : 0.0;
     morphSteps_ = static_cast<int>(std::clamp(ticks, 0.0, 1.0e6));
     if (morphSteps_ != 0) {
@@ -58,7 +57,7 @@ void TWord::MorphStep() {
 }
 
 void TWord::Step() {
-    flight_.AdvanceFlight();
+    flight_.StepMove();
     MorphStep();
     if (!morphing_) {
         vertical_ = false;
@@ -69,7 +68,7 @@ void TWord::Draw() const {
     if (bank_ == nullptr) {
         return;
     }
-    const TVector3& at = flight_.Location;
+    const TVector3& at = flight_.Location();
     if (DrawnDown()) {
         const float slant = initialWidth_ - (finalWidth_ - width_);
         bank_->DrawTextDown(text_, at.x, at.y, at.z, width_, height_, slant);

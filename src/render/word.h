@@ -26,8 +26,8 @@ public:
     void Draw() const;
 
     const std::string& Text() const { return text_; }
-    const TVector3& Location() const { return flight_.Location; }
-    const TVector3& Target() const { return flight_.Target; }
+    const TVector3& Location() const { return flight_.Location(); }
+    const TVector3& Target() const { return flight_.Target(); }
     float Width() const { return width_; }
     float Height() const { return height_; }
     bool Morphing() const { return morphing_; }

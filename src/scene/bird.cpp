@@ -34,18 +34,16 @@ void DrawWing(const TWingTexture& texture, const TWingPoints& points, bool bodyT
 
 } // namespace
 
-TBird::TBird(TTextureMg* textureBank, const RandomSource& random) {
-    TextureBank = textureBank;
+TBird::TBird(TTextureMg* textureBank, const RandomSource& random) : textureBank_(textureBank) {
     const TBirdDraws draws = TBirdDraws::Draw(random);
     textureNumber_ = draws.Texture;
-    SetAngles(0, 0, 0);
     // Every circle passes through (0, height, -10), its point nearest the viewer.
-    SetCircle(draws.Reverse, 0.0f, draws.Height, -10.0f - draws.Radius, draws.Radius);
-    CircleAngle = draws.StartAngle;
+    flight_.SetCircle(draws.Reverse, 0.0f, draws.Height, -10.0f - draws.Radius, draws.Radius,
+                      draws.StartAngle);
 }
 
 void TBird::Step() {
-    StepMove();
+    flight_.StepMove();
     beat_.Step();
 }
 
@@ -53,10 +51,10 @@ void TBird::Draw() const {
     glEnable(GL_MAP1_VERTEX_3);
     glEnable(GL_MAP1_TEXTURE_COORD_2);
     glDisable(GL_CULL_FACE);
-    TextureBank->Bind(textureNumber_, TextureEnv::Modulate);
+    textureBank_->Bind(textureNumber_, TextureEnv::Modulate);
     glDisable(GL_FOG);
     glPushMatrix();
-    ApplyCircle();
+    flight_.ApplyCircle();
     glColor3f(beat_.Phase(), 1.0f, 1.0f);
     DrawWing(TWingBeat::FirstTexture, beat_.FirstWing(), true);
     DrawWing(TWingBeat::SecondTexture, beat_.SecondWing(), false);

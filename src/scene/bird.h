@@ -9,7 +9,7 @@ class TTextureMg;
 
 // A bird: two feathered wings, Bezier-edged fans that flap, circling at its own height, radius,
 // direction and starting angle, all drawn from the generator when it is made.
-class TBird : public TGLMesh {
+class TBird {
 public:
     explicit TBird(TTextureMg* textureBank, const RandomSource& random = CRandom);
 
@@ -19,8 +19,11 @@ public:
     void Draw() const;
 
     const TWingBeat& Beat() const { return beat_; }
+    float CircleAngle() const { return flight_.CircleAngle(); } // degrees
 
 private:
+    TTextureMg* textureBank_ = nullptr; // shared, not owned
+    TGLMesh flight_;
     int textureNumber_ = 30;
     TWingBeat beat_;
 };

@@ -14,7 +14,7 @@ void TBitmapTexture::LoadFromFile(const std::string& path) {
     CopyTransposed(bitmap, 0, 0, size_, size_, pixels_.data());
 }
 
-void TBitmapTexture::Checker(int colour) {
+void TBitmapTexture::Checker(platform::Colour colour) {
     FillChecker(pixels_.data(), size_, size_, colour);
 }
 

@@ -19,7 +19,7 @@ public:
     // Ends the program when the bitmap is smaller than the texture or cannot be read. A larger
     // bitmap is cropped.
     void LoadFromFile(const std::string& path) override;
-    void Checker(int colour) override;
+    void Checker(platform::Colour colour) override;
     // Uploads the pixels to a new texture (the previous one, if any, is deleted).
     unsigned BuildTexture(int components) override;
     void Bind() const override;

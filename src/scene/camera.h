@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/gl_object.h"
+#include "scene/vector.h"
 
 namespace scrivel {
 

@@ -1,16 +1,13 @@
 #include "scene/gl_light.h"
 
-#include "scene/texture_64.h"
-
 namespace scrivel {
 
-TGLLight::TGLLight(const std::string& textureFile, LightSlot slot) : light_(slot) {
-    Texture = std::make_unique<T64Texture>(textureFile);
-    Texture->SetEnvMode(TextureEnv::Replace);
+TGLLight::TGLLight(const std::string& textureFile, LightSlot slot)
+    : light_(slot), texture_(textureFile) {
+    texture_.SetEnvMode(TextureEnv::Replace);
     SetAmbient(0.9f, 0.0f, 0.0f, 0.8f);
     SetDiffuse(1.0f, 1.0f, 1.0f, 1.0f);
     SetSpecular(0.0f, 1.0f, 1.0f, 0.0f);
-    SetPosition(-20.0f, 0.0f, -10.0f, 1.0f);
 }
 
 void TGLLight::SetAmbient(float r, float g, float b, float a) {
@@ -26,7 +23,7 @@ void TGLLight::SetSpecular(float r, float g, float b, float a) {
 }
 
 void TGLLight::Apply() const {
-    light_.Apply(Position);
+    light_.Apply(position_);
 }
 
 } // namespace scrivel

@@ -1,7 +1,5 @@
 #include "scene/gl_mesh.h"
 
-#include "scene/texture.h"
-
 #include <GL/gl.h>
 #include <cmath>
 
@@ -14,95 +12,87 @@ bool AxisMoves(float location, float target, float step) {
     return std::fabs(std::trunc(target - location)) > std::fabs(std::trunc(step));
 }
 
+// One axis of a flight: towards the target at the given speed.
+float AxisStep(float location, float target, float speed) {
+    return location < target ? speed : -speed;
+}
+
 } // namespace
 
-TGLMesh::TGLMesh() = default;
-
-TGLMesh::~TGLMesh() = default;
-
-unsigned TGLMesh::BuildTexture() {
-    if (Texture) {
-        textureName_ = Texture->BuildTexture(3);
-    }
-    return textureName_;
+void TGLMesh::FlyTo(float x, float y, float z, float speed) {
+    target_ = {x, y, z};
+    step_ = {AxisStep(location_.x, x, speed), AxisStep(location_.y, y, speed),
+             AxisStep(location_.z, z, speed)};
+    motion_ = Motion::Flight;
+    finished_ = false;
 }
 
-void TGLMesh::SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az) {
-    Target = {tx, ty, tz};
-    TargetAngles = {ax, ay, az};
-    MoveMode = Flight;
-    Finished = false;
-}
-
-void TGLMesh::SetMoveSpeed(float speed) {
-    Step.x = Location.x < Target.x ? speed : -speed;
-    Step.y = Location.y < Target.y ? speed : -speed;
-    Step.z = Location.z < Target.z ? speed : -speed;
-}
-
-void TGLMesh::SetCircle(bool reverse, float cx, float cy, float cz, float radius) {
-    Reverse = reverse;
-    CircleCentre = {cx, cy, cz};
-    CircleRadius = radius;
+void TGLMesh::SetCircle(bool reverse, float cx, float cy, float cz, float radius,
+                        float startAngle) {
+    reverse_ = reverse;
+    circleCentre_ = {cx, cy, cz};
+    circleRadius_ = radius;
     // No radius, no way round: the mesh stays where it is rather than stepping by an infinite
     // angle (which a radius of -0 turns into a NaN transform).
-    CircleStep = radius != 0.0f ? 15.0f / radius : 0.0f;
-    MoveMode = Circle;
-    Finished = false;
+    circleStep_ = radius != 0.0f ? 15.0f / radius : 0.0f;
+    circleAngle_ = startAngle;
+    motion_ = Motion::Circle;
+    finished_ = false;
 }
 
 void TGLMesh::AdvanceFlight() {
-    if (Finished) {
+    if (finished_) {
         return;
     }
     bool moved = false;
-    if (AxisMoves(Location.x, Target.x, Step.x)) {
-        Location.x += Step.x;
+    if (AxisMoves(location_.x, target_.x, step_.x)) {
+        location_.x += step_.x;
         moved = true;
     }
-    if (AxisMoves(Location.y, Target.y, Step.y)) {
-        Location.y += Step.y;
+    if (AxisMoves(location_.y, target_.y, step_.y)) {
+        location_.y += step_.y;
         moved = true;
     }
-    if (AxisMoves(Location.z, Target.z, Step.z)) {
-        Location.z += Step.z;
+    if (AxisMoves(location_.z, target_.z, step_.z)) {
+        location_.z += step_.z;
         moved = true;
     }
-    Finished = !moved;
+    finished_ = !moved;
 }
 
 void TGLMesh::AdvanceCircle() {
-    if (!Reverse) {
-        CircleAngle += CircleStep;
-        if (CircleAngle > 360.0f) {
-            CircleAngle = 0.0f;
+    if (!reverse_) {
+        circleAngle_ += circleStep_;
+        if (circleAngle_ > 360.0f) {
+            circleAngle_ = 0.0f;
         }
     } else {
-        CircleAngle -= CircleStep;
-        if (CircleAngle < 0.0f) {
-            CircleAngle = 360.0f;
+        circleAngle_ -= circleStep_;
+        if (circleAngle_ < 0.0f) {
+            circleAngle_ = 360.0f;
         }
     }
 }
 
 bool TGLMesh::StepMove() {
-    switch (MoveMode) {
-    case Flight:
+    switch (motion_) {
+    case Motion::Flight:
         AdvanceFlight();
-        return Finished;
-    case Circle:
+        return finished_;
+    case Motion::Circle:
         AdvanceCircle();
         return false;
-    default:
-        return Finished;
+    case Motion::None:
+        break;
     }
+    return finished_;
 }
 
 void TGLMesh::ApplyCircle() const {
-    glTranslatef(CircleCentre.x, CircleCentre.y, CircleCentre.z);
-    glRotatef(CircleAngle, 0.0f, 1.0f, 0.0f);
-    glTranslatef(CircleRadius, 0.0f, 0.0f);
-    if (!Reverse) {
+    glTranslatef(circleCentre_.x, circleCentre_.y, circleCentre_.z);
+    glRotatef(circleAngle_, 0.0f, 1.0f, 0.0f);
+    glTranslatef(circleRadius_, 0.0f, 0.0f);
+    if (!reverse_) {
         // Turn round so the mesh faces along its way in both directions.
         glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     }

@@ -1,75 +1,52 @@
 #pragma once
 
-#include "scene/gl_object.h"
-#include "scene/material.h"
+#include "scene/vector.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace scrivel {
 
-// The motion of a mesh; the numbers are the stored values.
-enum class MeshMoveMode : std::uint8_t {
-    None = 0,
-    Flight = 2,
-    Circle = 6,
-};
-
-class TTexture;
-class TTextureMg;
-
-// Base of the textured, animated pieces of the scene: a material, an optional texture, and a
-// per-tick motion that either flies to a target or circles about a vertical axis.
-class TGLMesh : public TGLObject {
+// Where a moving piece of the scene stands and how it moves a tick: a straight flight to a target,
+// or a circle about a vertical axis. The pieces that move hold one and draw where it puts them.
+class TGLMesh {
 public:
-    static constexpr MeshMoveMode NoMove = MeshMoveMode::None;
-    static constexpr MeshMoveMode Flight = MeshMoveMode::Flight;
-    static constexpr MeshMoveMode Circle = MeshMoveMode::Circle;
+    const TVector3& Location() const { return location_; }
+    void MoveTo(float x, float y, float z) { location_ = {x, y, z}; }
 
-    TGLMesh();
-    ~TGLMesh() override;
-    TGLMesh(const TGLMesh&) = delete;
-    TGLMesh& operator=(const TGLMesh&) = delete;
+    // Flies from where it stands towards (x, y, z), speed units a tick on each axis.
+    void FlyTo(float x, float y, float z, float speed);
+    const TVector3& Target() const { return target_; }
+    // Signed per-axis step of the flight set last.
+    const TVector3& FlightStep() const { return step_; }
 
-    // Uploads the owned texture, if any, and returns its GL name (0 without a texture).
-    virtual unsigned BuildTexture();
+    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per tick from
+    // startAngle; a radius of 0 keeps the angle.
+    void SetCircle(bool reverse, float cx, float cy, float cz, float radius,
+                   float startAngle = 0.0f);
+    float CircleAngle() const { return circleAngle_; } // degrees
 
-    void SetMoveTarget(float tx, float ty, float tz, float ax, float ay, float az);
-    // Per-axis step towards the target set last; call after SetMoveTarget.
-    void SetMoveSpeed(float speed);
-    // Circles about the vertical axis through (cx, cy, cz), 15 / radius degrees per tick; a radius
-    // of 0 keeps the angle.
-    void SetCircle(bool reverse, float cx, float cy, float cz, float radius);
-
-    // Advances the motion by one tick and returns Finished; no GL.
+    // Advances the motion by one tick; true once a flight has ended. No GL.
     bool StepMove();
-    // The flight step of StepMove: moves Location, sets Finished.
-    void AdvanceFlight();
-    // The angle step of a circle.
-    void AdvanceCircle();
     // Multiplies the modelview matrix by the circle's placement at the current angle, facing the
     // way of travel; call inside the caller's push and pop, just before drawing.
     void ApplyCircle() const;
 
-    TTextureMg* TextureBank = nullptr; // shared, not owned
-    float CircleAngle = 0.0f;          // degrees
-    float CircleStep = 0.0f;           // degrees per tick
-    TVector3 CircleCentre;
-    float CircleRadius = 0.0f;
-    bool Reverse = false;
-    TVector3 Step;
-    TVector3 Target;
-    TVector3 TargetAngles; // kept for the callers; not animated here
-    MeshMoveMode MoveMode = NoMove;
-    bool Finished = false;
-    std::unique_ptr<TTexture> Texture;
-    std::unique_ptr<TMaterial> Material = std::make_unique<TMaterial>();
+private:
+    enum class Motion : std::uint8_t { None, Flight, Circle };
 
-    // The name of the owned texture once built; 0 before (the texture owns it).
-    unsigned TextureName() const { return textureName_; }
+    void AdvanceFlight();
+    void AdvanceCircle();
 
-protected:
-    unsigned textureName_ = 0;
+    TVector3 location_;
+    TVector3 step_;
+    TVector3 target_;
+    float circleAngle_ = 0.0f; // degrees
+    float circleStep_ = 0.0f;  // degrees per tick
+    TVector3 circleCentre_;
+    float circleRadius_ = 0.0f;
+    bool reverse_ = false;
+    Motion motion_ = Motion::None;
+    bool finished_ = false;
 };
 
 } // namespace scrivel

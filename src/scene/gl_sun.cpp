@@ -1,7 +1,5 @@
 #include "scene/gl_sun.h"
 
-#include "scene/texture.h"
-
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 
@@ -15,20 +13,20 @@ constexpr float kAmbient[] = {0.5f, 0.5f, 0.5f, 1.0f};
 
 } // namespace
 
-TGLSun::TGLSun(const std::string& textureFile) : TGLLight(textureFile, LightSlot::Zero) {
-    SetAmbient(0.9f, 0.0f, 0.0f, 0.8f);
-    SetDiffuse(1.0f, 1.0f, 1.0f, 1.0f);
-    SetSpecular(0.0f, 1.0f, 1.0f, 0.0f);
-    SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
+TGLSun::TGLSun(const std::string& textureFile) : ball_(textureFile, LightSlot::Zero) {
+    ball_.SetAmbient(0.9f, 0.0f, 0.0f, 0.8f);
+    ball_.SetDiffuse(1.0f, 1.0f, 1.0f, 1.0f);
+    ball_.SetSpecular(0.0f, 1.0f, 1.0f, 0.0f);
+    ball_.SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
 }
 
 void TGLSun::Step() {
     path_.Step();
-    SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
+    ball_.SetPosition(path_.X(), path_.Y(), kDepth, 1.0f);
     const TDaylight day = TDaylight::At(path_.Lowness());
     clear_ = sky_;
-    SetAmbient(day.Ambient[0], day.Ambient[1], day.Ambient[2], day.Ambient[3]);
-    SetDiffuse(day.Diffuse[0], day.Diffuse[1], day.Diffuse[2], day.Diffuse[3]);
+    ball_.SetAmbient(day.Ambient[0], day.Ambient[1], day.Ambient[2], day.Ambient[3]);
+    ball_.SetDiffuse(day.Diffuse[0], day.Diffuse[1], day.Diffuse[2], day.Diffuse[3]);
     sky_ = day.Sky;
     fog_ = day.Fog;
 }
@@ -40,7 +38,7 @@ void TGLSun::ApplyClearColour() const {
 void TGLSun::Draw() const {
     glClearColor(sky_[0], sky_[1], sky_[2], sky_[3]);
     glFogfv(GL_FOG_COLOR, fog_.data());
-    Apply();
+    ball_.Apply();
 
     // NOTE: the sun's material asks for a shininess of 150, above GL's limit of 128: GL refuses it
     // with GL_INVALID_VALUE and keeps the shininess it had. Not sending it keeps that same picture
@@ -50,10 +48,10 @@ void TGLSun::Draw() const {
         glMaterialfv(face, GL_AMBIENT, kAmbient);
     }
 
-    Texture->Bind();
+    ball_.BindTexture();
     glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
-    glTranslatef(Position.x, Position.y, kDepth);
+    glTranslatef(ball_.Position().x, ball_.Position().y, kDepth);
     glutSolidSphere(0.25, 20, 16);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);

@@ -9,10 +9,13 @@ namespace scrivel {
 
 // The small textured ball that swings across the sky and sets the day: light 0 at the sun, the
 // sky (clear) colour and the fog colour, recomputed every tick from how low it stands.
-class TGLSun : public TGLLight {
+class TGLSun {
 public:
     // Loads the 64 x 64 texture, drawn unlit.
     explicit TGLSun(const std::string& textureFile);
+
+    // Uploads the ball's texture and returns its GL name.
+    unsigned BuildTexture() { return ball_.BuildTexture(); }
 
     // One tick: moves the sun and works out its light, the sky and the fog for that place.
     void Step();
@@ -31,6 +34,7 @@ public:
     const TRgba& Fog() const { return fog_; }
 
 private:
+    TGLLight ball_;
     TSunPath path_;
     TRgba sky_{0.0f, 0.0f, 0.0f, 1.0f};
     TRgba clear_{0.0f, 0.0f, 0.0f, 1.0f};

@@ -16,7 +16,8 @@ THeightMap ReadHeights(const std::string& path) {
     THeightMap map(bitmap.Width(), bitmap.Height());
     for (int x = 0; x < map.Width(); ++x) {
         for (int y = 0; y < map.Height(); ++y) {
-            map.Set(x, y, THeightMap::FromColour(bitmap.Pixel(x, y)));
+            map.Set(x, y,
+                    THeightMap::FromColour(platform::Colour::FromWindows(bitmap.Pixel(x, y))));
         }
     }
     return map;
@@ -26,9 +27,8 @@ THeightMap ReadHeights(const std::string& path) {
 
 TNHeightField::TNHeightField(const std::string& fileName, TTextureMg* textureBank,
                              float heightScale, float xSpacing, float zSpacing)
-    : heightScale_(heightScale), xSpacing_(xSpacing), zSpacing_(zSpacing),
-      heights_(ReadHeights(fileName)), tiles_(LayTiles(heights_)) {
-    TextureBank = textureBank;
+    : textureBank_(textureBank), heightScale_(heightScale), xSpacing_(xSpacing),
+      zSpacing_(zSpacing), heights_(ReadHeights(fileName)), tiles_(LayTiles(heights_)) {
     BuildList();
 }
 
@@ -46,7 +46,7 @@ void TNHeightField::BuildList() {
                      [](const TTileChoice& a, const TTileChoice& b) { return a.tile < b.tile; });
     for (std::size_t i = 0; i < byTile.size();) {
         const int tile = byTile[i].tile;
-        TextureBank->Bind(tile, TextureEnv::Modulate);
+        textureBank_->Bind(tile, TextureEnv::Modulate);
         glBegin(GL_QUADS);
         for (; i < byTile.size() && byTile[i].tile == tile; ++i) {
             const int x = byTile[i].x;
@@ -73,7 +73,7 @@ void TNHeightField::BuildList() {
 
 void TNHeightField::Draw() const {
     glPushMatrix();
-    Material->Apply();
+    material_.Apply();
     displayList_.Call();
     glPopMatrix();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/gl_display_list.h"
-#include "scene/gl_mesh.h"
+#include "scene/material.h"
 #include "scene/model/height_map.h"
 
 #include <string>
@@ -13,19 +13,23 @@ class TTextureMg;
 // The landscape: a height map's grid of corners turned into textured tiles of sea, shore, plain
 // and mountain, compiled once into a display list, centred on the origin and lowered by half its
 // height scale.
-class TNHeightField : public TGLMesh {
+class TNHeightField {
 public:
     // Needs a current GL context: loads the heights, lays the tiles (drawing from rand) and
     // compiles the list. A missing or unreadable map ends the program with the loader's message.
     TNHeightField(const std::string& fileName, TTextureMg* textureBank, float heightScale,
                   float xSpacing, float zSpacing);
-    ~TNHeightField() override;
+    ~TNHeightField();
+    TNHeightField(const TNHeightField&) = delete;
+    TNHeightField& operator=(const TNHeightField&) = delete;
 
     void Draw() const;
 
 private:
     void BuildList();
 
+    TTextureMg* textureBank_ = nullptr; // shared, not owned
+    TMaterial material_;
     float heightScale_;
     float xSpacing_;
     float zSpacing_;

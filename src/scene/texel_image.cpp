@@ -49,17 +49,14 @@ std::vector<std::uint8_t> CutTile(const platform::Bitmap& sheet,
     return texels;
 }
 
-void FillChecker(std::uint8_t* texels, int width, int height, int colour) {
-    const auto red = static_cast<std::uint8_t>(colour >> 16);
-    const auto green = static_cast<std::uint8_t>(colour >> 8);
-    const auto blue = static_cast<std::uint8_t>(colour);
+void FillChecker(std::uint8_t* texels, int width, int height, platform::Colour colour) {
     for (int i = 0; i < height; ++i) {
         for (int j = 0; j < width; ++j) {
             const bool on = ((i & 8) != 0) != ((j & 16) != 0);
             std::uint8_t* texel = texels + (static_cast<std::size_t>(i) * width + j) * 4;
-            texel[0] = on ? red : 0;
-            texel[1] = on ? green : 0;
-            texel[2] = on ? blue : 0;
+            texel[0] = on ? colour.r : 0;
+            texel[1] = on ? colour.g : 0;
+            texel[2] = on ? colour.b : 0;
             texel[3] = 255;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colour.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,9 +44,9 @@ platform::Bitmap LoadSheet(const std::string& path, const platform::SheetLayout&
 std::vector<std::uint8_t> CutTile(const platform::Bitmap& sheet,
                                   const platform::SheetLayout& layout, int k);
 
-// Fills RGBA texels with stripes of 8 rows crossed with stripes of 16 columns: colour (0xRRGGBB)
-// where exactly one of them is set, black elsewhere.
-void FillChecker(std::uint8_t* texels, int width, int height, int colour);
+// Fills RGBA texels with stripes of 8 rows crossed with stripes of 16 columns: colour where exactly
+// one of them is set, black elsewhere.
+void FillChecker(std::uint8_t* texels, int width, int height, platform::Colour colour);
 
 // Copies the width x height pixels of bitmap whose top-left corner is (left, top) into texels:
 // bitmap pixel (x, y) becomes texel (x, y) at byte (x * width + y) * 4, so texture row t holds

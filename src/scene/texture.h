@@ -13,7 +13,7 @@ public:
 
     virtual void LoadFromFile(const std::string& /*path*/) {}
     // colour is 0xRRGGBB.
-    virtual void Checker(int /*colour*/) {}
+    virtual void Checker(platform::Colour /*colour*/) {}
     // Uploads the pixels to a new GL texture and returns its name.
     virtual unsigned BuildTexture(int /*components*/) { return 0; }
     // Binds the texture for drawing with its environment mode.

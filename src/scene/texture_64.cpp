@@ -4,7 +4,7 @@ namespace scrivel {
 
 T64Texture::T64Texture(const std::string& path) : TBitmapTexture(Size, MagFilter::Linear) {
     if (path == "basic") {
-        Checker(0xFF0000);
+        Checker(platform::Colour{255, 0, 0});
     } else {
         LoadFromFile(path);
     }

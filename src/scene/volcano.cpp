@@ -75,7 +75,7 @@ TVolcano::TVolcano(const std::string& textureFile)
     glow_.SetAmbient({0.9f, 0.0f, 0.0f, 0.8f});
     glow_.SetDiffuse({1.0f, 0.0f, 0.0f, 1.0f});
     glow_.SetSpecular({1.0f, 0.0f, 0.0f, 1.0f});
-    textureName_ = texture_->BuildTexture(3);
+    texture_->BuildTexture(3);
 }
 
 TVolcano::~TVolcano() = default;

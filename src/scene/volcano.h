@@ -1,6 +1,5 @@
 #pragma once
 
-#include "scene/gl_mesh.h"
 #include "scene/light.h"
 #include "scene/model/volcano_profile.h"
 
@@ -14,7 +13,7 @@ class T400Texture;
 // The volcano behind the board: a crater of 73 fins along a Bezier profile, four textured cones
 // (the mountain and three hills) and a red light glowing at crater height. An eruption swells the
 // crater's rim for ten ticks.
-class TVolcano : public TGLMesh {
+class TVolcano {
 public:
     static constexpr float ConeHeight = 12.9f;
     static constexpr float ConeRadius = 11.0f;
@@ -29,7 +28,9 @@ public:
 
     // Needs a current GL context: sets the material and evaluator, uploads the rock texture.
     explicit TVolcano(const std::string& textureFile);
-    ~TVolcano() override;
+    ~TVolcano();
+    TVolcano(const TVolcano&) = delete;
+    TVolcano& operator=(const TVolcano&) = delete;
 
     // Sets the eruption counter; the view passes 100 while the volcano is at rest.
     void StartEruption(int value) { profile_.StartEruption(value); }

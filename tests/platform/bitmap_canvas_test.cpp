@@ -192,7 +192,7 @@ TEST(Canvas, FillsWithAColoursChannelsInTheWindowsOrder) {
 TEST(Canvas, TextExtentIsAdvanceWidthAndLineHeightInEitherEncodingAndCentresText) {
     Bitmap bitmap(64, 64);
     Canvas canvas(bitmap);
-    canvas.SetFont({"DejaVu Sans", 42, kRed});
+    canvas.SetFont({"DejaVu Sans", 42, Colour::FromWindows(kRed)});
     const TextSize size = canvas.TextExtent("H");
     EXPECT_NEAR(canvas.TextWidth("HH"), 2 * size.width, 1);
     // 42 points are 56 pixels; the line height is the font's ascent plus descent, for any text.

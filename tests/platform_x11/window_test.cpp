@@ -28,7 +28,7 @@ public:
 protected:
     void Paint() override {
         ++paints;
-        GetCanvas().FillRect(0, 0, fill, fill, colour);
+        GetCanvas().FillRect(0, 0, fill, fill, Colour::FromWindows(colour));
     }
     void OnKeyDown(int code, ShiftState) override { keys.push_back(code); }
     void OnKeyPress(char key) override { typed += key; }

@@ -61,9 +61,9 @@ TEST(TFontTexMg, MulticolourGivesVowelsOneColourOnThePatternAndDigitsWhite) {
         if (k >= 26) {
             EXPECT_EQ(ink, 0xFFFFFFu) << "digit " << k - 26;
         } else if (std::string("AEIOU").find(static_cast<char>('A' + k)) != std::string::npos) {
-            EXPECT_EQ(ink, ColourRgb(113, 240, 96)) << k;
+            EXPECT_EQ(ink, platform::Colour(113, 240, 96).Windows()) << k;
         } else {
-            EXPECT_EQ(ink, TFontTexMg::LetterColours[k]) << k;
+            EXPECT_EQ(ink, TFontTexMg::LetterColours[k].Windows()) << k;
             consonants.insert(ink);
         }
         // Edges blend into the pattern: no dark rim between letter and background.

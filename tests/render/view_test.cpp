@@ -89,8 +89,8 @@ TEST_F(ViewTest, GeometrySpansTheSameSixByFourUnitsForAnySize) {
     EXPECT_EQ(game->Grid().Rows(), 5);
     EXPECT_NEAR(view->Grid()->Left(), -2.4f, 1e-5) << "the grid stays centred";
     EXPECT_FLOAT_EQ(view->Grid()->Top(), 4.0f);
-    EXPECT_NEAR(view->Ground()->Location.y, 4.0f - 4.5f * 0.8f - 1.0f, 1e-5);
-    EXPECT_FLOAT_EQ(view->Ground()->Location.z, 1.0f) << "one unit nearer than at build time";
+    EXPECT_NEAR(view->Ground()->Location().y, 4.0f - 4.5f * 0.8f - 1.0f, 1e-5);
+    EXPECT_FLOAT_EQ(view->Ground()->Location().z, 1.0f) << "one unit nearer than at build time";
     view->Resize(0, 0);
     EXPECT_EQ(view->WindowWidth(), kWidth) << "0 x 0 is ignored";
 }
@@ -137,7 +137,7 @@ TEST_F(ViewTest, DrawingOneTickTwiceGivesTheSamePictureAndMovesNothing) {
         const LetterFlight& flight = view->Flight();
         return std::vector<float>{view->Sun()->Path().X(),
                                   static_cast<float>(view->Volcano()->Profile().Eruption()),
-                                  view->Bird(0)->CircleAngle,
+                                  view->Bird(0)->CircleAngle(),
                                   view->Camera().Position().z,
                                   flight.Flying()->Z(),
                                   flight.Flying()->Grow(),

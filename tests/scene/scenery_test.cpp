@@ -192,7 +192,7 @@ public:
         const auto eruption = static_cast<float>(volcano_.Profile().Eruption());
         state.insert(state.end(), {sun_.Path().X(), heading, eruption, volcano_.Profile().Q1x()});
         for (const auto& bird : birds_) {
-            state.insert(state.end(), {bird->CircleAngle, bird->Beat().Phase()});
+            state.insert(state.end(), {bird->CircleAngle(), bird->Beat().Phase()});
         }
         return state;
     }

@@ -175,13 +175,13 @@ Bitmap MakeHeightFieldPreview(const Bitmap& heights) {
     const auto at = [&](double x, double z) {
         return Point{(x + kHalfSpan) / kSpacing * kScale, (z + kHalfSpan) / kSpacing * kScale};
     };
-    const std::uint32_t mark = ToPixel(Rgb255(200, 30, 30));
+    const platform::Colour mark = ToColour(Rgb255(200, 30, 30));
     // The board (6 units wide at z = 2) on its plate, and the volcano's ring.
     const Point plate = at(-4.0, 0.0);
     const Point plateEnd = at(4.0, 4.0);
     canvas.FillRect(static_cast<int>(plate.x), static_cast<int>(plate.y),
                     static_cast<int>(plateEnd.x - plate.x), static_cast<int>(plateEnd.y - plate.y),
-                    ToPixel(Rgb255(200, 180, 140)), 0.8);
+                    ToColour(Rgb255(200, 180, 140)), 0.8);
     canvas.DrawLine(at(-3.0, 2.0), at(3.0, 2.0), mark, 3.0);
     canvas.DrawEllipse(at(-2.0, -25.0), 11.0 / kSpacing * kScale, 11.0 / kSpacing * kScale, mark,
                        2.0);

@@ -139,10 +139,10 @@ Bitmap StarryNight() {
         const Point p{random.Range(1, 63), random.Range(1, 63)};
         const double size = random.Unit();
         if (size > 0.85) {
-            canvas.FillRadialGradient(0, 0, kCell, kCell, p, 3.5, ToPixel(Rgb255(200, 210, 255)),
-                                      ToPixel(Rgb255(200, 210, 255)), 0.5, 0.0);
+            canvas.FillRadialGradient(0, 0, kCell, kCell, p, 3.5, ToColour(Rgb255(200, 210, 255)),
+                                      ToColour(Rgb255(200, 210, 255)), 0.5, 0.0);
         }
-        canvas.FillEllipse(p, 0.5 + size * 0.6, 0.5 + size * 0.6, ToPixel(Rgb255(240, 240, 224)),
+        canvas.FillEllipse(p, 0.5 + size * 0.6, 0.5 + size * 0.6, ToColour(Rgb255(240, 240, 224)),
                            0.6 + 0.4 * size);
     }
     return cell;
@@ -153,7 +153,7 @@ Bitmap StarryNight() {
 Bitmap MakePatternSheet() {
     Bitmap sheet(kSheet.Width(), kSheet.Height());
     Canvas canvas(sheet);
-    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToPixel(Rgb255(40, 40, 40)));
+    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToColour(Rgb255(40, 40, 40)));
     const std::array<Bitmap, 9> patterns = {Calm(),  Marble(),  Wood(),    Stripes(),    Dots(),
                                             Weave(), Granite(), Ripples(), StarryNight()};
     for (int k = 0; k < kSheet.TileCount(); ++k) {
@@ -165,24 +165,24 @@ Bitmap MakePatternSheet() {
 Bitmap MakeGlyphPreview(const Bitmap& sheet) {
     struct Sample {
         const char* font;
-        std::uint32_t colour;
+        platform::Colour colour;
         char letter;
     };
     // Title yellow in Garamond, then some of the font colours and multicolour letters.
     const std::array<Sample, 7> samples = {
-        Sample{"Garamond", platform::Bitmap::Rgb(255, 255, 0), 'S'},
-        Sample{"Arial", platform::Bitmap::Rgb(255, 255, 255), 'A'},
-        Sample{"Arial", platform::Bitmap::Rgb(243, 171, 45), 'L'},
-        Sample{"Arial", platform::Bitmap::Rgb(113, 240, 96), 'E'},
-        Sample{"Arial", platform::Bitmap::Rgb(68, 45, 243), 'B'},
-        Sample{"Times New Roman", platform::Bitmap::Rgb(255, 0, 0), 'R'},
-        Sample{"Verdana", platform::Bitmap::Rgb(45, 203, 243), 'T'},
+        Sample{"Garamond", platform::Colour(255, 255, 0), 'S'},
+        Sample{"Arial", platform::Colour(255, 255, 255), 'A'},
+        Sample{"Arial", platform::Colour(243, 171, 45), 'L'},
+        Sample{"Arial", platform::Colour(113, 240, 96), 'E'},
+        Sample{"Arial", platform::Colour(68, 45, 243), 'B'},
+        Sample{"Times New Roman", platform::Colour(255, 0, 0), 'R'},
+        Sample{"Verdana", platform::Colour(45, 203, 243), 'T'},
     };
     // One row per pattern, one column per sample, in the sheet's own frames.
     const platform::SheetLayout page{static_cast<int>(samples.size()), kSheet.TileCount()};
     Bitmap preview(page.Width(), page.Height());
     Canvas canvas(preview);
-    canvas.FillRect(0, 0, preview.Width(), preview.Height(), ToPixel(Rgb255(40, 40, 40)));
+    canvas.FillRect(0, 0, preview.Width(), preview.Height(), ToColour(Rgb255(40, 40, 40)));
     Bitmap glyph(kCell, kCell);
     Canvas cell(glyph);
     for (int k = 0; k < kSheet.TileCount(); ++k) {

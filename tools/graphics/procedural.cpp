@@ -174,11 +174,15 @@ Colour Rgb255(int r, int g, int b) {
     return {r / 255.0, g / 255.0, b / 255.0};
 }
 
-std::uint32_t ToPixel(const Colour& colour) {
+platform::Colour ToColour(const Colour& colour) {
     const auto channel = [](double value) {
-        return static_cast<std::uint32_t>(std::lround(Clamp01(value) * 255.0));
+        return static_cast<std::uint8_t>(std::lround(Clamp01(value) * 255.0));
     };
-    return channel(colour.r) | (channel(colour.g) << 8) | (channel(colour.b) << 16);
+    return {channel(colour.r), channel(colour.g), channel(colour.b)};
+}
+
+std::uint32_t ToPixel(const Colour& colour) {
+    return ToColour(colour).Windows();
 }
 
 Colour FromPixel(std::uint32_t pixel) {

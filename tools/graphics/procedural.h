@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colour.h"
+
 #include <cstdint>
 
 // Small deterministic building blocks for the generated pictures: a PRNG, tileable value noise and
@@ -66,7 +68,9 @@ Colour Mix(const Colour& a, const Colour& b, double t);
 Colour Scale(const Colour& colour, double factor);
 // From 0-255 components.
 Colour Rgb255(int r, int g, int b);
-// 0x00BBGGRR for a Bitmap, clamped and rounded.
+// Clamped and rounded to whole channels, for the canvas.
+platform::Colour ToColour(const Colour& colour);
+// A pixel of a Bitmap (0x00BBGGRR), clamped and rounded.
 std::uint32_t ToPixel(const Colour& colour);
 Colour FromPixel(std::uint32_t pixel);
 

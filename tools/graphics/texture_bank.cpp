@@ -207,11 +207,11 @@ void Pebbles(Bitmap& tile, std::uint32_t seed, int count, bool shells) {
         const bool shell = shells && random.Below(4) == 0;
         const Colour base = shell ? Rgb255(238, 214, 206)
                                   : Mix(Rgb255(112, 106, 98), Rgb255(170, 160, 146), random.Unit());
-        canvas.FillEllipse({centre.x + 0.8, centre.y + 0.9}, rx, ry, ToPixel(Rgb255(90, 74, 50)),
+        canvas.FillEllipse({centre.x + 0.8, centre.y + 0.9}, rx, ry, ToColour(Rgb255(90, 74, 50)),
                            0.35);
-        canvas.FillEllipse(centre, rx, ry, ToPixel(base));
+        canvas.FillEllipse(centre, rx, ry, ToColour(base));
         canvas.FillEllipse({centre.x - rx * 0.3, centre.y - ry * 0.35}, rx * 0.45, ry * 0.4,
-                           ToPixel(Mix(base, Rgb255(255, 255, 255), 0.45)), 0.8);
+                           ToColour(Mix(base, Rgb255(255, 255, 255), 0.45)), 0.8);
     }
 }
 
@@ -220,7 +220,8 @@ void Tufts(Bitmap& tile, std::uint32_t seed, int count) {
     Random random(seed);
     for (int i = 0; i < count; ++i) {
         const Point root{random.Range(14, 50), random.Range(14, 50)};
-        canvas.FillEllipse({root.x + 1, root.y + 1}, 3.5, 2.2, ToPixel(Rgb255(120, 100, 62)), 0.35);
+        canvas.FillEllipse({root.x + 1, root.y + 1}, 3.5, 2.2, ToColour(Rgb255(120, 100, 62)),
+                           0.35);
         const int blades = 7 + random.Below(5);
         for (int b = 0; b < blades; ++b) {
             const double angle = random.Range(0, 2 * kPi);
@@ -228,7 +229,7 @@ void Tufts(Bitmap& tile, std::uint32_t seed, int count) {
             const Colour colour = Mix(Rgb255(104, 132, 58), Rgb255(182, 186, 104), random.Unit());
             canvas.DrawLine(root,
                             {root.x + length * std::cos(angle), root.y + length * std::sin(angle)},
-                            ToPixel(colour), 0.9);
+                            ToColour(colour), 0.9);
         }
     }
 }
@@ -282,7 +283,7 @@ void Flowers(Bitmap& tile, std::uint32_t seed, int count) {
     for (int i = 0; i < count; ++i) {
         const Point centre{random.Range(11, 53), random.Range(11, 53)};
         const Colour colour = colours[static_cast<std::size_t>(random.Below(4))];
-        canvas.FillEllipse(centre, 1.1, 1.1, ToPixel(colour));
+        canvas.FillEllipse(centre, 1.1, 1.1, ToColour(colour));
     }
 }
 
@@ -293,16 +294,16 @@ void Trees(Bitmap& tile, const std::vector<Point>& places, double radius, std::u
     for (const Point& place : places) {
         const double r = radius * random.Range(0.8, 1.15);
         canvas.FillEllipse({place.x + r * 0.35, place.y + r * 0.4}, r, r * 0.9,
-                           ToPixel(Rgb255(24, 44, 16)), 0.45);
-        canvas.FillEllipse(place, r, r, ToPixel(Rgb255(38, 78, 30)));
+                           ToColour(Rgb255(24, 44, 16)), 0.45);
+        canvas.FillEllipse(place, r, r, ToColour(Rgb255(38, 78, 30)));
         for (int k = 0; k < 6; ++k) {
             const double a = random.Range(0, 2 * kPi);
             const double d = random.Range(0, r * 0.5);
             canvas.FillEllipse({place.x + d * std::cos(a), place.y + d * std::sin(a)}, r * 0.45,
-                               r * 0.45, ToPixel(Rgb255(52, 98, 38)), 0.7);
+                               r * 0.45, ToColour(Rgb255(52, 98, 38)), 0.7);
         }
         canvas.FillEllipse({place.x - r * 0.3, place.y - r * 0.3}, r * 0.45, r * 0.4,
-                           ToPixel(Rgb255(96, 146, 64)), 0.6);
+                           ToColour(Rgb255(96, 146, 64)), 0.6);
     }
 }
 
@@ -463,10 +464,10 @@ Bitmap Leaves(std::uint32_t seed) {
         }
         const Colour colour =
             Shade(colours[static_cast<std::size_t>(random.Below(5))], random.Range(0.8, 1.1));
-        canvas.FillPolygon(leaf, ToPixel(colour));
+        canvas.FillPolygon(leaf, ToColour(colour));
         canvas.DrawLine({c.x - along.x * length * 0.6, c.y - along.y * length * 0.6},
                         {c.x + along.x * length * 0.5, c.y + along.y * length * 0.5},
-                        ToPixel(Shade(colour, 0.6)), 0.6);
+                        ToColour(Shade(colour, 0.6)), 0.6);
     }
     return tile;
 }
@@ -548,9 +549,9 @@ Bitmap FlowerBed(std::uint32_t seed) {
         for (int petal = 0; petal < 5; ++petal) {
             const double a = petal * 2 * kPi / 5;
             canvas.FillEllipse({c.x + r * 0.6 * std::cos(a), c.y + r * 0.6 * std::sin(a)}, r * 0.55,
-                               r * 0.55, ToPixel(colour));
+                               r * 0.55, ToColour(colour));
         }
-        canvas.FillEllipse(c, r * 0.35, r * 0.35, ToPixel(Rgb255(250, 220, 80)));
+        canvas.FillEllipse(c, r * 0.35, r * 0.35, ToColour(Rgb255(250, 220, 80)));
     }
     return tile;
 }
@@ -723,7 +724,7 @@ std::array<Bitmap, 36> MakeTiles() {
 Bitmap MakeTextureBank() {
     Bitmap bank(kSheet.Width(), kSheet.Height());
     Canvas canvas(bank);
-    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToPixel(Rgb255(64, 64, 64)));
+    canvas.FillRect(0, 0, kSheet.Width(), kSheet.Height(), ToColour(Rgb255(64, 64, 64)));
     const std::array<Bitmap, 36> tiles = MakeTiles();
     for (int k = 0; k < kSheet.TileCount(); ++k) {
         canvas.Draw(kSheet.TileLeft(k), kSheet.TileTop(k), tiles[static_cast<std::size_t>(k)]);
@@ -736,7 +737,8 @@ Bitmap MakeTerrainPreview(const Bitmap& bank, const Bitmap& heights) {
     THeightMap map(heights.Width(), heights.Height());
     for (int x = 0; x < map.Width(); ++x) {
         for (int y = 0; y < map.Height(); ++y) {
-            map.Set(x, y, THeightMap::FromColour(heights.Pixel(x, y)));
+            map.Set(x, y,
+                    THeightMap::FromColour(platform::Colour::FromWindows(heights.Pixel(x, y))));
         }
     }
     // The game's own tile rule, fed by a fixed generator instead of rand.

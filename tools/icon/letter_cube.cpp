@@ -158,19 +158,24 @@ void Draw(platform::Canvas& canvas, const std::vector<Shape>& shapes, int size) 
             for (const Point& p : polygon->points) {
                 points.push_back(at(p));
             }
-            canvas.FillPolygon(points, polygon->colour, polygon->opacity);
+            canvas.FillPolygon(points, platform::Colour::FromWindows(polygon->colour),
+                               polygon->opacity);
         } else if (const auto* ellipse = std::get_if<Ellipse>(&shape)) {
             canvas.FillEllipse(at(ellipse->centre), ellipse->radiusX * scale,
-                               ellipse->radiusY * scale, ellipse->colour, ellipse->opacity);
+                               ellipse->radiusY * scale,
+                               platform::Colour::FromWindows(ellipse->colour), ellipse->opacity);
         } else if (const auto* square = std::get_if<RadialSquare>(&shape)) {
             const int left = static_cast<int>(std::lround(square->left * scale));
             const int top = static_cast<int>(std::lround(square->top * scale));
             const int side =
                 static_cast<int>(std::lround((square->left + square->side) * scale)) - left;
             canvas.FillRadialGradient(left, top, side, side, at(square->centre),
-                                      square->radius * scale, square->inner, square->outer);
+                                      square->radius * scale,
+                                      platform::Colour::FromWindows(square->inner),
+                                      platform::Colour::FromWindows(square->outer));
         } else if (const auto* line = std::get_if<Line>(&shape)) {
-            canvas.DrawLine(at(line->from), at(line->to), line->colour,
+            canvas.DrawLine(at(line->from), at(line->to),
+                            platform::Colour::FromWindows(line->colour),
                             std::max(1.0, line->width * scale), line->opacity);
         }
     }

@@ -26,7 +26,7 @@ using platform::Point;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::uint32_t kMaskOutside = 0xFFFFFF;
-constexpr std::uint32_t kMaskInside = 0x000000;
+constexpr platform::Colour kMaskInside = platform::colours::kBlack;
 // The outside of every button bitmap; no pixel inside a button may take it.
 constexpr std::uint32_t kButtonOutside = 0xFF00FF;
 
@@ -62,7 +62,8 @@ std::vector<double> InsideDistance(const Bitmap& mask) {
     };
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            d[static_cast<std::size_t>(y * w + x)] = mask.Pixel(x, y) == kMaskInside ? 1e9 : 0.0;
+            d[static_cast<std::size_t>(y * w + x)] =
+                mask.Pixel(x, y) == kMaskInside.Windows() ? 1e9 : 0.0;
         }
     }
     constexpr double kDiagonal = 1.41421356;
@@ -186,7 +187,7 @@ Bitmap PaintBody(const Bitmap& mask, const Material& material, double bevel,
     picture.Fill(outside);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (mask.Pixel(x, y) != kMaskInside) {
+            if (mask.Pixel(x, y) != kMaskInside.Windows()) {
                 continue;
             }
             const double gx = (height(x + 1, y) - height(x - 1, y)) / 2;
@@ -204,7 +205,7 @@ Bitmap NewMask(int width, int height) {
 }
 
 void FillRoundRect(Canvas& canvas, double left, double top, double right, double bottom,
-                   double radius, std::uint32_t colour) {
+                   double radius, platform::Colour colour) {
     std::vector<Point> points;
     const double corners[4][3] = {{right - radius, top + radius, -90},
                                   {right - radius, bottom - radius, 0},
@@ -226,7 +227,7 @@ Bitmap CutOut(const Bitmap& picture, const Bitmap& mask) {
     for (int y = 0; y < out.Height(); ++y) {
         for (int x = 0; x < out.Width(); ++x) {
             std::uint32_t pixel = kButtonOutside;
-            if (mask.Pixel(x, y) == kMaskInside) {
+            if (mask.Pixel(x, y) == kMaskInside.Windows()) {
                 pixel = picture.Pixel(x, y);
                 if (pixel == kButtonOutside) {
                     pixel ^= 0x000100;
@@ -401,8 +402,8 @@ Bitmap MakeButton(const ButtonStyle& style, int width, int height, Cap cap, cons
         for (Point& p : lit) {
             p.y += 1;
         }
-        canvas.FillPolygon(lit, graphics::ToPixel(Scale(style.body(cx, cy), 1.25)));
-        canvas.FillPolygon(points, graphics::ToPixel(style.glyph));
+        canvas.FillPolygon(lit, graphics::ToColour(Scale(style.body(cx, cy), 1.25)));
+        canvas.FillPolygon(points, graphics::ToColour(style.glyph));
     }
     return CutOut(picture, mask);
 }
@@ -439,9 +440,9 @@ void AddButtons(SkinArt& skin, const ButtonStyle& style, Box keys, Box arrows) {
 // Small brass or glass studs, with a highlight, as on a carved box.
 void Stud(Canvas& canvas, double x, double y, double radius, Colour colour) {
     canvas.FillEllipse({x + 1, y + 1.5}, radius, radius, platform::colours::kBlack, 0.35);
-    canvas.FillEllipse({x, y}, radius, radius, graphics::ToPixel(Scale(colour, 0.75)));
+    canvas.FillEllipse({x, y}, radius, radius, graphics::ToColour(Scale(colour, 0.75)));
     canvas.FillEllipse({x - radius * 0.15, y - radius * 0.15}, radius * 0.75, radius * 0.75,
-                       graphics::ToPixel(colour));
+                       graphics::ToColour(colour));
     canvas.FillEllipse({x - radius * 0.35, y - radius * 0.35}, radius * 0.28, radius * 0.28,
                        platform::colours::kWhite, 0.7);
 }
@@ -452,7 +453,7 @@ void FillOutside(Bitmap& picture, const Bitmap& mask, Colour colour) {
     const std::uint32_t pixel = graphics::ToPixel(colour);
     for (int y = 0; y < mask.Height(); ++y) {
         for (int x = 0; x < mask.Width(); ++x) {
-            if (mask.Pixel(x, y) != kMaskInside) {
+            if (mask.Pixel(x, y) != kMaskInside.Windows()) {
                 picture.SetPixel(x, y, pixel);
             }
         }
@@ -551,8 +552,8 @@ void TabletInlays(Canvas& canvas) {
     Stud(canvas, 30, 670, 6, brass);
     Stud(canvas, 570, 670, 6, brass);
     Stud(canvas, 300, 112, 5, brass);
-    canvas.DrawLine({150, 118}, {270, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
-    canvas.DrawLine({330, 118}, {450, 118}, graphics::ToPixel(Rgb255(210, 170, 90)), 2);
+    canvas.DrawLine({150, 118}, {270, 118}, graphics::ToColour(Rgb255(210, 170, 90)), 2);
+    canvas.DrawLine({330, 118}, {450, 118}, graphics::ToColour(Rgb255(210, 170, 90)), 2);
 }
 
 // Bubbles caught in the glass, none over the panel.
@@ -573,7 +574,7 @@ void GlassBubbles(Canvas& canvas) {
 
 // Flourishes on either side of the title, and a ruled line under the keys.
 void ScrollFlourishes(Canvas& canvas) {
-    const std::uint32_t ink = graphics::ToPixel(Rgb255(70, 46, 28));
+    const platform::Colour ink = graphics::ToColour(Rgb255(70, 46, 28));
     for (int side : {-1, 1}) {
         const double x0 = 340 + side * 122;
         std::vector<Point> curl;
@@ -775,7 +776,7 @@ Bitmap Preview(const SkinArt& skin) {
     shot.Fill(0x605850);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (skin.mask.Pixel(x, y) == kMaskInside) {
+            if (skin.mask.Pixel(x, y) == kMaskInside.Windows()) {
                 shot.SetPixel(x + kMargin, y + kMargin, skin.background.Pixel(x, y));
             }
         }
@@ -792,7 +793,7 @@ Bitmap Preview(const SkinArt& skin) {
     }
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
-            if (panelMask.Pixel(x, y) == kMaskInside) {
+            if (panelMask.Pixel(x, y) == kMaskInside.Windows()) {
                 shot.SetPixel(p.left + x + kMargin, p.top + y + kMargin,
                               graphics::ToPixel(Mix(Rgb255(204, 76, 204), Rgb255(60, 110, 200),
                                                     double(y) / p.height)));
@@ -816,8 +817,9 @@ Bitmap Preview(const SkinArt& skin) {
                            button.top + kMargin + (b.Height() - size.height - 2) / 2, button.key);
         }
     }
-    for (const auto& [x, y, colour] : {std::tuple{skin.closeLeft, skin.closeTop, 0x2020D0u},
-                                       std::tuple{skin.reduceLeft, skin.reduceTop, 0x2090F0u}}) {
+    for (const auto& [x, y, colour] :
+         {std::tuple{skin.closeLeft, skin.closeTop, platform::Colour{0xD0, 0x20, 0x20}},
+          std::tuple{skin.reduceLeft, skin.reduceTop, platform::Colour{0xF0, 0x90, 0x20}}}) {
         canvas.FillEllipse({x + kMargin + 12.5, y + kMargin + 12.5}, 11.5, 11.5, colour);
     }
     const platform::FontStyle style = skin.fontBold && skin.fontItalic
@@ -825,7 +827,8 @@ Bitmap Preview(const SkinArt& skin) {
                                       : skin.fontBold   ? platform::FontStyle::Bold
                                       : skin.fontItalic ? platform::FontStyle::Italic
                                                         : platform::FontStyle::Regular;
-    canvas.SetFont({skin.fontName, skin.fontSize, skin.fontColour, style});
+    canvas.SetFont(
+        {skin.fontName, skin.fontSize, platform::Colour::FromWindows(skin.fontColour), style});
     const platform::TextSize size = canvas.TextExtent("Scrivel");
     canvas.TextOut(skin.titleBox.left + kMargin + (skin.titleBox.width - size.width) / 2,
                    skin.titleBox.top + kMargin + (skin.titleBox.height - size.height) / 2,

@@ -8,8 +8,8 @@ THeightMap::THeightMap(int width, int height)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
       heights_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {}
 
-float THeightMap::FromColour(std::uint32_t colour) {
-    return static_cast<float>(static_cast<std::int32_t>(colour) / 65536) * 0.00390625f;
+float THeightMap::FromColour(platform::Colour colour) {
+    return static_cast<float>(colour.b) * 0.00390625f;
 }
 
 bool THeightMap::IsSea(int x, int y) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colour.h"
 #include "scene/model/random_source.h"
 
 #include <array>
@@ -13,8 +14,8 @@ class THeightMap {
 public:
     THeightMap(int width, int height);
 
-    // A bitmap colour 0x00BBGGRR gives its blue component / 256 (the other channels never count).
-    static float FromColour(std::uint32_t colour);
+    // A pixel's blue channel / 256 (the other channels never count).
+    static float FromColour(platform::Colour colour);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

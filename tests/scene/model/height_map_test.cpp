@@ -25,12 +25,12 @@ THeightMap Filled(int w, int h, float fill) {
 
 TEST(THeightMap, ReadsOnlyTheBlueChannel) {
     struct Case {
-        std::uint32_t colour;
+        platform::Colour colour;
         float height;
     };
-    for (const Case& c : {Case{0x0000FFFF, 0.0f}, Case{0x00010000, 1 / 256.0f},
-                          Case{0x00C0FFFF, 0.75f}, Case{0x00FF0000, 255 / 256.0f}}) {
-        EXPECT_EQ(THeightMap::FromColour(c.colour), c.height) << std::hex << c.colour;
+    for (const Case& c : {Case{{255, 255, 0}, 0.0f}, Case{{0, 0, 1}, 1 / 256.0f},
+                          Case{{255, 255, 192}, 0.75f}, Case{{0, 0, 255}, 255 / 256.0f}}) {
+        EXPECT_EQ(THeightMap::FromColour(c.colour), c.height) << int{c.colour.b};
     }
 }
 
