@@ -333,8 +333,10 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         noteY -= kScoreNoteSize + 4;
     }
     if (look != nullptr && look->Banner) {
-        glColor3f(1.0f, 0.0f, 0.0f);
+        // The raster position takes the colour of the lines before it; the red set after it
+        // reaches no pixel, so the key help has always shown in their white.
         glRasterPos2d(banner_.X(), kBannerY);
+        glColor3f(1.0f, 0.0f, 0.0f);
         for (const char* c = texts::Text(*look->Banner); *c != '\0'; ++c) {
             glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
         }
