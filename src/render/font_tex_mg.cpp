@@ -22,6 +22,24 @@ char GlyphCharacter(int k) {
                                       : static_cast<char>('0' + k - TFontTexMg::FirstDigit);
 }
 
+// Relative luminance of a colour (sRGB, as contrast ratios measure it).
+double Luminance(platform::Colour colour) {
+    const auto linear = [](std::uint8_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.r) + 0.7152 * linear(colour.g) + 0.0722 * linear(colour.b);
+}
+
+// The halo tone with the greater contrast ratio to the ink.
+platform::Colour HaloFor(platform::Colour ink) {
+    const double light = Luminance(TFontTexMg::LightHalo);
+    const double dark = Luminance(TFontTexMg::DarkHalo);
+    const double l = Luminance(ink);
+    return (light + 0.05) / (l + 0.05) > (l + 0.05) / (dark + 0.05) ? TFontTexMg::LightHalo
+                                                                    : TFontTexMg::DarkHalo;
+}
+
 } // namespace
 
 TFontTexMg::TFontTexMg(const std::string& fontName, int patternFile, int patternIndex,
@@ -108,12 +126,31 @@ void TFontTexMg::RenderGlyphs() {
                 colourIndex_ == MulticolourIndex ? LetterColours[k] : FontColours[colourIndex_];
         }
         PaintTransposed(pattern.data(), GlyphSize, GlyphSize, cell);
-        canvas.SetFont(font);
-        const std::string_view text(&character, 1);
-        const platform::TextSize size = canvas.TextExtent(text);
-        canvas.TextOut((GlyphSize - size.width) / 2, (GlyphSize - size.height) / 2, text);
+        DrawHaloed(canvas, font, character);
         CopyTransposed(cell, 0, 0, GlyphSize, GlyphSize, glyphs_[k].data());
     }
+}
+
+void TFontTexMg::DrawHaloed(platform::Canvas& canvas, platform::Font font, char character) {
+    const std::string_view text(&character, 1);
+    const platform::Colour ink = font.colour;
+    canvas.SetFont(font);
+    const platform::TextSize size = canvas.TextExtent(text);
+    const int x = (GlyphSize - size.width) / 2;
+    const int y = (GlyphSize - size.height) / 2;
+    // The letter stamped at every offset within the radius makes a round-ended ring around it.
+    font.colour = HaloFor(ink);
+    canvas.SetFont(font);
+    for (int dx = -HaloRadius; dx <= HaloRadius; ++dx) {
+        for (int dy = -HaloRadius; dy <= HaloRadius; ++dy) {
+            if ((dx != 0 || dy != 0) && dx * dx + dy * dy <= HaloRadius * HaloRadius) {
+                canvas.TextOut(x + dx, y + dy, text);
+            }
+        }
+    }
+    font.colour = ink;
+    canvas.SetFont(font);
+    canvas.TextOut(x, y, text);
 }
 
 void TFontTexMg::UploadGlyphs() {

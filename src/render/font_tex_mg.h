@@ -54,6 +54,11 @@ public:
         platform::Colour(128, 0, 128),   platform::Colour(255, 255, 255)};
     static constexpr platform::Colour DigitColour = platform::Colour(255, 255, 255);
     static constexpr platform::Colour VowelColour = platform::Colour(113, 240, 96);
+    // Every letter is ringed with one of these, whichever stands further from its colour, so that
+    // dark letters stay readable on dark patterns and light ones on light veins or stars.
+    static constexpr platform::Colour LightHalo = platform::Colour(246, 238, 218);
+    static constexpr platform::Colour DarkHalo = platform::Colour(20, 16, 14);
+    static constexpr int HaloRadius = 2; // pixels
     // A to Z in the multicoloured mode.
     static constexpr std::array<platform::Colour, 26> LetterColours = {
         VowelColour,
@@ -137,6 +142,8 @@ private:
     void DrawTextAlong(std::string_view text, const TVector3& start, const TVector3& step, float w,
                        float h, Spaces spaces);
     void UploadGlyphs();
+    // Writes one character centred in the cell, ringed with its halo.
+    static void DrawHaloed(platform::Canvas& canvas, platform::Font font, char character);
     void DrawCharacter(char character, float x, float y, float z);
 
     std::array<Texels, GlyphCount> glyphs_;
