@@ -323,15 +323,6 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         }
         text.DrawText(line.X, line.Y, line.Text);
     }
-    // What the last words scored, under the name.
-    glColor3f(1.0f, 0.9f, 0.3f);
-    text.SetFont(kScoreNoteSize);
-    // The second line is the name's.
-    int noteY = lines[1].Y - kScoreNoteSize - 4;
-    for (const std::string& note : scoreNotes_.Lines()) {
-        text.DrawText(kScoreNoteX, noteY, note);
-        noteY -= kScoreNoteSize + 4;
-    }
     if (look != nullptr && look->Banner) {
         // The raster position takes the colour of the lines before it; the red set after it
         // reaches no pixel, so the key help has always shown in their white.
@@ -340,6 +331,16 @@ void TView::DrawHeadUp(const ScreenLook* look) const {
         for (const char* c = texts::Text(*look->Banner); *c != '\0'; ++c) {
             glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
         }
+    }
+    // What the last words scored, under the name; after the key help, which takes the colour
+    // set before it.
+    glColor3f(1.0f, 0.9f, 0.3f);
+    text.SetFont(kScoreNoteSize);
+    // The second line is the name's.
+    int noteY = lines[1].Y - kScoreNoteSize - 4;
+    for (const std::string& note : scoreNotes_.Lines()) {
+        text.DrawText(kScoreNoteX, noteY, note);
+        noteY -= kScoreNoteSize + 4;
     }
 
     glMatrixMode(GL_PROJECTION);
