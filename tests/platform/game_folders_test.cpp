@@ -94,7 +94,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .skins = share,
          .wordBase = share + "words.let",
          .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : le dossier "
-                    "est en lecture seule"},
+                    "est en lecture seule ; les scores et les options ne seront pas enregistrés."},
     };
     for (const FoldersCase& c : cases) {
         SCOPED_TRACE(c.name);

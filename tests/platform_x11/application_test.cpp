@@ -14,16 +14,14 @@ using MessageDialogTest = test::X11Test;
 
 constexpr ::Window kNoWindow = 0x3FFFFFF; // a window id no client owns
 
-TEST(Application, FailsClearlyWithoutAReachableDisplayAndMessageBoxFallsBackToStderr) {
+// Without a display a message box writes to stderr only: the word base test reads it there.
+TEST(Application, FailsClearlyWithoutAReachableDisplay) {
     try {
         Application app(":4242");
         FAIL() << "a display that does not exist was opened";
     } catch (const DisplayError& error) {
         EXPECT_NE(std::string(error.what()).find(":4242"), std::string::npos) << error.what();
     }
-    testing::internal::CaptureStderr();
-    MessageBox("seul");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "seul\n");
 }
 
 void SendDelete(Display* display, ::Window window) {

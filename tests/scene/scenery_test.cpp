@@ -45,6 +45,13 @@ class SceneryGl : public test::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
+        // The suite shares one context: each test starts from GL's defaults for what these set.
+        for (const GLenum cap : {GL_LIGHTING, GL_LIGHT0, GL_LIGHT1, GL_FOG, GL_DEPTH_TEST,
+                                 GL_CULL_FACE, GL_MAP1_TEXTURE_COORD_2}) {
+            glDisable(cap);
+        }
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         while (glGetError() != GL_NO_ERROR) {
@@ -97,8 +104,6 @@ TEST_F(SceneryGl, SunSetsSkyLightAndFogOverheadAndAtTheEnds) {
         glGetMaterialfv(GL_BACK, GL_SHININESS, &kept);
         EXPECT_EQ(kept, shininess);
     }
-    glDisable(GL_LIGHTING);
-    glDisable(GL_LIGHT0);
 }
 
 class LandscapeGl : public SceneryGl {
@@ -138,9 +143,6 @@ TEST_F(LandscapeGl, VolcanoDrawsItsCraterAndHillsAndLeavesItsState) {
     volcano.Step();
     EXPECT_EQ(volcano.Profile().Eruption(), 90);
     EXPECT_EQ(volcano.Draw(-2.0f, -7.4f, -25.0f).fins, 73);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_LIGHT1);
-    glDisable(GL_MAP1_TEXTURE_COORD_2);
 }
 
 // The scenery as the view has it: stepped once a tick, then drawn.
@@ -232,17 +234,6 @@ TEST_F(LandscapeGl, DrawingATickTwiceMovesNothingAndDrawsTheSamePixels) {
     EXPECT_NE(scenery.State(), state);
     scenery.Draw();
     EXPECT_FALSE(Window().ReadPixels() == pixels);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_FOG);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_LIGHT0);
-    glDisable(GL_LIGHT1);
-    glDisable(GL_MAP1_TEXTURE_COORD_2);
-    glDisable(GL_CULL_FACE);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
 }
 
 } // namespace
