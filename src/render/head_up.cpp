@@ -70,8 +70,7 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         const int actionY = low ? height * 3 / 10 : height - 350;
         lines.push_back({130, overY, 18, 1.0f, 1.0f, 1.0f, Drawable(TextId::GameOver)});
         lines.push_back({120, keyY, 12, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Key)});
-        lines.push_back(
-            {100, actionY, 0, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Action)});
+        lines.push_back({100, actionY, 0, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Action)});
     }
     return lines;
 }
