@@ -21,6 +21,8 @@ std::string Drawable(TextId id) {
 // least the score's descent and the 18-point name's height.
 constexpr int kScoreTop = 18;
 constexpr int kScoreToName = 20;
+// The lowest panel the "GAME OVER" lines fit in at their fixed distances from the top.
+constexpr int kGameOverFullHeight = 400;
 
 // Font size of the score line and the name prompt by window height, 0 to keep the last one.
 int HeadUpSize(int height, int small) {
@@ -60,11 +62,15 @@ std::vector<HeadUpLine> HeadUpLines(ViewMode mode, int height, int blink, int sc
         lines.push_back({100, height / 2 - size, 0, 1.0f, 0.0f, 0.0f, name});
     }
     if (look != nullptr && look->GameOverLines && blink < 10) {
-        lines.push_back({130, height - 250, 18, 1.0f, 1.0f, 1.0f, Drawable(TextId::GameOver)});
-        lines.push_back(
-            {120, height - 300, 12, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Key)});
-        lines.push_back(
-            {100, height - 350, 0, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Action)});
+        // Under 400 pixels the last line would leave the panel: the three lines then keep the
+        // places they have on a 500-pixel panel, in proportion.
+        const bool low = height < kGameOverFullHeight;
+        const int overY = low ? height / 2 : height - 250;
+        const int keyY = low ? height * 2 / 5 : height - 300;
+        const int actionY = low ? height * 3 / 10 : height - 350;
+        lines.push_back({130, overY, 18, 1.0f, 1.0f, 1.0f, Drawable(TextId::GameOver)});
+        lines.push_back({120, keyY, 12, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Key)});
+        lines.push_back({100, actionY, 0, 1.0f, 1.0f, 1.0f, Drawable(look->GameOverLines->Action)});
     }
     return lines;
 }

@@ -153,12 +153,21 @@ void TView::Resize(int width, int height) {
     if (width == 0 || height == 0) {
         return;
     }
+    // A panel of another size may want the screen seen from elsewhere; otherwise the camera is
+    // left as it is.
+    if (const ScreenLook* look = LookOf(mode_)) {
+        const CameraPose& pose = CameraFor(*look, width, height);
+        if (!(pose == CameraFor(*look, width_, height_))) {
+            camera_->SetTarget(pose.X, pose.Y, pose.Z, pose.AngleX, pose.AngleY, pose.AngleZ);
+        }
+    }
     width_ = width;
     height_ = height;
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(-1.0, 1.0, -0.75, 0.95, 3.0, 100.0);
+    using F = ViewFrustum;
+    glFrustum(F::Left, F::Right, F::Bottom, F::Top, F::Near, F::Far);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -390,7 +399,7 @@ void TView::SetMode(ViewMode mode) {
     }
     mode_ = mode;
     if (const ScreenLook* look = LookOf(mode)) {
-        const CameraPose& pose = look->Camera;
+        const CameraPose& pose = CameraFor(*look, width_, height_);
         camera_->SetTarget(pose.X, pose.Y, pose.Z, pose.AngleX, pose.AngleY, pose.AngleZ);
     }
 }

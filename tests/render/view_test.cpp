@@ -30,7 +30,7 @@ TEST(TView, CameraTargetPerMode) {
         const TVector3& a = camera.TargetAngles();
         return std::vector<float>{p.x, p.y, p.z, a.x, a.y, a.z};
     };
-    TView view(640, 480, SCRIVEL_GAME_DIR);
+    TView view(600, 500, SCRIVEL_GAME_DIR);
     const std::pair<ViewMode, std::vector<float>> targets[] = {
         {ViewMode::Menu, {10, 16, 20, 30, -50, 0}},  {ViewMode::Game, {0, 5, 20, 12, 0, 0}},
         {ViewMode::GameOver, {6, 2, 5, 0, -100, 5}}, {ViewMode::NameEntry, {6, 2, 5, 0, -100, 5}},
