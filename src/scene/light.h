@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scene/vector.h"
 #include "scene/material.h"
+#include "scene/vector.h"
 
 #include <cstdint>
 

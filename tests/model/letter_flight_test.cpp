@@ -117,7 +117,8 @@ TEST_F(LetterFlightTest, OneEruptionPerLetterInTheLastTenthOfItsFlightAndOnlyWhe
 TEST(LetterFlight, TheLandingCellIsWhereADroppedLetterComesToRest) {
     for (int stacked = 0; stacked < 8; ++stacked) {
         for (int waited : {0, 6, 20}) {
-            SCOPED_TRACE(std::to_string(stacked) + " stacked, " + std::to_string(waited) + " ticks");
+            SCOPED_TRACE(std::to_string(stacked) + " stacked, " + std::to_string(waited) +
+                         " ticks");
             std::srand(11);
             TLetterArray cells(8);
             for (int r = 8 - stacked; r < 8; ++r) {

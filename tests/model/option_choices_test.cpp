@@ -45,7 +45,7 @@ TEST(OptionChoices, EveryRowStepsForwardAndBackAndSaysWhetherToRebuild) {
                  {1, "LL", "Rapide"}, {2, "L", "8 lettres"}, {2, "RRRRRR", "3 lettres"},
                  {3, "R", "lettres"}, {3, "RL", "mots"},     {4, "L", "Non"},
                  {5, "L", "8"},       {6, "R", "Beta"},      {6, "L", "Gamma"},
-                 {7, "R", "Blanc"},   {7, "L", "Pourpre"},    {8, " ", "Non"},
+                 {7, "R", "Blanc"},   {7, "L", "Pourpre"},   {8, " ", "Non"},
                  {8, "LR", "Oui"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + " '" + c.keys + "'");
