@@ -1,0 +1,18 @@
+#pragma once
+
+#include "texts/language.h"
+
+#include <string>
+
+namespace scrivel::platform {
+
+// This process's LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+texts::LocaleVariables ProcessLocaleVariables();
+
+// From now on gettext answers domain's texts in language, from the catalogues under folder (laid
+// out as share/locale: folder/en/LC_MESSAGES/domain.mo), in UTF-8. Call it once, before the first
+// text is looked up. The language holds even where the system has no locale for it (a machine
+// with only C.UTF-8): the texts need a catalogue, not a locale.
+void UseCatalogue(const char* domain, texts::Language language, const std::string& folder);
+
+} // namespace scrivel::platform
