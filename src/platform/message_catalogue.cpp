@@ -1,10 +1,15 @@
 #include "platform/message_catalogue.h"
 
 #include <clocale>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <libintl.h>
 #include <optional>
+
+#ifndef SCRIVEL_LOCALE_FROM_BIN
+#error "the build says where the installed catalogues lie from the installed executables"
+#endif
 
 namespace scrivel::platform {
 
@@ -19,6 +24,16 @@ std::optional<std::string> Variable(const char* name) {
 
 texts::LocaleVariables ProcessLocaleVariables() {
     return {Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
+}
+
+std::string CatalogueFolder(const std::string& executableFolder) {
+    std::error_code error;
+    if (std::filesystem::is_directory(executableFolder + "locale", error)) {
+        return executableFolder + "locale/";
+    }
+    return std::filesystem::path(executableFolder + SCRIVEL_LOCALE_FROM_BIN)
+        .lexically_normal()
+        .string();
 }
 
 void UseCatalogue(const char* domain, texts::Language language, const std::string& folder) {

@@ -9,6 +9,10 @@ namespace scrivel::platform {
 // This process's LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
 texts::LocaleVariables ProcessLocaleVariables();
 
+// Where the catalogues of a program in executableFolder (ending with '/') are: beside it in
+// locale/ when it runs from a build or an unpacked archive, else the install's share/locale.
+std::string CatalogueFolder(const std::string& executableFolder);
+
 // From now on gettext answers domain's texts in language, from the catalogues under folder (laid
 // out as share/locale: folder/en/LC_MESSAGES/domain.mo), in UTF-8. Call it once, before the first
 // text is looked up. The language holds even where the system has no locale for it (a machine

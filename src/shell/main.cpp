@@ -1,10 +1,13 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
 #include "platform/fatal.h"
+#include "platform/file_system.h"
 #include "platform/font_catalogue.h"
 #include "platform/game_folders.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "platform/termination.h"
+#include "shell/command_line.h"
 #include "shell/gl_panel.h"
 #include "shell/scrivel_form.h"
 #include "texts/platform_words.h"
@@ -15,6 +18,16 @@
 
 int main(int argc, char** argv) {
     using namespace scrivel;
+    const CommandLine line = CommandLine::Take(argc, argv);
+    const texts::Language language =
+        line.language.value_or(texts::LanguageOf(platform::ProcessLocaleVariables()));
+    // Before the first text, the display's error included.
+    platform::UseCatalogue(texts::Domain, language,
+                           platform::CatalogueFolder(platform::ExecutableFolder()));
+    if (line.help || line.wrong) {
+        (line.wrong ? std::cerr : std::cout) << texts::Text(texts::TextId::GameUsage);
+        return line.wrong ? 2 : 0;
+    }
     std::unique_ptr<platform::Application> app;
     try {
         app = std::make_unique<platform::Application>();

@@ -2,216 +2,230 @@
 
 #include <cerrno>
 #include <cstring>
+#include <libintl.h>
 
 namespace scrivel::texts {
 
-const char* Text(TextId id) {
+namespace {
+
+// Marks a French text for xgettext (scripts/update-pot); Text looks its translation up.
+constexpr const char* N_(const char* french) {
+    return french;
+}
+
+const char* Source(TextId id) {
     // A switch rather than a table: the compiler then names any identifier left without a text.
     switch (id) {
     case TextId::GameTitle:
-        return "Scrivel";
+        return N_("Scrivel");
     case TextId::MessageBoxButton:
-        return "OK";
+        return N_("OK");
 
     case TextId::CannotCreateFile:
-        return "Impossible de créer le fichier : \n{}";
+        return N_("Impossible de créer le fichier : \n{}");
     case TextId::CannotReadFile:
-        return "Impossible de lire le fichier : \n{}\n({})\n{}\nCe fichier ne sera pas remplacé.";
+        return N_("Impossible de lire le fichier : \n{}\n({})\n{}\nCe fichier ne sera pas remplacé.");
     case TextId::CannotSaveFile:
-        return "Impossible d'enregistrer le fichier : \n{}\n({})";
+        return N_("Impossible d'enregistrer le fichier : \n{}\n({})");
     case TextId::FileNotReplaced:
-        return "Fichier non remplacé, car il n'a pas pu être lu au démarrage : \n{}";
+        return N_("Fichier non remplacé, car il n'a pas pu être lu au démarrage : \n{}");
     case TextId::CannotReadWordFile:
-        return "Impossible de lire le fichier : \n{}\nLe jeu continue sans mots.";
+        return N_("Impossible de lire le fichier : \n{}\nLe jeu continue sans mots.");
     case TextId::WordFileTooLarge:
-        return "Fichier de mots trop grand : \n{}\nLe jeu continue sans mots.";
+        return N_("Fichier de mots trop grand : \n{}\nLe jeu continue sans mots.");
     case TextId::DefaultOptionsFallback:
-        return "Le jeu continue avec les réglages par défaut.";
+        return N_("Le jeu continue avec les réglages par défaut.");
     case TextId::EmptyScoresFallback:
-        return "Le jeu continue avec une table des scores vide.";
+        return N_("Le jeu continue avec une table des scores vide.");
     case TextId::NoHomeFolder:
-        return "Impossible de trouver le dossier personnel : la variable HOME n'est pas définie "
-               "(ou pas en chemin absolu) ; les scores et les options ne seront pas enregistrés.";
+        return N_("Impossible de trouver le dossier personnel : la variable HOME n'est pas définie "
+               "(ou pas en chemin absolu) ; les scores et les options ne seront pas enregistrés.");
     case TextId::CannotCreateFolder:
-        return "Impossible de créer le dossier {} : {} ; les scores et les options ne seront pas "
-               "enregistrés.";
+        return N_("Impossible de créer le dossier {} : {} ; les scores et les options ne seront pas "
+               "enregistrés.");
 
     case TextId::ReasonAccessDenied:
-        return "accès refusé";
+        return N_("accès refusé");
     case TextId::ReasonIsFolder:
-        return "c'est un dossier";
+        return N_("c'est un dossier");
     case TextId::ReasonNotFound:
-        return "dossier ou fichier introuvable";
+        return N_("dossier ou fichier introuvable");
     case TextId::ReasonNotAFolder:
-        return "un élément du chemin n'est pas un dossier";
+        return N_("un élément du chemin n'est pas un dossier");
     case TextId::ReasonInputOutput:
-        return "erreur d'entrée-sortie";
+        return N_("erreur d'entrée-sortie");
     case TextId::ReasonDiskFull:
-        return "disque plein";
+        return N_("disque plein");
     case TextId::ReasonFileTooLarge:
-        return "fichier trop grand";
+        return N_("fichier trop grand");
     case TextId::ReasonReadOnlyFileSystem:
-        return "système de fichiers en lecture seule";
+        return N_("système de fichiers en lecture seule");
     case TextId::ReasonReadOnlyFile:
-        return "le fichier est en lecture seule";
+        return N_("le fichier est en lecture seule");
     case TextId::ReasonReadOnlyFolder:
-        return "le dossier est en lecture seule";
+        return N_("le dossier est en lecture seule");
 
     case TextId::ImageReasonAndPath:
-        return "{} :\n{}";
+        return N_("{} :\n{}");
     case TextId::ImageUnreadable:
-        return "Fichier image introuvable ou illisible";
+        return N_("Fichier image introuvable ou illisible");
     case TextId::ImageEmpty:
-        return "Fichier image vide";
+        return N_("Fichier image vide");
     case TextId::ImageNotBmp:
-        return "Ce fichier n'est pas une image BMP";
+        return N_("Ce fichier n'est pas une image BMP");
     case TextId::ImageTruncated:
-        return "Fichier image tronqué";
+        return N_("Fichier image tronqué");
     case TextId::ImageTooLarge:
-        return "Fichier image trop grand";
+        return N_("Fichier image trop grand");
     case TextId::ImageUnknownHeader:
-        return "Format BMP non pris en charge (en-tête inconnu)";
+        return N_("Format BMP non pris en charge (en-tête inconnu)");
     case TextId::ImageBadSize:
-        return "Dimensions d'image invalides ({})";
+        return N_("Dimensions d'image invalides ({})");
     case TextId::ImageBadPlanes:
-        return "Fichier image corrompu (nombre de plans)";
+        return N_("Fichier image corrompu (nombre de plans)");
     case TextId::ImageUnsupportedDepth:
-        return "Format BMP non pris en charge ({} bits par pixel)";
+        return N_("Format BMP non pris en charge ({} bits par pixel)");
     case TextId::ImageRleCompression:
-        return "Format BMP non pris en charge (compression RLE)";
+        return N_("Format BMP non pris en charge (compression RLE)");
     case TextId::ImageUnsupportedCompression:
-        return "Format BMP non pris en charge (compression {})";
+        return N_("Format BMP non pris en charge (compression {})");
     case TextId::ImageBadPixelOffset:
-        return "Fichier image corrompu (position des pixels)";
+        return N_("Fichier image corrompu (position des pixels)");
     case TextId::ImageOs2Palette:
-        return "Format BMP non pris en charge (palette OS/2)";
+        return N_("Format BMP non pris en charge (palette OS/2)");
     case TextId::ImageBadPalette:
-        return "Fichier image corrompu (palette)";
+        return N_("Fichier image corrompu (palette)");
     case TextId::ImageColourOutsidePalette:
-        return "Fichier image corrompu (couleur hors de la palette)";
+        return N_("Fichier image corrompu (couleur hors de la palette)");
     case TextId::ImageCorrupt:
-        return "Fichier image corrompu";
+        return N_("Fichier image corrompu");
     case TextId::ImageSaveEmpty:
-        return "Impossible d'enregistrer une image vide";
+        return N_("Impossible d'enregistrer une image vide");
     case TextId::ImageCannotWriteBmp:
-        return "Impossible d'écrire l'image BMP";
+        return N_("Impossible d'écrire l'image BMP");
     case TextId::ImageCannotWriteJpeg:
-        return "Impossible d'écrire l'image JPEG";
+        return N_("Impossible d'écrire l'image JPEG");
     case TextId::ImageCannotWritePng:
-        return "Impossible d'écrire l'image PNG";
+        return N_("Impossible d'écrire l'image PNG");
     case TextId::ImageJpegUnreadable:
-        return "Image JPEG illisible ({})";
+        return N_("Image JPEG illisible ({})");
     case TextId::ImageJpegDamaged:
-        return "Image JPEG tronquée ou abîmée ({})";
+        return N_("Image JPEG tronquée ou abîmée ({})");
     case TextId::ImageJpegCannotEncode:
-        return "Impossible de coder l'image JPEG ({})";
+        return N_("Impossible de coder l'image JPEG ({})");
 
     case TextId::BankBitmapWrong:
-        return "Bitmap incorrect pour une banque :";
+        return N_("Bitmap incorrect pour une banque :");
     case TextId::FontBitmapWrong:
-        return "Bitmap incorrect pour une fonte :";
+        return N_("Bitmap incorrect pour une fonte :");
     case TextId::TextureBitmapTooSmall:
-        return "Bitmap trop petit pour ce type de texture :";
+        return N_("Bitmap trop petit pour ce type de texture :");
 
     case TextId::GlNoContext:
-        return ":-)~ FGLContextHandle == NULL";
+        return N_(":-)~ FGLContextHandle == NULL");
     case TextId::GlCannotMakeCurrent:
-        return "Could not MakeCurrent";
+        return N_("Could not MakeCurrent");
 
+    case TextId::GameUsage:
+        return N_("Usage : scrivel [--lang fr|en]\n"
+                  "\n"
+                  "  --lang fr, --lang en   jouer en français ou en anglais, quelle que soit la "
+                  "langue du système\n"
+                  "                         (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n");
     case TextId::CannotOpenDisplay:
-        return "Scrivel : impossible d'ouvrir l'affichage X11 ({}).";
+        return N_("Scrivel : impossible d'ouvrir l'affichage X11 ({}).");
     case TextId::ErrorDuring:
-        return "Scrivel : erreur {}.\n{}";
+        return N_("Scrivel : erreur {}.\n{}");
     case TextId::WhileStarting:
-        return "au démarrage";
+        return N_("au démarrage");
     case TextId::WhilePlaying:
-        return "pendant la partie";
+        return N_("pendant la partie");
     case TextId::UnknownError:
-        return "erreur inconnue";
+        return N_("erreur inconnue");
 
     case TextId::AnonymousPlayer:
-        return "Anonyme";
+        return N_("Anonyme");
     case TextId::EnterYourName:
-        return "Veuillez entrer votre nom";
+        return N_("Veuillez entrer votre nom");
     case TextId::GameOver:
-        return "GAME OVER";
+        return N_("GAME OVER");
     case TextId::PressSpace:
-        return "Appuyer sur Espace";
+        return N_("Appuyer sur Espace");
     case TextId::ToPlayAgain:
-        return "pour recommencer une partie";
+        return N_("pour recommencer une partie");
     case TextId::PressEnter:
-        return "Appuyer sur Entrée";
+        return N_("Appuyer sur Entrée");
     case TextId::ToKeepYourName:
-        return "pour valider votre nom";
+        return N_("pour valider votre nom");
     case TextId::MenuBanner:
-        return "F1 = Jouer  F2 = Options";
+        return N_("F1 = Jouer  F2 = Options");
     case TextId::OptionsBanner:
-        return "F1, Esc = Retour  Espace = Changer Option";
+        return N_("F1, Esc = Retour  Espace = Changer Option");
 
     case TextId::OptionsHeading:
-        return "Options";
+        return N_("Options");
     case TextId::OptionGrid:
-        return "Grille";
+        return N_("Grille");
     case TextId::OptionSpeed:
-        return "Vitesse";
+        return N_("Vitesse");
     case TextId::OptionMinWordSize:
-        return "Taille minimale du mot";
+        return N_("Taille minimale du mot");
     case TextId::OptionRandom:
-        return "Hasard des ";
+        return N_("Hasard des ");
     case TextId::OptionBackground:
-        return "Affichage du décor";
+        return N_("Affichage du décor");
     case TextId::OptionTextures:
-        return "Textures";
+        return N_("Textures");
     case TextId::OptionFont:
-        return "Fonte";
+        return N_("Fonte");
     case TextId::OptionFontColour:
-        return "Couleur de fonte";
+        return N_("Couleur de fonte");
     case TextId::OptionMarker:
-        return "Repère";
+        return N_("Repère");
     case TextId::SpeedSlow:
-        return "Lent";
+        return N_("Lent");
     case TextId::SpeedNormal:
-        return "Normal";
+        return N_("Normal");
     case TextId::SpeedFast:
-        return "Rapide";
+        return N_("Rapide");
     case TextId::RandomWords:
-        return "mots";
+        return N_("mots");
     case TextId::RandomLetters:
-        return "lettres";
+        return N_("lettres");
     case TextId::No:
-        return "Non";
+        return N_("Non");
     case TextId::Yes:
-        return "Oui";
+        return N_("Oui");
     case TextId::ColourWhite:
-        return "Blanc";
+        return N_("Blanc");
     case TextId::ColourRed:
-        return "Rouge";
+        return N_("Rouge");
     case TextId::ColourBlue:
-        return "Bleu";
+        return N_("Bleu");
     case TextId::ColourBrown:
-        return "Marron";
+        return N_("Marron");
     case TextId::ColourYellow:
-        return "Jaune";
+        return N_("Jaune");
     case TextId::ColourOrange:
-        return "Orange";
+        return N_("Orange");
     case TextId::ColourGreen:
-        return "Vert";
+        return N_("Vert");
     case TextId::ColourGrey:
-        return "Gris";
+        return N_("Gris");
     case TextId::ColourPurple:
-        return "Pourpre";
+        return N_("Pourpre");
     case TextId::ColourMulticoloured:
-        return "Multicolore";
+        return N_("Multicolore");
     case TextId::LetterCount:
-        return "{} lettres";
+        return N_("{} lettres");
 
     case TextId::CloseHint:
-        return "Fermer";
+        return N_("Fermer");
     case TextId::MinimiseHint:
-        return "Réduire";
+        return N_("Réduire");
 
     case TextId::WordsUsage:
-        return "Usage : scrivel-words LISTE [SORTIE]\n"
+        return N_("Usage : scrivel-words LISTE [SORTIE]\n"
                "\n"
                "Fait de LISTE, une liste de mots en UTF-8 à raison d'un mot par ligne (par "
                "exemple\n"
@@ -225,33 +239,41 @@ const char* Text(TextId id) {
                "\n"
                "SORTIE vaut par défaut $XDG_DATA_HOME/scrivel/words.let "
                "(~/.local/share/scrivel/words.let),\n"
-               "où le jeu installé la préfère à sa propre base.\n";
+               "où le jeu installé la préfère à sa propre base.\n");
     case TextId::WordsError:
-        return "scrivel-words : {}";
+        return N_("scrivel-words : {}");
     case TextId::WordsNoHome:
-        return "aucun dossier personnel (HOME n'est pas défini) : indiquez le fichier à écrire.";
+        return N_("aucun dossier personnel (HOME n'est pas défini) : indiquez le fichier à écrire.");
     case TextId::WordsCannotCreateFolder:
-        return "impossible de créer le dossier {} : {}.";
+        return N_("impossible de créer le dossier {} : {}.");
     case TextId::WordsCannotReadList:
-        return "impossible de lire la liste {} (sous Debian, /usr/share/dict/french vient du "
-               "paquet wfrench).";
+        return N_("impossible de lire la liste {} (sous Debian, /usr/share/dict/french vient du "
+               "paquet wfrench).");
     case TextId::WordsReadError:
-        return "erreur de lecture de {}.";
+        return N_("erreur de lecture de {}.");
     case TextId::WordsCannotWrite:
-        return "impossible d'écrire {} ({}).";
+        return N_("impossible d'écrire {} ({}).");
     case TextId::WordsWritten:
-        return "scrivel-words : {} mots écrits dans {}";
+        return N_("scrivel-words : {} mots écrits dans {}");
     case TextId::WordsOfLength:
-        return "  {} lettres : {}";
+        return N_("  {} lettres : {}");
     case TextId::WordsInGameLists:
-        return "  de 3 à 8 lettres (les listes du jeu) : {}";
+        return N_("  de 3 à 8 lettres (les listes du jeu) : {}");
     case TextId::WordsDropped:
-        return "  écartés : {} (moins de trois lettres, majuscule ou signe hors de l'alphabet du "
-               "jeu)";
+        return N_("  écartés : {} (moins de trois lettres, majuscule ou signe hors de l'alphabet du "
+               "jeu)");
     case TextId::WordsDuplicates:
-        return "  doublons : {}";
+        return N_("  doublons : {}");
     }
     return "";
+}
+
+} // namespace
+
+const char* Text(TextId id) {
+    const char* source = Source(id);
+    // gettext's empty key is the catalogue's header, never a text.
+    return *source != '\0' ? dgettext(Domain, source) : source;
 }
 
 std::string Compose(TextId id, std::initializer_list<std::string_view> parts) {

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // Every text a player reads, in one place, keyed by an identifier. The French text is the source
-// and the key a translation will look up, so a text's wording changes here and nowhere else.
+// and the key of its translations (gettext: po/en.po), so a text's wording changes here and
+// nowhere else; scripts/update-pot gathers the source texts into po/scrivel.pot.
 //
 // How each kind of failure reaches the player, each by one path:
 // - A player's file (score.ini, options.ini, words.let) missing, unreadable or not writable: a
@@ -88,6 +89,9 @@ enum class TextId {
     GlNoContext,
     GlCannotMakeCurrent,
 
+    // The game's command line: what it takes, for --help or a wrong --lang.
+    GameUsage,
+
     // What main says when the game cannot go on.
     CannotOpenDisplay, // reason
     ErrorDuring,       // stage, reason
@@ -155,7 +159,11 @@ enum class TextId {
     WordsDuplicates,         // count
 };
 
-// The text in the player's language, UTF-8.
+// The gettext domain of the game's catalogues (scrivel.mo).
+inline constexpr const char* Domain = "scrivel";
+
+// The text in the language of the catalogue in use (platform::UseCatalogue), UTF-8; the French
+// source when none is in use or it lacks the text.
 const char* Text(TextId id);
 
 // Text(id) with each "{}" replaced by the next of parts; a "{}" without a part stays as it is.

@@ -45,6 +45,8 @@ copy_game() {
   shift
   mkdir -p "$work/game"
   cp "$from/scrivel" "$work/game/"
+  # The catalogues always: the player's locale decides whether they are read.
+  cp -r "$from/locale" "$work/game/"
   for folder in "$@"; do cp -r "$from/$folder" "$work/game/"; done
   printf 'anticonstitutionnellement/' >"$work/game/words.let"
 }
