@@ -4,6 +4,7 @@
 #include "platform/font_catalogue.h"
 #include "platform/game_folders.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "platform/termination.h"
 #include "shell/gl_panel.h"
 #include "shell/scrivel_form.h"
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
-        platform::GameFolders folders = platform::GameFolders::OfThisGame();
+        const texts::Language language = texts::LanguageOf(platform::ProcessLocaleVariables());
+        platform::GameFolders folders = platform::GameFolders::OfThisGame(language);
         if (folders.Problem()) {
             // The game still plays; the player learns why nothing will be kept.
             platform::MessageBox(texts::FolderMessage(*folders.Problem()));
