@@ -211,21 +211,29 @@ const char* Text(TextId id) {
         return "Réduire";
 
     case TextId::WordsUsage:
-        return "Usage : scrivel-words LISTE [SORTIE]\n"
+        return "Usage : scrivel-words [--lang fr|en] LISTE [SORTIE]\n"
                "\n"
                "Fait de LISTE, une liste de mots en UTF-8 à raison d'un mot par ligne (par "
                "exemple\n"
-               "/usr/share/dict/french, ou la liste d'un dictionnaire hunspell), la base de mots "
-               "du jeu :\n"
+               "/usr/share/dict/french, /usr/share/dict/american-english, ou la liste d'un "
+               "dictionnaire\n"
+               "hunspell), la base de mots du jeu :\n"
                "les mots d'au moins trois lettres écrits avec les lettres a à z et les voyelles "
                "accentuées,\n"
-               "chacun une fois. Les autres (majuscules, chiffres, tirets, autres lettres) sont "
-               "écartés.\n"
+               "chacun une fois. Les autres (majuscules, chiffres, tirets, apostrophes, autres "
+               "lettres)\n"
+               "sont écartés.\n"
                "LISTE vaut - pour l'entrée standard.\n"
                "\n"
+               "--lang dit la langue de la base : fr (français) ou en (anglais) ; par défaut, "
+               "celle de\n"
+               "la locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n"
+               "\n"
                "SORTIE vaut par défaut $XDG_DATA_HOME/scrivel/words.let "
-               "(~/.local/share/scrivel/words.let),\n"
-               "où le jeu installé la préfère à sa propre base.\n";
+               "(~/.local/share/scrivel/words.let)\n"
+               "en français, $XDG_DATA_HOME/scrivel/words-en.let en anglais : le jeu installé "
+               "la préfère\n"
+               "à sa propre base dans cette langue.\n";
     case TextId::WordsError:
         return "scrivel-words : {}";
     case TextId::WordsNoHome:
@@ -234,7 +242,7 @@ const char* Text(TextId id) {
         return "impossible de créer le dossier {} : {}.";
     case TextId::WordsCannotReadList:
         return "impossible de lire la liste {} (sous Debian, /usr/share/dict/french vient du "
-               "paquet wfrench).";
+               "paquet wfrench, /usr/share/dict/american-english du paquet wamerican).";
     case TextId::WordsReadError:
         return "erreur de lecture de {}.";
     case TextId::WordsCannotWrite:
