@@ -1,19 +1,24 @@
 // scrivel-words: makes the game's word base, words.let, from a UTF-8 word list with one word a
 // line (Debian's wfrench or wamerican, a hunspell dictionary's word list, a list of one's own).
-// The build makes the game's own base with it from the system's French dictionary.
+// The build makes the game's own bases with it from the system's French and English dictionaries.
 
 #include "lexicon.h"
 #include "platform/file_system.h"
 #include "platform/game_folders.h"
+#include "platform/message_catalogue.h"
+#include "texts/language.h"
 #include "texts/platform_words.h"
 #include "texts/texts.h"
+#include "words_arguments.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <istream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,8 +30,9 @@ int Fail(const std::string& text) {
     return 1;
 }
 
-// The default output, its folder made if needed; nothing (after saying why) when it cannot be.
-std::optional<std::string> DefaultOutput() {
+// The player's own base in language, its folder made if needed; nothing (after saying why) when it
+// cannot be.
+std::optional<std::string> DefaultOutput(scrivel::texts::Language language) {
     using scrivel::platform::GameFolders;
     const auto folder =
         GameFolders::PlayerDataFolder(scrivel::platform::FolderEnvironment::OfProcess());
@@ -38,22 +44,32 @@ std::optional<std::string> DefaultOutput() {
         Fail(Compose(TextId::WordsCannotCreateFolder, {*folder, scrivel::texts::Reason(*error)}));
         return std::nullopt;
     }
-    return *folder + "words.let";
+    return *folder + scrivel::texts::LanguageFileName("words.let", language);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    namespace platform = scrivel::platform;
+    const auto spoken = scrivel::texts::LanguageOf(platform::ProcessLocaleVariables());
+    const std::string catalogues = platform::CatalogueFolder(platform::ExecutableFolder());
+    platform::UseCatalogue(scrivel::texts::Domain, spoken, catalogues);
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {
         std::cout << scrivel::texts::Text(TextId::WordsUsage);
         return 0;
     }
-    if (argc < 2 || argc > 3) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const auto parsed = scrivel::WordsArguments::Parse(arguments, spoken);
+    if (!parsed) {
         std::cerr << scrivel::texts::Text(TextId::WordsUsage);
         return 2;
     }
-    const std::string sourcePath = argv[1];
+    if (parsed->language != spoken) {
+        // --lang speaks the base's language, as the game's --lang does.
+        platform::UseCatalogue(scrivel::texts::Domain, parsed->language, catalogues);
+    }
+    const std::string& sourcePath = parsed->list;
     std::ifstream file;
     if (sourcePath != "-") {
         file.open(sourcePath, std::ios::binary);
@@ -72,8 +88,8 @@ int main(int argc, char** argv) {
         return Fail(Compose(TextId::WordsReadError, {sourcePath}));
     }
 
-    std::optional<std::string> output =
-        argc == 3 ? std::optional<std::string>(argv[2]) : DefaultOutput();
+    const std::optional<std::string> output =
+        parsed->output ? parsed->output : DefaultOutput(parsed->language);
     if (!output) {
         return 1;
     }

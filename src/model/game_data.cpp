@@ -46,7 +46,7 @@ int RandomBelow(int n) {
 
 TGameData::TGameData(GameView& view, const platform::GameFolders& folders,
                      std::optional<unsigned> seed, const platform::FileReader& read)
-    : view_(view) {
+    : view_(view), compare_(folders.Language()) {
     std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 
     options_ = std::make_unique<TOptionsData>(folders.OptionsFile(), read);

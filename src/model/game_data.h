@@ -27,8 +27,8 @@ public:
     static constexpr int DefaultJokerOdds = 5;
 
     // Reads options.ini, score.ini and words.let where folders says, creating missing ones, and
-    // hands the first letter to the view. rand is seeded with seed, or with the time. The
-    // player's two files are read with read.
+    // hands the first letter to the view; words compare in the folders' language. rand is seeded
+    // with seed, or with the time. The player's two files are read with read.
     TGameData(GameView& view, const platform::GameFolders& folders,
               std::optional<unsigned> seed = std::nullopt,
               const platform::FileReader& read = platform::ReadFile);
@@ -91,7 +91,7 @@ private:
     platform::StringCompare WordOrder() const;
 
     GameView& view_;
-    platform::WordCompare compare_;
+    platform::WordCompare compare_; // in the word base's language
     int jokerOdds_ = DefaultJokerOdds;
     bool gameOver_ = false;
     std::unique_ptr<TLetterArray> grid_;

@@ -4,15 +4,23 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
 #ifndef SCRIVEL_DATA_FROM_BIN
 #error "the build says where the installed data lies from the installed executable"
 #endif
+#ifndef SCRIVEL_LOCALE_FROM_BIN
+#error "the build says where the installed catalogues lie from the installed executable"
+#endif
 
 namespace scrivel::platform {
 
 namespace {
+
+// The French names; other languages add their code (texts::LanguageFileName).
+constexpr std::string_view WordBaseName = "words.let";
+constexpr std::string_view ScoreName = "score.ini";
 
 std::optional<std::string> Variable(const char* name) {
     const char* value = std::getenv(name);
@@ -51,33 +59,41 @@ FolderEnvironment FolderEnvironment::OfProcess() {
     return {Variable("HOME"), Variable("XDG_DATA_HOME"), Variable("XDG_CONFIG_HOME")};
 }
 
-GameFolders GameFolders::Beside(std::string folder) {
+GameFolders GameFolders::Beside(std::string folder, texts::Language language) {
     GameFolders folders;
+    folders.language_ = language;
     folders.data_ = std::move(folder);
-    folders.wordBase_ = folders.data_ + "words.let";
-    folders.scoreFile_ = folders.data_ + "score.ini";
+    folders.wordBase_ = folders.data_ + texts::LanguageFileName(WordBaseName, language);
+    folders.locale_ = folders.data_ + "locale/";
+    folders.scoreFile_ = folders.data_ + texts::LanguageFileName(ScoreName, language);
     folders.optionsFile_ = folders.data_ + "options.ini";
     return folders;
 }
 
 GameFolders GameFolders::Find(const std::string& executableFolder,
                               const std::string& dataFromExecutable,
-                              const FolderEnvironment& environment) {
+                              const std::string& localeFromExecutable,
+                              const FolderEnvironment& environment, texts::Language language) {
     // Writable alone is not enough: the superuser may write anywhere, installed games included.
-    const bool holdsData = FileExists(executableFolder + "words.let");
+    // The French base tells, whatever the language: every build and install makes it.
+    const bool holdsData = FileExists(executableFolder + std::string(WordBaseName));
     if (holdsData && WritableOrMissing(executableFolder)) {
-        return Beside(executableFolder);
+        return Beside(executableFolder, language);
     }
     GameFolders folders;
+    folders.language_ = language;
     folders.installed_ = true;
     // A folder that holds the data but may not be written (a read-only copy) still serves it.
     folders.data_ = holdsData ? executableFolder : Normal(executableFolder + dataFromExecutable);
+    folders.locale_ =
+        holdsData ? folders.data_ + "locale/" : Normal(executableFolder + localeFromExecutable);
     folders.skins_ = folders.data_;
-    folders.wordBase_ = folders.data_ + "words.let";
+    const std::string wordBase = texts::LanguageFileName(WordBaseName, language);
+    folders.wordBase_ = folders.data_ + wordBase;
 
     const std::optional<std::string> playerData = PlayerDataFolder(environment);
-    if (playerData && FileExists(*playerData + "words.let")) {
-        folders.wordBase_ = *playerData + "words.let";
+    if (playerData && FileExists(*playerData + wordBase)) {
+        folders.wordBase_ = *playerData + wordBase;
     }
     const std::optional<std::string> configHome =
         BaseFolder(environment.configHome, environment.home, ".config/");
@@ -92,7 +108,7 @@ GameFolders GameFolders::Find(const std::string& executableFolder,
             return folders;
         }
     }
-    folders.scoreFile_ = *playerData + "score.ini";
+    folders.scoreFile_ = *playerData + texts::LanguageFileName(ScoreName, language);
     folders.optionsFile_ = playerConfig + "options.ini";
     return folders;
 }
@@ -102,8 +118,9 @@ std::optional<std::string> GameFolders::PlayerDataFolder(const FolderEnvironment
     return base ? std::optional<std::string>(*base + "scrivel/") : std::nullopt;
 }
 
-GameFolders GameFolders::OfThisGame() {
-    return Find(ExecutableFolder(), SCRIVEL_DATA_FROM_BIN, FolderEnvironment::OfProcess());
+GameFolders GameFolders::OfThisGame(texts::Language language) {
+    return Find(ExecutableFolder(), SCRIVEL_DATA_FROM_BIN, SCRIVEL_LOCALE_FROM_BIN,
+                FolderEnvironment::OfProcess(), language);
 }
 
 } // namespace scrivel::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "texts/language.h"
 
 #include <optional>
 #include <string>
@@ -32,17 +33,24 @@ struct FolderEnvironment {
 // is beside the executable, and the skins are looked up from the current directory, as always.
 // Installed, the data comes from the installed data folder, and score.ini and options.ini go to
 // the player's XDG folders, made on first run; a words.let there replaces the installed one.
+//
+// Each language has its own word base and score table (words-en.let, score-en.ini in English);
+// the options are shared.
 class GameFolders {
 public:
     // Everything in folder (ending with '/'), skins from the current directory.
-    static GameFolders Beside(std::string folder);
-    // Decides for an executable in executableFolder (ending with '/') whose installed data is at
-    // dataFromExecutable (relative, ending with '/'), creating the player's folders if needed.
+    static GameFolders Beside(std::string folder,
+                              texts::Language language = texts::Language::French);
+    // Decides for an executable in executableFolder (ending with '/') whose installed data and
+    // message catalogues are at dataFromExecutable and localeFromExecutable (relative, ending with
+    // '/'), creating the player's folders if needed.
     static GameFolders Find(const std::string& executableFolder,
                             const std::string& dataFromExecutable,
-                            const FolderEnvironment& environment);
+                            const std::string& localeFromExecutable,
+                            const FolderEnvironment& environment,
+                            texts::Language language = texts::Language::French);
     // The running game's: its executable's folder, the install's layout and the environment.
-    static GameFolders OfThisGame();
+    static GameFolders OfThisGame(texts::Language language);
     // The player's own data folder, $XDG_DATA_HOME/scrivel/ (~/.local/share by default), where
     // score.ini and a words.let of their own live; nothing without a usable HOME or XDG value.
     static std::optional<std::string> PlayerDataFolder(const FolderEnvironment& environment);
@@ -55,6 +63,10 @@ public:
     // A skin picture or button bitmap by its name inside Skins/.
     std::string SkinFile(const std::string& name) const { return skins_ + "Skins/" + name; }
     const std::string& WordBase() const { return wordBase_; }
+    // Holds the message catalogues as share/locale does (en/LC_MESSAGES/...); ends with '/'.
+    const std::string& LocaleFolder() const { return locale_; }
+    // The language of the word base and the score table.
+    texts::Language Language() const { return language_; }
     // Empty when the player's files cannot be kept: nothing is then read or written.
     const std::string& ScoreFile() const { return scoreFile_; }
     const std::string& OptionsFile() const { return optionsFile_; }
@@ -66,8 +78,10 @@ private:
     std::string data_;
     std::string skins_; // prefix of Skins/ for the pictures: empty is the current directory
     std::string wordBase_;
+    std::string locale_;
     std::string scoreFile_;
     std::string optionsFile_;
+    texts::Language language_ = texts::Language::French;
     bool installed_ = false;
     std::optional<FolderProblem> problem_;
 };

@@ -1,9 +1,9 @@
 #include "platform/message_catalogue.h"
 
 #include <clocale>
-#include <filesystem>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <libintl.h>
 #include <optional>
 

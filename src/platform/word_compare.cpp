@@ -1,5 +1,7 @@
 #include "platform/word_compare.h"
 
+#include "texts/language.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -22,13 +24,14 @@ struct SetCloser {
 };
 using SetHandle = std::unique_ptr<USet, SetCloser>;
 
-CollatorHandle OpenFrench(UCollationStrength strength) {
+CollatorHandle OpenCollator(texts::Language language, UCollationStrength strength) {
     UErrorCode status = U_ZERO_ERROR;
-    // Always "fr": ICU's default locale under LANG=C is en_US_POSIX, where case matters.
-    CollatorHandle collator(ucol_open("fr", &status));
+    // Always a named locale: ICU's default under LANG=C is en_US_POSIX, where case matters.
+    const char* locale = texts::Code(language);
+    CollatorHandle collator(ucol_open(locale, &status));
     if (U_FAILURE(status) || !collator) {
-        throw std::runtime_error(std::string("ICU: cannot open the French collator: ") +
-                                 u_errorName(status));
+        throw std::runtime_error(std::string("ICU: cannot open the \"") + locale +
+                                 "\" collator: " + u_errorName(status));
     }
     ucol_setStrength(collator.get(), strength);
     return collator;
@@ -84,7 +87,9 @@ int CollatorCompare(const UCollator* collator, std::string_view a, std::string_v
 // under backwards secondary ordering) where they differ. The table is read from the collator itself
 // rather than written down, and any other byte (digits, spaces, controls, ß, æ) goes to ICU.
 struct WordCompare::Impl {
-    CollatorHandle collator = OpenFrench(UCOL_SECONDARY);
+    texts::Language language = texts::Language::French;
+    CollatorHandle collator; // opened by the constructor, in language
+
     // Base letter of a simple byte, 0 for bytes the model does not cover.
     std::array<unsigned char, 256> base{};
     // Order of the byte's accent among the forms of its base letter; equal for forms the collator
@@ -92,7 +97,10 @@ struct WordCompare::Impl {
     std::array<unsigned char, 256> accent{};
     bool backwardsAccents = false;
 
-    Impl() { BuildTable(); }
+    explicit Impl(texts::Language spoken)
+        : language(spoken), collator(OpenCollator(spoken, UCOL_SECONDARY)) {
+        BuildTable();
+    }
 
     int Compare(std::string_view a, std::string_view b) const;
 
@@ -102,7 +110,7 @@ private:
 };
 
 void WordCompare::Impl::BuildTable() {
-    const CollatorHandle primary = OpenFrench(UCOL_PRIMARY);
+    const CollatorHandle primary = OpenCollator(language, UCOL_PRIMARY);
     UErrorCode status = U_ZERO_ERROR;
     backwardsAccents = ucol_getAttribute(collator.get(), UCOL_FRENCH_COLLATION, &status) == UCOL_ON;
     if (U_FAILURE(status)) {
@@ -231,7 +239,7 @@ int WordCompare::Impl::Compare(std::string_view a, std::string_view b) const {
     return accentOrder;
 }
 
-WordCompare::WordCompare() : impl_(std::make_unique<Impl>()) {}
+WordCompare::WordCompare(texts::Language language) : impl_(std::make_unique<Impl>(language)) {}
 
 WordCompare::~WordCompare() = default;
 

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "texts/language.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace scrivel::platform {
 
-// The game's word order: French collation at secondary strength over Latin-1 bytes. Case is ignored
-// and an accent only matters between words that are otherwise equal ("pate" < "pâte" < "pater").
-// Independent of LANG: the locale is always "fr".
+// The game's word order: the word base's language's collation at secondary strength over Latin-1
+// bytes. Case is ignored and an accent only matters between words that are otherwise equal
+// ("pate" < "pâte" < "pater"). Independent of LANG: the locale is always "fr" or "en".
 class WordCompare {
 public:
     // Throws std::runtime_error when ICU cannot open the collator.
-    WordCompare();
+    explicit WordCompare(texts::Language language = texts::Language::French);
     ~WordCompare();
     WordCompare(const WordCompare&) = delete;
     WordCompare& operator=(const WordCompare&) = delete;

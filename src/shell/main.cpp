@@ -1,7 +1,6 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
 #include "platform/fatal.h"
-#include "platform/file_system.h"
 #include "platform/font_catalogue.h"
 #include "platform/game_folders.h"
 #include "platform/message_box.h"
@@ -21,9 +20,9 @@ int main(int argc, char** argv) {
     const CommandLine line = CommandLine::Take(argc, argv);
     const texts::Language language =
         line.language.value_or(texts::LanguageOf(platform::ProcessLocaleVariables()));
-    // Before the first text, the display's error included.
-    platform::UseCatalogue(texts::Domain, language,
-                           platform::CatalogueFolder(platform::ExecutableFolder()));
+    // Decided before the display is opened: its error is the first text a player may read.
+    platform::GameFolders folders = platform::GameFolders::OfThisGame(language);
+    platform::UseCatalogue(texts::Domain, language, folders.LocaleFolder());
     if (line.help || line.wrong) {
         (line.wrong ? std::cerr : std::cout) << texts::Text(texts::TextId::GameUsage);
         return line.wrong ? 2 : 0;
@@ -42,7 +41,6 @@ int main(int argc, char** argv) {
         TGLPanel::InitGlut(argc, argv);
         platform::FontCatalogue::RegisterAliases();
         platform::WatchTerminationSignals();
-        platform::GameFolders folders = platform::GameFolders::OfThisGame();
         if (folders.Problem()) {
             // The game still plays; the player learns why nothing will be kept.
             platform::MessageBox(texts::FolderMessage(*folders.Problem()));

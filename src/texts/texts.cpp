@@ -24,7 +24,8 @@ const char* Source(TextId id) {
     case TextId::CannotCreateFile:
         return N_("Impossible de créer le fichier : \n{}");
     case TextId::CannotReadFile:
-        return N_("Impossible de lire le fichier : \n{}\n({})\n{}\nCe fichier ne sera pas remplacé.");
+        return N_(
+            "Impossible de lire le fichier : \n{}\n({})\n{}\nCe fichier ne sera pas remplacé.");
     case TextId::CannotSaveFile:
         return N_("Impossible d'enregistrer le fichier : \n{}\n({})");
     case TextId::FileNotReplaced:
@@ -38,11 +39,13 @@ const char* Source(TextId id) {
     case TextId::EmptyScoresFallback:
         return N_("Le jeu continue avec une table des scores vide.");
     case TextId::NoHomeFolder:
-        return N_("Impossible de trouver le dossier personnel : la variable HOME n'est pas définie "
-               "(ou pas en chemin absolu) ; les scores et les options ne seront pas enregistrés.");
+        return N_(
+            "Impossible de trouver le dossier personnel : la variable HOME n'est pas définie "
+            "(ou pas en chemin absolu) ; les scores et les options ne seront pas enregistrés.");
     case TextId::CannotCreateFolder:
-        return N_("Impossible de créer le dossier {} : {} ; les scores et les options ne seront pas "
-               "enregistrés.");
+        return N_(
+            "Impossible de créer le dossier {} : {} ; les scores et les options ne seront pas "
+            "enregistrés.");
 
     case TextId::ReasonAccessDenied:
         return N_("accès refusé");
@@ -225,30 +228,39 @@ const char* Source(TextId id) {
         return N_("Réduire");
 
     case TextId::WordsUsage:
-        return N_("Usage : scrivel-words LISTE [SORTIE]\n"
-               "\n"
-               "Fait de LISTE, une liste de mots en UTF-8 à raison d'un mot par ligne (par "
-               "exemple\n"
-               "/usr/share/dict/french, ou la liste d'un dictionnaire hunspell), la base de mots "
-               "du jeu :\n"
-               "les mots d'au moins trois lettres écrits avec les lettres a à z et les voyelles "
-               "accentuées,\n"
-               "chacun une fois. Les autres (majuscules, chiffres, tirets, autres lettres) sont "
-               "écartés.\n"
-               "LISTE vaut - pour l'entrée standard.\n"
-               "\n"
-               "SORTIE vaut par défaut $XDG_DATA_HOME/scrivel/words.let "
-               "(~/.local/share/scrivel/words.let),\n"
-               "où le jeu installé la préfère à sa propre base.\n");
+        return N_("Usage : scrivel-words [--lang fr|en] LISTE [SORTIE]\n"
+                  "\n"
+                  "Fait de LISTE, une liste de mots en UTF-8 à raison d'un mot par ligne (par "
+                  "exemple\n"
+                  "/usr/share/dict/french, /usr/share/dict/american-english, ou la liste d'un "
+                  "dictionnaire\n"
+                  "hunspell), la base de mots du jeu :\n"
+                  "les mots d'au moins trois lettres écrits avec les lettres a à z et les voyelles "
+                  "accentuées,\n"
+                  "chacun une fois. Les autres (majuscules, chiffres, tirets, apostrophes, autres "
+                  "lettres)\n"
+                  "sont écartés.\n"
+                  "LISTE vaut - pour l'entrée standard.\n"
+                  "\n"
+                  "--lang dit la langue de la base et des messages : fr (français) ou en "
+                  "(anglais) ;\n"
+                  "par défaut, celle de la locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n"
+                  "\n"
+                  "SORTIE vaut par défaut $XDG_DATA_HOME/scrivel/words.let "
+                  "(~/.local/share/scrivel/words.let)\n"
+                  "en français, $XDG_DATA_HOME/scrivel/words-en.let en anglais : le jeu installé "
+                  "la préfère\n"
+                  "à sa propre base dans cette langue.\n");
     case TextId::WordsError:
         return N_("scrivel-words : {}");
     case TextId::WordsNoHome:
-        return N_("aucun dossier personnel (HOME n'est pas défini) : indiquez le fichier à écrire.");
+        return N_(
+            "aucun dossier personnel (HOME n'est pas défini) : indiquez le fichier à écrire.");
     case TextId::WordsCannotCreateFolder:
         return N_("impossible de créer le dossier {} : {}.");
     case TextId::WordsCannotReadList:
         return N_("impossible de lire la liste {} (sous Debian, /usr/share/dict/french vient du "
-               "paquet wfrench).");
+                  "paquet wfrench, /usr/share/dict/american-english du paquet wamerican).");
     case TextId::WordsReadError:
         return N_("erreur de lecture de {}.");
     case TextId::WordsCannotWrite:
@@ -260,8 +272,9 @@ const char* Source(TextId id) {
     case TextId::WordsInGameLists:
         return N_("  de 3 à 8 lettres (les listes du jeu) : {}");
     case TextId::WordsDropped:
-        return N_("  écartés : {} (moins de trois lettres, majuscule ou signe hors de l'alphabet du "
-               "jeu)");
+        return N_(
+            "  écartés : {} (moins de trois lettres, majuscule ou signe hors de l'alphabet du "
+            "jeu)");
     case TextId::WordsDuplicates:
         return N_("  doublons : {}");
     }

@@ -41,8 +41,8 @@ protected:
         for (;; ++seed) {
             game.reset();
             view = RecordingView();
-            game =
-                std::make_unique<TGameData>(view, platform::GameFolders::Beside(dir.Path()), seed);
+            game = std::make_unique<TGameData>(
+                view, platform::GameFolders::Beside(dir.Path(), language), seed);
             if (jokers) {
                 return *game;
             }
@@ -74,6 +74,7 @@ protected:
     }
 
     test::TempDir dir;
+    texts::Language language = texts::Language::French;
     RecordingView view;
     std::unique_ptr<TGameData> game;
 };
@@ -126,6 +127,25 @@ TEST_F(GameDataTest, APlacedLetterRemovesTheWordsTheRulesFind) {
     }
     Words({"P\xE2te"});
     EXPECT_EQ(Start().WordList(1)[0], "Pate"); // accents folded, case kept
+}
+
+// In English the game plays the English base and keeps an English score table, beside the
+// French files it leaves alone; the options are shared.
+TEST_F(GameDataTest, AnEnglishGamePlaysItsOwnBaseAndKeepsItsOwnScores) {
+    language = texts::Language::English;
+    Options(6, 3);
+    dir.Write("words.let", "chat/");
+    dir.Write("words-en.let", "Word/quiz/");
+    auto& game = Start();
+    ASSERT_EQ(game.Grid().Cols(), 6);
+    ASSERT_EQ(game.WordList(1).Count(), 2);
+    Fill({"wor..."});
+    game.PlaceLetter('d', 3, 0);
+    EXPECT_EQ(view.found, (std::vector<RecordingView::FoundWord>{{"word", 0, 0, 5}}));
+    EXPECT_EQ(game.Score(), 160);
+    EXPECT_TRUE(game.EnterScore());
+    EXPECT_NE(dir.Read("score-en.ini").find("=160\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("score.ini")));
 }
 
 TEST_F(GameDataTest, MinimumWordSizeSkipsShorterListsButNeverTheEightLetterOne) {
@@ -520,8 +540,8 @@ TEST_F(GameDataTest, WithNowhereToKeepTheFilesNothingIsWritten) {
         return entries;
     };
     const std::set<std::string> before = tree();
-    const platform::GameFolders folders =
-        platform::GameFolders::Find(dir.File("games/"), "../share/scrivel/", {});
+    const platform::GameFolders folders = platform::GameFolders::Find(
+        dir.File("games/"), "../share/scrivel/", "../share/locale/", {});
     ASSERT_TRUE(folders.Problem());
     testing::internal::CaptureStderr();
     {

@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 constexpr const char* kDataFromGames = "../share/games/scrivel/";
+constexpr const char* kLocaleFromGames = "../share/locale/";
 
 // A folder tree under a temporary root: "@" in a path stands for the root.
 struct FoldersCase {
@@ -26,10 +27,13 @@ struct FoldersCase {
     std::optional<std::string> home = "@home";
     std::optional<std::string> dataHome;
     std::optional<std::string> configHome;
-    bool readOnlyPlayerData = false; // @home/.local/share/scrivel exists without write bits
+    bool readOnlyPlayerData = false;   // @home/.local/share/scrivel exists without write bits
+    const char* playerWords = nullptr; // a base of the player's in @home/.local/share/scrivel
+    texts::Language language = texts::Language::French;
     // Expected:
     std::string data;
     std::string skins;
+    std::string locale;
     std::string wordBase;
     std::string scoreFile;
     std::string optionsFile;
@@ -48,12 +52,14 @@ std::string Rooted(const std::string& root, std::string text) {
 // executable and HOME of the test are.
 TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders) {
     const std::string share = "@share/games/scrivel/";
+    const std::string locale = "@share/locale/";
     const std::string xdgData = "@home/.local/share/scrivel/";
     const std::string xdgConfig = "@home/.config/scrivel/";
     const FoldersCase cases[] = {
         {.name = "a build: writable and holding the data",
          .wordsBesideGame = true,
          .data = "@games/",
+         .locale = "@games/locale/",
          .wordBase = "@games/words.let",
          .scoreFile = "@games/score.ini",
          .optionsFile = "@games/options.ini"},
@@ -62,6 +68,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .readOnlyGame = true,
          .data = "@games/",
          .skins = "@games/",
+         .locale = "@games/locale/",
          .wordBase = "@games/words.let",
          .scoreFile = xdgData + "score.ini",
          .optionsFile = xdgConfig + "options.ini"},
@@ -70,6 +77,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .configHome = "@xconfig/",
          .data = share,
          .skins = share,
+         .locale = locale,
          .wordBase = share + "words.let",
          .scoreFile = "@xdata/scrivel/score.ini",
          .optionsFile = "@xconfig/scrivel/options.ini"},
@@ -78,6 +86,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .configHome = "",
          .data = share,
          .skins = share,
+         .locale = locale,
          .wordBase = share + "words.let",
          .scoreFile = xdgData + "score.ini",
          .optionsFile = xdgConfig + "options.ini"},
@@ -85,6 +94,7 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .home = std::nullopt,
          .data = share,
          .skins = share,
+         .locale = locale,
          .wordBase = share + "words.let",
          .problem = "la variable HOME n'est pas définie (ou pas en chemin absolu) ; les scores "
                     "et les options ne seront pas enregistrés."},
@@ -92,9 +102,44 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .readOnlyPlayerData = true,
          .data = share,
          .skins = share,
+         .locale = locale,
          .wordBase = share + "words.let",
          .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : le dossier "
                     "est en lecture seule ; les scores et les options ne seront pas enregistrés."},
+        {.name = "a build in English: its own base and scores, the options shared",
+         .wordsBesideGame = true,
+         .language = texts::Language::English,
+         .data = "@games/",
+         .locale = "@games/locale/",
+         .wordBase = "@games/words-en.let",
+         .scoreFile = "@games/score-en.ini",
+         .optionsFile = "@games/options.ini"},
+        {.name = "installed in English: the player's English base wins",
+         .playerWords = "words-en.let",
+         .language = texts::Language::English,
+         .data = share,
+         .skins = share,
+         .locale = locale,
+         .wordBase = xdgData + "words-en.let",
+         .scoreFile = xdgData + "score-en.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "installed in English: the player's French base is not English",
+         .playerWords = "words.let",
+         .language = texts::Language::English,
+         .data = share,
+         .skins = share,
+         .locale = locale,
+         .wordBase = share + "words-en.let",
+         .scoreFile = xdgData + "score-en.ini",
+         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "installed in French: the player's French base wins",
+         .playerWords = "words.let",
+         .data = share,
+         .skins = share,
+         .locale = locale,
+         .wordBase = xdgData + "words.let",
+         .scoreFile = xdgData + "score.ini",
+         .optionsFile = xdgConfig + "options.ini"},
     };
     for (const FoldersCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -105,6 +150,11 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         dir.Write("share/games/scrivel/words.let", "chat/");
         if (c.wordsBesideGame) {
             dir.Write("games/words.let", "chien/");
+        }
+        if (c.playerWords != nullptr) {
+            fs::create_directories(root + "home/.local/share/scrivel");
+            ::chmod((root + "home/.local/share/scrivel").c_str(), 0700);
+            dir.Write(std::string("home/.local/share/scrivel/") + c.playerWords, "chat/");
         }
         if (c.readOnlyPlayerData) {
             fs::create_directories(root + "home/.local/share/scrivel");
@@ -119,9 +169,12 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         const FolderEnvironment environment{rooted(c.home), rooted(c.dataHome),
                                             rooted(c.configHome)};
 
-        const GameFolders folders = GameFolders::Find(root + "games/", kDataFromGames, environment);
+        const GameFolders folders = GameFolders::Find(root + "games/", kDataFromGames,
+                                                      kLocaleFromGames, environment, c.language);
 
+        EXPECT_EQ(folders.Language(), c.language);
         EXPECT_EQ(folders.Data(), Rooted(root, c.data));
+        EXPECT_EQ(folders.LocaleFolder(), Rooted(root, c.locale));
         EXPECT_EQ(folders.SkinFolder(), Rooted(root, c.skins));
         EXPECT_EQ(folders.SkinFile("a.bmp"), Rooted(root, c.skins) + "Skins/a.bmp");
         EXPECT_EQ(folders.WordBase(), Rooted(root, c.wordBase));

@@ -21,5 +21,18 @@ TEST(WordCompare, IgnoresCaseAndTheEnvironmentAndWeighsAccentsOnlyBetweenOtherwi
     EXPECT_LT(compare.Compare(stem + "e", stem + "\xE9"), 0);
 }
 
+// The English base sorts as an English dictionary does.
+TEST(WordCompare, InEnglishIgnoresCaseAndPutsPunctuationBeforeLetters) {
+    const WordCompare compare(texts::Language::English);
+    EXPECT_EQ(compare.Compare("apple", "APPLE"), 0);
+    EXPECT_EQ(compare.Compare("Zebra", "zebra"), 0);
+    EXPECT_LT(compare.Compare("Apple", "apples"), 0);
+    EXPECT_GT(compare.Compare("Banana", "apple"), 0);
+    EXPECT_LT(compare.Compare("resume", "r\xE9sum\xE9"), 0); // résumé
+    EXPECT_LT(compare.Compare("r\xE9sum\xE9", "resumes"), 0);
+    EXPECT_LT(compare.Compare("can't", "cant"), 0);
+    EXPECT_LT(compare.Compare("co-op", "coop"), 0);
+}
+
 } // namespace
 } // namespace scrivel::platform
