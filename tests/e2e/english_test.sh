@@ -21,21 +21,15 @@ printf '[GridSize]\r\nSize=8\r\n' >"$work/game/options.ini"
 export LANG=en_US.UTF-8
 unset LANGUAGE LC_ALL LC_MESSAGES
 
-#   drop_into SECONDS|-PIECES JOKER COLUMN...
-# Drops each letter into the next of the columns in turn (0 is the leftmost), first typing JOKER
-# (a falling joker takes it), for SECONDS or for PIECES letters.
-drop_into() {
-  local limit=$1 joker=$2 n=0
-  shift 2
-  local end=$((SECONDS + ${limit#-}))
-  while :; do
-    if [ "${limit:0:1}" = - ]; then [ $n -lt "${limit#-}" ] || break; else [ $SECONDS -lt $end ] || break; fi
-    local column=${*:$((n % $# + 1)):1} keys=("$joker")
-    for _ in $(seq 1 12); do keys+=(Left); done
-    for _ in $(seq 1 "$column"); do keys+=(Right); done
-    xdotool key "${keys[@]}" Down
-    sleep 0.3
-    n=$((n + 1))
+#   drop_typing SECONDS JOKER [UNTIL]
+# For SECONDS, or until the file UNTIL holds a score, types JOKER (taken by a joker while it
+# falls), steers every letter into the leftmost column and drops it.
+drop_typing() {
+  local end=$((SECONDS + $1))
+  while [ $SECONDS -lt $end ]; do
+    [ -z "${3:-}" ] || ! grep -qa = "$3" 2>/dev/null || break
+    xdotool key "$2" Left Left Left Left Left Left Left Left Left Left Left Left Down
+    sleep 0.25
   done
 }
 
@@ -43,14 +37,14 @@ start_game "$work/game" ./scrivel
 screenshot english_menu
 xdotool key F1
 sleep 1
-# Ten letters into the first column: "eve" forms at the latest once three of them are no jokers.
-drop_into -10 e 0
+# Letters stacked in one column read from the top in the reverse of their order: the first "v" and
+# the "e" after it, with the "e" below, make "eve".
+drop_typing 20 e
 screenshot english_word
-# Then the game is filled to its end: jokers become x, and letters go to three columns apart, where
-# no row can read a word and a column only rarely does.
-drop_into 45 x 3 5 7
-# The x typed after the end went into the name: clear it all.
-xdotool key --delay 20 $(printf 'BackSpace %.0s' $(seq 1 60))
+# Then jokers become x, which no word holds: they break the column's runs until it is full. The
+# score is written as soon as it enters the table: the letters typed stop there, or nearly.
+drop_typing 90 x "$work/game/score-en.ini"
+sleep 1
 enter_name Alice
 screenshot english_name_entry
 xdotool key Return

@@ -122,9 +122,10 @@ drop_left() {
   done
 }
 
-# Replaces the name offered on the name entry screen by NAME.
+# Replaces the name offered on the name entry screen ("Anonyme", "Anonymous" and a few letters
+# more) by NAME.
 enter_name() {
-  for _ in 1 2 3 4 5 6 7; do xdotool key BackSpace; done
+  for _ in $(seq 1 14); do xdotool key BackSpace; done
   xdotool type --delay 50 "$1"
   sleep 0.5
 }
