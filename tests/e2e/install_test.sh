@@ -15,8 +15,10 @@ home=$work/home
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/games/scrivel" ] && [ -x "$prefix/bin/scrivel-words" ] &&
-  [ -f "$prefix/share/games/scrivel/words.let" ] && [ -f "$prefix/share/games/scrivel/Skins/skin.ini" ] ||
-  fail "the install lacks the game, scrivel-words or the data"
+  [ -f "$prefix/share/games/scrivel/words.let" ] && [ -f "$prefix/share/games/scrivel/words-en.let" ] &&
+  [ -f "$prefix/share/locale/en/LC_MESSAGES/scrivel.mo" ] &&
+  [ -f "$prefix/share/games/scrivel/Skins/skin.ini" ] ||
+  fail "the install lacks the game, scrivel-words, the data or the English catalogue"
 chmod -R a-w "$prefix"
 snapshot() { (cd "$prefix" && find . -printf '%p %m %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
 before=$(snapshot)
@@ -70,5 +72,31 @@ chmod a-w "$installed"
 [ -s "$work/log" ] && fail "the game with the player's words said something"
 grep -qaE '^Bob=[0-9]+'$'\r''?$' "$scores" || fail "score.ini has no Bob= line: $(cat -A "$scores")"
 grep -qa '^Size=4' "$options" || fail "the player's options.ini was not read: $(cat -A "$options")"
+
+# In English, from the locale alone: the tool speaks English and writes the English base, which the
+# game then plays with, keeping its scores in a table of its own beside the French one.
+french_scores=$(cat "$scores")
+printf 'anticonstitutionally\nParis\nanticonstitutionally\n' |
+  env -u XDG_DATA_HOME -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 HOME="$home" \
+    "$prefix/bin/scrivel-words" - >"$work/words.log" ||
+  fail "scrivel-words failed in English: $(cat "$work/words.log")"
+grep -q "20 letters: 1" "$work/words.log" && grep -q "left out: 1" "$work/words.log" &&
+  grep -q "duplicates: 1" "$work/words.log" || fail "scrivel-words' English summary: $(cat "$work/words.log")"
+[ "$(cat "$home/.local/share/scrivel/words-en.let")" = anticonstitutionally/ ] ||
+  fail "scrivel-words wrote $(cat -A "$home/.local/share/scrivel/words-en.let")"
+start_game "$work/elsewhere" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u LANGUAGE -u LC_ALL \
+  -u LC_MESSAGES LANG=en_US.UTF-8 HOME="$home" "$prefix/games/scrivel"
+xdotool key F1
+sleep 1
+drop_left 25 4
+enter_name Eve
+xdotool key Return
+sleep 0.5
+xdotool key Escape
+wait_exit
+[ -s "$work/log" ] && fail "the English game said something"
+grep -qaE '^Eve=[0-9]+'$'\r''?$' "$home/.local/share/scrivel/score-en.ini" ||
+  fail "score-en.ini has no Eve= line: $(cat -A "$home/.local/share/scrivel/score-en.ini")"
+[ "$(cat "$scores")" = "$french_scores" ] || fail "the English game changed the French table"
 [ "$(snapshot)" = "$before" ] || fail "the prefix changed: $(diff <(echo "$before") <(snapshot))"
 echo "install_test: passed"
