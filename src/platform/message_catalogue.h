@@ -9,9 +9,10 @@ namespace scrivel::platform {
 // This process's LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
 texts::LocaleVariables ProcessLocaleVariables();
 
-// Where the catalogues of a tool in executableFolder (ending with '/') are: beside it in locale/
-// when it runs from an unpacked archive, else the install's share/locale. (The game asks
-// GameFolders, which knows whether it runs installed.)
+// Where the catalogues of a program in executableFolder (ending with '/') are: beside it in
+// locale/ when it runs from a build or an unpacked archive, else the install's share/locale. For
+// the word base maker and the game's usage; a game that plays asks GameFolders, which also knows
+// whether it runs installed.
 std::string CatalogueFolder(const std::string& executableFolder);
 
 // From now on gettext answers domain's texts in language, from the catalogues under folder (laid

@@ -1,6 +1,7 @@
 // Scrivel: start-up, the main window, the message loop.
 #include "platform/application.h"
 #include "platform/fatal.h"
+#include "platform/file_system.h"
 #include "platform/font_catalogue.h"
 #include "platform/game_folders.h"
 #include "platform/message_box.h"
@@ -20,13 +21,16 @@ int main(int argc, char** argv) {
     const CommandLine line = CommandLine::Take(argc, argv);
     const texts::Language language =
         line.language.value_or(texts::LanguageOf(platform::ProcessLocaleVariables()));
-    // Decided before the display is opened: its error is the first text a player may read.
-    platform::GameFolders folders = platform::GameFolders::OfThisGame(language);
-    platform::UseCatalogue(texts::Domain, language, folders.LocaleFolder());
     if (line.help || line.wrong) {
+        // Only words: the player's folders are not made for this.
+        platform::UseCatalogue(texts::Domain, language,
+                               platform::CatalogueFolder(platform::ExecutableFolder()));
         (line.wrong ? std::cerr : std::cout) << texts::Text(texts::TextId::GameUsage);
         return line.wrong ? 2 : 0;
     }
+    // Decided before the display is opened: its error is the first text a player may read.
+    platform::GameFolders folders = platform::GameFolders::OfThisGame(language);
+    platform::UseCatalogue(texts::Domain, language, folders.LocaleFolder());
     std::unique_ptr<platform::Application> app;
     try {
         app = std::make_unique<platform::Application>();
