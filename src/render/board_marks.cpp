@@ -32,6 +32,14 @@ public:
     MarkState& operator=(const MarkState&) = delete;
 };
 
+// The four corners of the cell face centred on (cx, cy) at depth z, round the face.
+void CellFace(float cx, float cy, float hx, float hy, float z) {
+    glVertex3f(cx - hx, cy - hy, z);
+    glVertex3f(cx + hx, cy - hy, z);
+    glVertex3f(cx + hx, cy + hy, z);
+    glVertex3f(cx - hx, cy + hy, z);
+}
+
 } // namespace
 
 void TBoardMarks::DrawColumns(const BoardLayout& layout) const {
@@ -64,19 +72,13 @@ void TBoardMarks::DrawLandingCell(const BoardLayout& layout, int column, int row
     const float back = BoardLayout::GridDepth - hx;
     glColor4fv(kCellFill);
     glBegin(GL_QUADS);
-    glVertex3f(cx - hx, cy - hy, front);
-    glVertex3f(cx + hx, cy - hy, front);
-    glVertex3f(cx + hx, cy + hy, front);
-    glVertex3f(cx - hx, cy + hy, front);
+    CellFace(cx, cy, hx, hy, front);
     glEnd();
     glColor4fv(kCellEdge);
     glLineWidth(2.0f);
     for (const float z : {front, back}) {
         glBegin(GL_LINE_LOOP);
-        glVertex3f(cx - hx, cy - hy, z);
-        glVertex3f(cx + hx, cy - hy, z);
-        glVertex3f(cx + hx, cy + hy, z);
-        glVertex3f(cx - hx, cy + hy, z);
+        CellFace(cx, cy, hx, hy, z);
         glEnd();
     }
     glBegin(GL_LINES);
