@@ -1,8 +1,6 @@
-#include "render/font_tex_mg.h"
 #include "render/found_words_mg.h"
+#include "render/pattern_bank_gl.h"
 #include "render/word.h"
-#include "support/bitmap_files.h"
-#include "support/gl_fixture.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -65,14 +63,10 @@ TEST(TFoundWordsMg, OnlyTheTwentyNewestMove) {
     EXPECT_EQ(words.Count(), 0);
 }
 
-class TFoundWordsMgGl : public test::GlTest {};
+using TFoundWordsMgGl = test::PatternBankGl;
 
 TEST_F(TFoundWordsMgGl, OnlyStepsMoveTheWordsDrawingTwiceShowsTheSameFrame) {
-    test::TestFolder dir;
-    test::WritePatterns(dir, "Graphics/patterns1.bmp");
-    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
-    bank.LoadPatterns();
-    TFoundWordsMg words(&bank);
+    TFoundWordsMg words(&bank_);
     AddWords(words, 3);
     Ortho(-4, 6, 0, 10, -10, 10); // the grid's top row and the head
     const auto frame = [&words] { return DrawnFrame([&words] { words.Draw(); }); };

@@ -1,9 +1,7 @@
 #include "model/options_data.h"
 #include "platform/key_map.h"
-#include "render/font_tex_mg.h"
 #include "render/option_module.h"
-#include "support/bitmap_files.h"
-#include "support/gl_fixture.h"
+#include "render/pattern_bank_gl.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -32,26 +30,25 @@ TEST(TOptionModule, SelectedValueSwellsAndShrinksOneStepATick) {
     EXPECT_EQ(module.Choices().Selected(), 1) << "keys reach the choices";
 }
 
-class TOptionModuleGl : public test::GlTest {};
+// The options in their own file, shown with the fixture's bank.
+class TOptionModuleGl : public test::PatternBankGl {
+protected:
+    TOptionsData options_{dir_.File("options.ini")};
+    TOptionModule module_{&bank_, options_, {"Alpha"}};
+};
 
 TEST_F(TOptionModuleGl, OnlyStepsSwellTheSelectedValueDrawingTwiceShowsTheSameFrame) {
-    test::TestFolder dir;
-    test::WritePatterns(dir, "Graphics/patterns1.bmp");
-    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
-    bank.LoadPatterns();
-    TOptionsData options(dir.File("options.ini"));
-    TOptionModule module(&bank, options, {"Alpha"});
     Ortho(-2, 2, 9.5, 13.5, -10, 10); // the heading and the first row
-    const auto frame = [&module] { return DrawnFrame([&module] { module.Draw(); }); };
+    const auto frame = [this] { return DrawnFrame([this] { module_.Draw(); }); };
     for (int tick = 0; tick < 3; ++tick) {
-        module.Step();
+        module_.Step();
     }
     const std::vector<std::uint8_t> first = frame();
     EXPECT_GT(LitPixels(first), 1000) << "in sight";
     EXPECT_TRUE(frame() == first) << "a second draw in the same tick";
-    EXPECT_NEAR(module.SelectedSize(), 0.24f, 1e-5) << "drawing left the pulse alone";
+    EXPECT_NEAR(module_.SelectedSize(), 0.24f, 1e-5) << "drawing left the pulse alone";
     for (int tick = 0; tick < 5; ++tick) {
-        module.Step();
+        module_.Step();
     }
     EXPECT_FALSE(frame() == first) << "the selected value swelled";
 }
@@ -59,18 +56,12 @@ TEST_F(TOptionModuleGl, OnlyStepsSwellTheSelectedValueDrawingTwiceShowsTheSameFr
 // Rows from the top, each a title line and a value line 0.45 apart; a cube is drawn a unit below
 // its line: row r's title cube is centred at y = 10.55 - 0.9 r, its value cube 0.45 lower.
 TEST_F(TOptionModuleGl, PointersMarkTheSelectedRowsTitleAndValueOnly) {
-    test::TestFolder dir;
-    test::WritePatterns(dir, "Graphics/patterns1.bmp");
-    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
-    bank.LoadPatterns();
-    TOptionsData options(dir.File("options.ini"));
-    TOptionModule module(&bank, options, {"Alpha"});
-    module.OnKeyDown(platform::key::kDown);
-    module.Step();
+    module_.OnKeyDown(platform::key::kDown);
+    module_.Step();
     // Left of the titles (first cube from x = -5.18) and of the values (from x = -1.69).
     const auto lit = [&](float left, float y) {
         Ortho(left, left + 0.3, y - 0.1, y + 0.1, -10, 10);
-        return LitPixels(DrawnFrame([&module] { module.Draw(); }));
+        return LitPixels(DrawnFrame([this] { module_.Draw(); }));
     };
     for (int row = 0; row < OptionChoices::RowCount; ++row) {
         SCOPED_TRACE(row);
@@ -83,14 +74,9 @@ TEST_F(TOptionModuleGl, PointersMarkTheSelectedRowsTitleAndValueOnly) {
 // The font row's value at the widest pulse (tick 20, letters 0.3675): 21 cubes from x = -1.5
 // end at 6.03, short of the panel's right edge at 6.5.
 TEST_F(TOptionModuleGl, ALongFontNameStopsShortOfTheRightEdgeWithDotsAndA21LetterOneIsWhole) {
-    test::TestFolder dir;
-    test::WritePatterns(dir, "Graphics/patterns1.bmp");
-    TFontTexMg bank("DejaVu Sans", 1, 2, 0, dir.path);
-    bank.LoadPatterns();
     const auto region = [&](const char* font, float left, float right, float bottom, float top) {
-        TOptionsData options(dir.File("options.ini"));
-        options.FontName = font;
-        TOptionModule module(&bank, options, {font});
+        options_.FontName = font;
+        TOptionModule module(&bank_, options_, {font});
         for (int down = 0; down < OptionChoices::FontRow; ++down) {
             module.OnKeyDown(platform::key::kDown);
         }

@@ -135,13 +135,20 @@ TEST_F(ViewTest, DrawingOneTickTwiceGivesTheSamePictureAndMovesNothing) {
     }
     const auto state = [this] {
         const LetterFlight& flight = view->Flight();
-        return std::vector<float>{view->Sun()->Path().X(),
-                                  static_cast<float>(view->Volcano()->Profile().Eruption()),
-                                  view->Bird(0)->CircleAngle(),
-                                  view->Camera().Position().z,
-                                  flight.Flying()->Z(),
-                                  flight.Flying()->Grow(),
-                                  static_cast<float>(view->BannerX())};
+        const TVolcanoProfile& volcano = view->Volcano()->Profile();
+        std::vector<float> all{view->Sun()->Path().X(),
+                               static_cast<float>(view->Sun()->Path().Heading()),
+                               static_cast<float>(volcano.Eruption()),
+                               volcano.Q1x(),
+                               view->Camera().Position().z,
+                               view->Camera().Angles().x,
+                               flight.Flying()->Z(),
+                               flight.Flying()->Grow(),
+                               static_cast<float>(view->BannerX())};
+        for (int i = 0; i < TView::BirdCount; ++i) {
+            all.insert(all.end(), {view->Bird(i)->CircleAngle(), view->Bird(i)->Beat().Phase()});
+        }
+        return all;
     };
     const std::vector<float> before = state();
     const auto first = Frame();

@@ -1,9 +1,6 @@
 // The scenery's GL side: what each object leaves in GL's state and what it sends, read back.
 #include "scene/bird.h"
-#include "scene/camera.h"
 #include "scene/gl_sun.h"
-#include "scene/ground.h"
-#include "scene/height_field.h"
 #include "scene/texture_mg.h"
 #include "scene/volcano.h"
 #include "support/bitmap_files.h"
@@ -11,12 +8,8 @@
 
 #include <GL/gl.h>
 #include <array>
-#include <cstdint>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace scrivel {
 namespace {
@@ -143,97 +136,6 @@ TEST_F(LandscapeGl, VolcanoDrawsItsCraterAndHillsAndLeavesItsState) {
     volcano.Step();
     EXPECT_EQ(volcano.Profile().Eruption(), 90);
     EXPECT_EQ(volcano.Draw(-2.0f, -7.4f, -25.0f).fins, 73);
-}
-
-// The scenery as the view has it: stepped once a tick, then drawn.
-class Scenery {
-public:
-    explicit Scenery(TTextureMg* bank) {
-        sun_.BuildTexture();
-        ground_.BuildTexture();
-        for (auto& bird : birds_) {
-            bird = std::make_unique<TBird>(bank);
-        }
-        heightField_ = std::make_unique<TNHeightField>(
-            std::string(SCRIVEL_GAME_DIR) + "Graphics/heightfield2.bmp", bank, 15.0f, 1.5f, 1.5f);
-        camera_.Set(10, 16, 20, 30, -50, 0);
-        camera_.SetTarget(0, 5, 20, 12, 0, 0); // easing all along the test
-        volcano_.StartEruption(100);
-    }
-
-    void Step() {
-        camera_.Step();
-        sun_.Step();
-        volcano_.Step();
-        for (auto& bird : birds_) {
-            bird->Step();
-        }
-    }
-
-    void Draw() const {
-        sun_.ApplyClearColour();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        camera_.ApplyPrevious();
-        volcano_.ApplyLight(-2.0f, -25.0f);
-        camera_.Apply();
-        sun_.Draw();
-        ground_.Draw();
-        heightField_->Draw();
-        volcano_.Draw(-2.0f, -7.4f, -25.0f);
-        for (const auto& bird : birds_) {
-            bird->Draw();
-        }
-        glFinish();
-    }
-
-    // Everything that moves, as numbers.
-    std::vector<float> State() const {
-        const TVector3 &p = camera_.Position(), &a = camera_.Angles();
-        std::vector<float> state{p.x, p.y, p.z, a.x, a.y, a.z, camera_.Arrived() ? 1.0f : 0.0f};
-        const auto heading = static_cast<float>(sun_.Path().Heading());
-        const auto eruption = static_cast<float>(volcano_.Profile().Eruption());
-        state.insert(state.end(), {sun_.Path().X(), heading, eruption, volcano_.Profile().Q1x()});
-        for (const auto& bird : birds_) {
-            state.insert(state.end(), {bird->CircleAngle(), bird->Beat().Phase()});
-        }
-        return state;
-    }
-
-private:
-    TCamera camera_;
-    TGLSun sun_{"basic"};
-    TGround ground_{SCRIVEL_GAME_DIR, "Graphics/ground4001.bmp", -4.0f, -3.0f, 0.0f, 8.0f, 4.0f};
-    TVolcano volcano_{std::string(SCRIVEL_GAME_DIR) + "Graphics/volcano.bmp"};
-    std::array<std::unique_ptr<TBird>, 12> birds_;
-    std::unique_ptr<TNHeightField> heightField_;
-};
-
-TEST_F(LandscapeGl, DrawingATickTwiceMovesNothingAndDrawsTheSamePixels) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-1.0, 1.0, -0.75, 0.95, 3.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_FOG);
-    glFogi(GL_FOG_MODE, GL_LINEAR);
-    glFogf(GL_FOG_START, 30.0f);
-    glFogf(GL_FOG_END, 100.0f);
-    std::srand(7);
-    Scenery scenery(bank());
-    scenery.Step();
-    scenery.Draw(); // the first frame finds GL as the constructors left it
-    scenery.Step();
-    scenery.Draw();
-    const std::vector<float> state = scenery.State();
-    const std::vector<std::uint8_t> pixels = Window().ReadPixels();
-    scenery.Draw();
-    EXPECT_EQ(scenery.State(), state);
-    EXPECT_TRUE(Window().ReadPixels() == pixels) << "a second draw of the tick changed the frame";
-    // The next tick does move: the comparison above is not blind.
-    scenery.Step();
-    EXPECT_NE(scenery.State(), state);
-    scenery.Draw();
-    EXPECT_FALSE(Window().ReadPixels() == pixels);
 }
 
 } // namespace
