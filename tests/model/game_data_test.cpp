@@ -255,36 +255,24 @@ public:
 
     // Every run of a searched length, across and down, that is a word of its list.
     std::vector<std::string> WordsLeft(TGameData& game) const {
-        std::vector<std::string> left;
         const int n = game.Options().GridSize;
-        std::string cells; // column by column, lowered
-        for (int c = 0; c < n; ++c) {
-            for (int r = 0; r < n; ++r) {
-                cells += static_cast<char>(game.Grid().Cell(c, r));
-            }
+        std::vector<std::string> lines(2 * n), left; // rows, then columns
+        for (int i = 0; i < n * n; ++i) {
+            const char letter = static_cast<char>(game.Grid().Cell(i % n, i / n));
+            lines[i / n] += letter;
+            lines[n + i % n] += letter;
         }
-        cells = Lowered(cells);
-        const auto cell = [&](int c, int r) { return cells[static_cast<size_t>(c * n + r)]; };
         for (int index = 0; index < TGameData::ListCount; ++index) {
             const int length = index + 3;
             if (index != TGameData::ListCount - 1 && length < game.Options().MinWordSize) {
                 continue;
             }
-            for (int a = 0; a < n; ++a) {
+            for (const std::string& line : lines) {
                 for (int b = 0; b + length <= n; ++b) {
-                    for (const bool across : {true, false}) {
-                        std::string run;
-                        for (int k = 0; k < length; ++k) {
-                            const char c = across ? cell(b + k, a) : cell(a, b + k);
-                            if (c == 0) {
-                                break; // no word holds an empty cell
-                            }
-                            run += c;
-                        }
-                        if (run.size() == static_cast<size_t>(length) &&
-                            lists_[index].count(run) != 0) {
-                            left.push_back(run);
-                        }
+                    // No word holds an empty cell.
+                    const std::string run = Lowered(line.substr(b, length));
+                    if (run.find('\0') == std::string::npos && lists_[index].count(run) != 0) {
+                        left.push_back(run);
                     }
                 }
             }
@@ -323,39 +311,36 @@ int SoakGames() {
 }
 
 TEST_F(GameDataTest, SoakOfSeededWholeGamesWithRandomOptionsKeepsEveryRule) {
-    std::vector<std::string> dense;
+    std::string dense;
     std::mt19937 words(5);
     for (int i = 0; i < 150; ++i) {
-        std::string word;
         for (size_t k = 0, length = 3 + words() % 6; k < length; ++k) {
-            word += "aerst"[words() % 5];
+            dense += "aerst"[words() % 5];
         }
-        dense.push_back(word);
+        dense += '/';
     }
-    const std::string odd =
-        "Pate/\xC9ta/p\xE2te/ab//a/les/les/sel/arrierees/retraite/tes/set/Set/est/";
-    const std::string none; // no word at all: any letter may come
-    const std::string* const dictionary = nullptr;
-    std::string denseText;
-    for (const auto& w : dense) {
-        denseText += w + "/";
-    }
-    std::vector<std::unique_ptr<test::TempDir>> folders;
-    std::vector<std::unique_ptr<RecordingView>> views;
-    std::vector<std::unique_ptr<TGameData>> games;
-    std::vector<std::unique_ptr<RuleCheck>> checks;
-    for (const std::string* text :
-         std::array{static_cast<const std::string*>(&denseText), &odd, &none, dictionary}) {
-        auto& folder = *folders.emplace_back(std::make_unique<test::TempDir>());
-        if (text != nullptr) {
-            folder.Write("words.let", *text);
+    // The last base, with no text, is the generated dictionary; the one before it has no word at
+    // all: any letter may come.
+    const std::string texts[] = {
+        dense, "Pate/\xC9ta/p\xE2te/ab//a/les/les/sel/arrierees/retraite/tes/set/Set/est/", ""};
+    struct Base {
+        test::TempDir folder;
+        RecordingView view;
+        std::unique_ptr<TGameData> game;
+        std::unique_ptr<RuleCheck> check;
+    };
+    std::array<Base, 4> bases;
+    for (size_t i = 0; i < bases.size(); ++i) {
+        Base& b = bases[i];
+        if (i < std::size(texts)) {
+            b.folder.Write("words.let", texts[i]);
         } else {
-            std::filesystem::create_symlink(SCRIVEL_GAME_DIR "words.let", folder.File("words.let"));
+            std::filesystem::create_symlink(SCRIVEL_GAME_DIR "words.let",
+                                            b.folder.File("words.let"));
         }
-        auto& view = *views.emplace_back(std::make_unique<RecordingView>());
-        auto& game = *games.emplace_back(
-            std::make_unique<TGameData>(view, platform::GameFolders::Beside(folder.Path()), 1));
-        checks.push_back(std::make_unique<RuleCheck>(game));
+        b.game =
+            std::make_unique<TGameData>(b.view, platform::GameFolders::Beside(b.folder.Path()), 1);
+        b.check = std::make_unique<RuleCheck>(*b.game);
     }
 
     const int count = SoakGames();
@@ -367,9 +352,9 @@ TEST_F(GameDataTest, SoakOfSeededWholeGamesWithRandomOptionsKeepsEveryRule) {
         // Every third game on the dictionary, one in ten without words, the others on the small
         // bases.
         const size_t base = seed % 3 == 0 ? 3 : seed % 10 == 1 ? 2 : static_cast<size_t>(seed % 2);
-        TGameData& game = *games[base];
-        RecordingView& view = *views[base];
-        const RuleCheck& check = *checks[base];
+        TGameData& game = *bases[base].game;
+        RecordingView& view = bases[base].view;
+        const RuleCheck& check = *bases[base].check;
         std::mt19937 random(static_cast<unsigned>(seed));
         std::srand(static_cast<unsigned>(seed));
         // As the options screen leaves them: the grid resized (and emptied), then a new game.

@@ -36,8 +36,11 @@ TEST(JokerPulse, SwellsByASixthOfItsWidthAndBack) {
 // A flight over an 8 x 8 grid, laid out as the view lays it out.
 class LetterFlightTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::srand(7);
+    void SetUp() override { Begin(7); }
+    // A new flight over the cells as they stand, its letters' columns drawn from seed.
+    void Begin(unsigned seed) {
+        std::srand(seed);
+        flight = LetterFlight();
         flight.Restart(BoardLayout::ForSize(8));
         const BoardLayout& layout = flight.Layout();
         flight.SetBoard(FallGrid{&cells, 8, layout.GridLeft, layout.GridTop});
@@ -114,20 +117,16 @@ TEST_F(LetterFlightTest, OneEruptionPerLetterInTheLastTenthOfItsFlightAndOnlyWhe
 
 // The marker's cell is where the letter comes to rest when dropped, for every height of the column
 // it falls in and from any height of its fall.
-TEST(LetterFlight, TheLandingCellIsWhereADroppedLetterComesToRest) {
+TEST_F(LetterFlightTest, TheLandingCellIsWhereADroppedLetterComesToRest) {
     for (int stacked = 0; stacked < 8; ++stacked) {
         for (int waited : {0, 6, 20}) {
             SCOPED_TRACE(std::to_string(stacked) + " stacked, " + std::to_string(waited) +
                          " ticks");
-            std::srand(11);
-            TLetterArray cells(8);
+            cells.Clear();
             for (int r = 8 - stacked; r < 8; ++r) {
                 cells.SetCell(3, r, 'x');
             }
-            LetterFlight flight;
-            flight.Restart(BoardLayout::ForSize(8));
-            flight.SetBoard(FallGrid{&cells, 8, flight.Layout().GridLeft, flight.Layout().GridTop});
-            flight.StartGame();
+            Begin(11);
             flight.Tick(false);
             flight.Tick(false); // the first letter falls from above the grid
             for (int move = 0; move < 8; ++move) {
@@ -146,10 +145,7 @@ TEST(LetterFlight, TheLandingCellIsWhereADroppedLetterComesToRest) {
             }
             const auto marker = flight.LandingCell();
             flight.DropFast();
-            for (int tick = 0; tick < 200 && !flight.Landed(); ++tick) {
-                flight.Tick(false);
-            }
-            ASSERT_TRUE(flight.Landed());
+            ASSERT_GT(TickUntil([&] { return flight.Landed(); }), 0);
             ASSERT_TRUE(marker.has_value());
             EXPECT_EQ(*marker, (LetterFlight::Cell{3, 7 - stacked}));
             // The game puts a landed letter on top of its column: the marked cell.

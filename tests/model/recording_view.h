@@ -21,14 +21,11 @@ public:
         bool operator==(const FoundWord&) const = default;
     };
 
-    void SetOptions(TOptionsData& options) override { this->options = &options; }
-    void SetScoreList(const platform::StringList& scores) override {
-        scoreList = &scores;
-        ++scoreListCalls;
-    }
-    void SetLetterArray(TLetterArray& grid) override { this->grid = &grid; }
+    void SetOptions(TOptionsData&) override {}
+    void SetScoreList(const platform::StringList&) override { ++scoreListCalls; }
+    void SetLetterArray(TLetterArray&) override {}
     void SetScore(int score) override { scores.push_back(score); }
-    void SetPlayerName(const std::string& name) override { playerName = &name; }
+    void SetPlayerName(const std::string&) override {}
     void AddFoundWord(const std::string& word, int column, WordDirection direction,
                       int row) override {
         found.push_back({word, column, static_cast<int>(direction), row});
@@ -38,11 +35,7 @@ public:
     // The letter the player would see falling next.
     std::uint8_t Pending() const { return letters.empty() ? 0 : letters.back(); }
 
-    TOptionsData* options = nullptr;
-    const platform::StringList* scoreList = nullptr;
     int scoreListCalls = 0;
-    TLetterArray* grid = nullptr;
-    const std::string* playerName = nullptr;
     std::vector<int> scores;
     std::vector<FoundWord> found;
     std::vector<std::uint8_t> letters;

@@ -30,13 +30,13 @@ struct FoldersCase {
     bool readOnlyPlayerData = false;   // @home/.local/share/scrivel exists without write bits
     const char* playerWords = nullptr; // a base of the player's in @home/.local/share/scrivel
     texts::Language language = texts::Language::French;
-    // Expected:
-    std::string data;
-    std::string skins;
-    std::string locale;
-    std::string wordBase;
-    std::string scoreFile;
-    std::string optionsFile;
+    // Expected, installed unless told: the shared data, the player's XDG folders.
+    std::string data = "@share/games/scrivel/";
+    std::string skins = "@share/games/scrivel/";
+    std::string locale = "@share/locale/";
+    std::string wordBase = "@share/games/scrivel/words.let";
+    std::string scoreFile = "@home/.local/share/scrivel/score.ini";
+    std::string optionsFile = "@home/.config/scrivel/options.ini";
     std::string problem; // a part of the message; empty when none
 };
 
@@ -51,14 +51,12 @@ std::string Rooted(const std::string& root, std::string text) {
 // The same tree of folders and the same environment give the same decision, whatever the real
 // executable and HOME of the test are.
 TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders) {
-    const std::string share = "@share/games/scrivel/";
-    const std::string locale = "@share/locale/";
     const std::string xdgData = "@home/.local/share/scrivel/";
-    const std::string xdgConfig = "@home/.config/scrivel/";
     const FoldersCase cases[] = {
         {.name = "a build: writable and holding the data",
          .wordsBesideGame = true,
          .data = "@games/",
+         .skins = "",
          .locale = "@games/locale/",
          .wordBase = "@games/words.let",
          .scoreFile = "@games/score.ini",
@@ -69,47 +67,30 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
          .data = "@games/",
          .skins = "@games/",
          .locale = "@games/locale/",
-         .wordBase = "@games/words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
+         .wordBase = "@games/words.let"},
         {.name = "XDG variables win over HOME",
          .dataHome = "@xdata",
          .configHome = "@xconfig/",
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words.let",
          .scoreFile = "@xdata/scrivel/score.ini",
          .optionsFile = "@xconfig/scrivel/options.ini"},
-        {.name = "relative or empty XDG values are ignored",
-         .dataHome = "xdata",
-         .configHome = "",
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
+        {.name = "relative or empty XDG values are ignored", .dataHome = "xdata", .configHome = ""},
         {.name = "no HOME: nothing is kept",
          .home = std::nullopt,
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words.let",
+         .scoreFile = "",
+         .optionsFile = "",
          .problem = "la variable HOME n'est pas définie (ou pas en chemin absolu) ; les scores "
                     "et les options ne seront pas enregistrés."},
         {.name = "the player's folder is read-only",
          .readOnlyPlayerData = true,
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words.let",
+         .scoreFile = "",
+         .optionsFile = "",
          .problem = "Impossible de créer le dossier @home/.local/share/scrivel/ : le dossier "
                     "est en lecture seule ; les scores et les options ne seront pas enregistrés."},
         {.name = "a build in English: its own base and scores, the options shared",
          .wordsBesideGame = true,
          .language = texts::Language::English,
          .data = "@games/",
+         .skins = "",
          .locale = "@games/locale/",
          .wordBase = "@games/words-en.let",
          .scoreFile = "@games/score-en.ini",
@@ -117,29 +98,16 @@ TEST(GameFolders, BesideTheGameWhenItsFolderServesElseInstalledWithTheXdgFolders
         {.name = "installed in English: the player's English base wins",
          .playerWords = "words-en.let",
          .language = texts::Language::English,
-         .data = share,
-         .skins = share,
-         .locale = locale,
          .wordBase = xdgData + "words-en.let",
-         .scoreFile = xdgData + "score-en.ini",
-         .optionsFile = xdgConfig + "options.ini"},
+         .scoreFile = xdgData + "score-en.ini"},
         {.name = "installed in English: the player's French base is not English",
          .playerWords = "words.let",
          .language = texts::Language::English,
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = share + "words-en.let",
-         .scoreFile = xdgData + "score-en.ini",
-         .optionsFile = xdgConfig + "options.ini"},
+         .wordBase = "@share/games/scrivel/words-en.let",
+         .scoreFile = xdgData + "score-en.ini"},
         {.name = "installed in French: the player's French base wins",
          .playerWords = "words.let",
-         .data = share,
-         .skins = share,
-         .locale = locale,
-         .wordBase = xdgData + "words.let",
-         .scoreFile = xdgData + "score.ini",
-         .optionsFile = xdgConfig + "options.ini"},
+         .wordBase = xdgData + "words.let"},
     };
     for (const FoldersCase& c : cases) {
         SCOPED_TRACE(c.name);

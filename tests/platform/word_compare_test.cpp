@@ -25,7 +25,6 @@ TEST(WordCompare, IgnoresCaseAndTheEnvironmentAndWeighsAccentsOnlyBetweenOtherwi
 TEST(WordCompare, InEnglishIgnoresCaseAndPutsPunctuationBeforeLetters) {
     const WordCompare compare(texts::Language::English);
     EXPECT_EQ(compare.Compare("apple", "APPLE"), 0);
-    EXPECT_EQ(compare.Compare("Zebra", "zebra"), 0);
     EXPECT_LT(compare.Compare("Apple", "apples"), 0);
     EXPECT_GT(compare.Compare("Banana", "apple"), 0);
     EXPECT_LT(compare.Compare("resume", "r\xE9sum\xE9"), 0); // résumé

@@ -19,11 +19,8 @@ public:
         landed = landNext;
     }
     bool Landed() const override { return landed; }
-    void GetLandingCell(int& column, int& row) const override {
-        column = landingColumn;
-        row = landingRow;
-    }
-    std::uint8_t GetFallingLetter() const override { return fallingLetter; }
+    void GetLandingCell(int& column, int& row) const override { column = row = 0; }
+    std::uint8_t GetFallingLetter() const override { return 'a'; }
     void MoveLeft() override { Log("MoveLeft"); }
     void MoveRight() override { Log("MoveRight"); }
     void DropFast() override { Log("DropFast"); }
@@ -44,8 +41,6 @@ public:
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
     bool landNext = false, landed = false;
-    int landingColumn = 0, landingRow = 0;
-    std::uint8_t fallingLetter = 'a';
     bool optionAnswer = false;
     std::vector<std::string> calls;
 

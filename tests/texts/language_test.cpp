@@ -39,7 +39,6 @@ TEST(Language, NamesCodesAndFileNames) {
     EXPECT_STREQ(Code(Language::French), "fr");
     EXPECT_EQ(LanguageFileName("score.ini", Language::French), "score.ini");
     EXPECT_EQ(LanguageFileName("score.ini", Language::English), "score-en.ini");
-    EXPECT_EQ(LanguageFileName("words.let", Language::English), "words-en.let");
     EXPECT_EQ(LanguageFileName("words", Language::English), "words-en");
 }
 

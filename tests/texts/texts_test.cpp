@@ -69,22 +69,26 @@ public:
     struct Hit {
         int line = 0;
         std::string literal;
+        bool operator==(const Hit&) const = default;
     };
 
     static std::vector<Hit> In(const std::string& code) {
         std::vector<Hit> hits;
-        int line = 1;
-        std::size_t i = 0;
-        const auto count = [&](std::size_t from, std::size_t to) {
-            line += static_cast<int>(std::count(code.begin() + static_cast<long>(from),
-                                                code.begin() + static_cast<long>(to), '\n'));
+        // The line is counted only for a hit: they are rare.
+        const auto check = [&](std::size_t from, std::size_t to) {
+            const std::string literal = code.substr(from, to - from);
+            if (IsFrench(literal)) {
+                const auto line =
+                    1 + std::ranges::count(std::string_view(code).substr(0, from), '\n');
+                hits.push_back({static_cast<int>(line), literal});
+            }
         };
-        while (i < code.size()) {
+        for (std::size_t i = 0, end = 0; i < code.size(); i = std::min(end, code.size())) {
             const char c = code[i];
             const char before = i > 0 ? code[i - 1] : ' ';
-            std::size_t end = i + 1;
+            end = i + 1;
             if (code.compare(i, 2, "//") == 0) {
-                end = std::min(code.find('\n', i), code.size());
+                end = code.find('\n', i);
             } else if (code.compare(i, 2, "/*") == 0) {
                 end = std::min(code.find("*/", i + 2), code.size() - 2) + 2;
             } else if (c == 'R' && i + 1 < code.size() && code[i + 1] == '"' &&
@@ -92,21 +96,17 @@ public:
                 const std::size_t open = code.find('(', i);
                 const std::string close = ")" + code.substr(i + 2, open - i - 2) + "\"";
                 end = std::min(code.find(close, open), code.size()) + close.size();
-                Check(code.substr(open + 1, end - close.size() - open - 1), line, hits);
+                check(open + 1, end - close.size());
             } else if (c == '"' ||
                        (c == '\'' && !std::isalnum(static_cast<unsigned char>(before)))) {
-                end = i + 1;
                 while (end < code.size() && code[end] != c && code[end] != '\n') {
                     end += code[end] == '\\' ? 2 : 1;
                 }
                 if (c == '"') {
-                    Check(code.substr(i + 1, end - i - 1), line, hits);
+                    check(i + 1, end);
                 }
                 ++end;
             }
-            end = std::min(end, code.size());
-            count(i, end);
-            i = end;
         }
         return hits;
     }
@@ -116,7 +116,7 @@ private:
         return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
     }
 
-    static void Check(const std::string& literal, int line, std::vector<Hit>& hits) {
+    static bool IsFrench(const std::string& literal) {
         // Between spaces, so that a word is found only whole.
         static constexpr std::string_view kWords =
             " fichier dossier erreur lettres mots jeu partie veuillez appuyer jouer retour"
@@ -138,9 +138,7 @@ private:
             french = !word.empty() && kWords.find(" " + word + " ") != std::string_view::npos;
             i = std::max(end, i + 1);
         }
-        if (french) {
-            hits.push_back({line, literal});
-        }
+        return french;
     }
 };
 
@@ -150,15 +148,11 @@ TEST(FrenchLiterals, AreFoundInLiteralsButNotInCommentsOrNames) {
                              "char q = '\"'; auto b = \"Réduire\";\n"
                              "auto c = R\"(un \"fichier\" ici)\"; auto d = \"a \\\" mots\";\n"
                              "auto e = \"DejaVu Sans\", f = \"Appuyer sur Espace\";\n";
-    const std::vector<FrenchLiterals::Hit> hits = FrenchLiterals::In(code);
-    std::vector<std::pair<int, std::string>> found;
-    for (const auto& hit : hits) {
-        found.emplace_back(hit.line, hit.literal);
-    }
-    EXPECT_EQ(found, (std::vector<std::pair<int, std::string>>{{3, "Réduire"},
-                                                               {4, "un \"fichier\" ici"},
-                                                               {4, "a \\\" mots"},
-                                                               {5, "Appuyer sur Espace"}}));
+    EXPECT_EQ(FrenchLiterals::In(code),
+              (std::vector<FrenchLiterals::Hit>{{3, "Réduire"},
+                                                {4, "un \"fichier\" ici"},
+                                                {4, "a \\\" mots"},
+                                                {5, "Appuyer sur Espace"}}));
 }
 
 // Only the texts' home may hold what a player reads in French; elsewhere it would escape

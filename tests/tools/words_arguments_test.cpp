@@ -20,14 +20,11 @@ TEST(WordsArguments, TakesTheLanguageFromLangOrTheLocaleAndRefusesOtherUsages) {
         std::string list;
         std::optional<std::string> output;
     } cases[] = {
+        // clang-format off
         {{"list"}, Language::French, Language::French, "list", std::nullopt},
         {{"list"}, Language::English, Language::English, "list", std::nullopt},
         {{"-", "out.let"}, Language::French, Language::French, "-", "out.let"},
-        {{"--lang", "en", "list", "out.let"},
-         Language::French,
-         Language::English,
-         "list",
-         "out.let"},
+        {{"--lang", "en", "list", "out.let"}, Language::French, Language::English, "list", "out.let"},
         {{"--lang", "fr", "list"}, Language::English, Language::French, "list", std::nullopt},
         {{"--lang", "de", "list"}, Language::French, std::nullopt, "", std::nullopt},
         {{"--lang"}, Language::French, std::nullopt, "", std::nullopt},
@@ -35,13 +32,10 @@ TEST(WordsArguments, TakesTheLanguageFromLangOrTheLocaleAndRefusesOtherUsages) {
         {{"list", "--lang", "en"}, Language::French, std::nullopt, "", std::nullopt},
         {{}, Language::French, std::nullopt, "", std::nullopt},
         {{"a", "b", "c"}, Language::French, std::nullopt, "", std::nullopt},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        std::string line;
-        for (const std::string& argument : c.arguments) {
-            line += argument + " ";
-        }
-        SCOPED_TRACE(line);
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
         const auto parsed = WordsArguments::Parse(c.arguments, c.spoken);
         ASSERT_EQ(parsed.has_value(), c.language.has_value());
         if (parsed) {
